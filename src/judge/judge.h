@@ -1,0 +1,44 @@
+#pragma once
+// The number judge: once per throw, marks in `allowed` every whole number 1..100
+// that the four dice can make with + - x / and any bracketing, a value that is not
+// whole counting for its nearest whole number (an exact half to the even one).
+// Plain C++, fixed storage: a judgement allocates nothing.
+#include <array>
+#include <cstdint>
+
+namespace sumdart {
+
+struct NumberJudge {
+  std::array<std::int16_t, 5> dice{};      // the throw, 0..3 used
+  std::array<std::int16_t, 5> dicecopy{};  // working copy, 0..3 used
+  std::array<double, 101> allowed{};       // allowed[n] != 0: n can be made (entry 0 unused)
+
+  double firstnumber = 0;
+  double secondnumber = 0;
+  std::array<double, 13> pairlist{};
+  std::int16_t paircount = 0;
+  std::array<double, 1729> triplelist{};
+  std::int16_t triplecount = 0;
+  std::array<double, 4001> resultlist{};
+  std::int16_t resultcount = 0;
+
+  // Chain shape ((p o q) o r) o s; clears allowed[1..100] first.
+  void allowednumbers();
+  // Two-pairs shape (p o q) o (r o t); adds to allowed.
+  void allowednumbers2();
+  // The combination step into pairlist / triplelist / resultlist.
+  void allowedalg();
+  void allowedalg2();
+  void allowedalg3();
+
+  // What the game's buttons do before a throw: counters to 0, stores and
+  // allowed[1..100] cleared (entry 0 untouched).
+  void clearStores();
+  // Convenience: set dice, then allowednumbers and allowednumbers2.
+  void judge(int d0, int d1, int d2, int d3);
+  // How many of 1..100 are marked.
+  int countAllowed() const;
+  bool isAllowed(int n) const { return n >= 1 && n <= 100 && allowed[static_cast<std::size_t>(n)] != 0; }
+};
+
+}  // namespace sumdart

@@ -1,0 +1,38 @@
+#pragma once
+// A timer as the screens use it: an interval in milliseconds, started and stopped,
+// calling its tick while it runs. Starting a timer (also one that is running)
+// starts its countdown afresh; giving a running timer a new interval does too.
+// A tick may change the interval or stop its own timer.
+#include <functional>
+#include <memory>
+
+namespace sumdart {
+
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  virtual void setInterval(int ms) = 0;
+  virtual int interval() const = 0;
+  virtual void start() = 0;
+  virtual void stop() = 0;
+  virtual bool isActive() const = 0;
+
+  void setEnabled(bool on) { on ? start() : stop(); }
+  void onTick(std::function<void()> tick) { tick_ = std::move(tick); }
+
+ protected:
+  void fire() {
+    if (tick_) tick_();
+  }
+
+ private:
+  std::function<void()> tick_;
+};
+
+class TimerFactory {
+ public:
+  virtual ~TimerFactory() = default;
+  virtual std::unique_ptr<Timer> createTimer() = 0;
+};
+
+}  // namespace sumdart
