@@ -1,0 +1,33 @@
+#pragma once
+// The board: 85 numbers in rings round a centre, dartboard sector order.
+// Index 0 the centre 100; 1..4 the inner 50s; then singles, doubles, trebles and
+// quadruples, twenty each, in sector order clockwise from the top.
+#include <array>
+
+namespace sumdart::board {
+
+inline constexpr int kLabels = 85;
+inline constexpr std::array<int, 20> kSectors{20, 1, 18, 4, 13, 6, 10, 15, 2, 17, 3, 19, 7, 16, 8, 11, 14, 9, 12, 5};
+
+// The whole number label `index` shows.
+int value(int index);
+// The centre and the second ring of twenty are the doubles.
+bool isDouble(int index);
+// Angle in degrees clockwise from straight up.
+double angleDegrees(int index);
+// Distance from the centre in ring units (0, 1.5, 2.5, 3.5, 4.5, 5.5).
+double ringMultiplier(int index);
+
+struct Point {
+  double left = 0;
+  double top = 0;
+};
+// Top-left corner of label `index`, for a centre label whose centre is (cx, cy)
+// and whose size is w0 x h0, rings `ringunit` apart. The centre label itself is
+// not moved by this rule.
+Point position(int index, double cx, double cy, double w0, double h0, double ringunit);
+
+// Order in which the labels are placed: the four 50s, then ring by ring in sector order.
+std::array<int, kLabels - 1> placementOrder();
+
+}  // namespace sumdart::board

@@ -1,0 +1,291 @@
+#include "game/glim1.h"
+
+#include "platform/random.h"
+#include "state/numbers.h"
+
+namespace sumdart {
+
+namespace {
+// Design intervals of Timer1..Timer13 (Timer4 is never used).
+constexpr std::array<int, 14> kDesignInterval{0, 2000, 250, 250, 1000, 1500, 1000, 1000, 1200, 200, 1, 2000, 1, 1};
+}  // namespace
+
+const char* scoreSound(int x) {
+  if (x < 10) return "wav\\divboard.wav";
+  if (x < 20) return "wav\\scrape.wav";
+  if (x < 30) return "wav\\golfswng.wav";
+  if (x < 40) return "wav\\scifi002.wav";
+  if (x < 50) return "wav\\archer.wav";
+  if (x < 60) return "wav\\scifi003.wav";
+  if (x < 80) return "wav\\botrockt.wav";
+  if (x == 80) return "wav\\scifi011.wav";
+  if (x == 100) return "wav\\scifi020.wav";
+  return nullptr;  // no other value is on the board
+}
+
+Glim1::Glim1(Module1& m, Services s, Glim1Host& host) : m_(m), s_(s), host_(host) {
+  using Tick = void (Glim1::*)();
+  const std::array<Tick, 14> ticks{nullptr,           &Glim1::timer1Tick,  &Glim1::timer2Tick,  &Glim1::timer3Tick,
+                                   nullptr,           &Glim1::timer5Tick,  &Glim1::timer6Tick,  &Glim1::timer7Tick,
+                                   &Glim1::timer8Tick, &Glim1::timer9Tick, &Glim1::timer10Tick, &Glim1::timer11Tick,
+                                   &Glim1::timer12Tick, &Glim1::timer13Tick};
+  for (std::size_t n = 1; n < timers_.size(); ++n) {
+    timers_[n] = s_.timers.createTimer();
+    timers_[n]->setInterval(kDesignInterval[n]);
+    if (Tick t = ticks[n]) {
+      timers_[n]->onTick([this, t] {
+        (this->*t)();
+        if (changed) changed();
+      });
+    }
+  }
+}
+
+Glim1::~Glim1() = default;
+
+int Glim1::playerToMove() const { return slotFor(st.turncounter + 1, m_.numberofplayers); }
+
+void Glim1::play(const char* name) {
+  if (m_.soundon == 1 && name) s_.sound.playsoundfile(name);
+}
+
+// The turn counter is 16-bit. Long before it could overflow it is wound back by a
+// multiple of 12, which every player count (1..4) and the computer's even/odd
+// test divide, so whose turn it is never changes; it stays at least 1, so an
+// unfinished game is still saved on Exit.
+void Glim1::advanceTurn() {
+  ++st.turncounter;
+  if (st.turncounter >= kTurnWrapAt) st.turncounter = static_cast<std::int16_t>(st.turncounter - 29988);
+}
+
+void Glim1::load() {
+  st.backColour = colours::gameBack;
+  st.picture = kBoardPicture;
+
+  if (m_.restartgame == 1) {
+    st.turncounter = m_.savedturn;
+    timer(1).setInterval(1);
+    timer(1).start();
+  } else {
+    st.turncounter = -1;
+  }
+
+  if (m_.computerlevel > 0 && m_.timeallowed > 0) timer(6).setInterval(computerInterval(s_.random.rnd()));
+
+  if (m_.timeallowed != 0) {
+    for (int slot = 0; slot < m_.numberofplayers && slot < 4; ++slot) {
+      auto& clock = st.Label12[static_cast<std::size_t>(slot)];
+      clock.caption = decimalText(m_.timeallowed);
+      clock.visible = true;
+    }
+    st.Label13.visible = true;
+  }
+
+  st.gameover = 0;
+  st.paircount = st.triplecount = st.resultcount = 0;
+  st.bannerflashcount = 0;
+
+  st.boardCreated = true;  // copies of label 0, hidden until placed
+  st.Label1[0].caption = "100";
+  for (std::size_t i = 1; i <= 4; ++i) st.Label1[i].caption = "50";
+  for (int k = 0; k < 4; ++k)
+    for (int j = 0; j < 20; ++j) {
+      const int idx = 5 + 20 * k + j;
+      st.Label1[static_cast<std::size_t>(idx)].caption = decimalText(board::value(idx));
+    }
+
+  positionnumbers();
+}
+
+void Glim1::positionnumbers() {
+  st.ringunit = 600;
+  const Ctl& centre = st.Label1[0];
+  st.centrex = static_cast<float>(centre.left + centre.width / 2);
+  st.centrey = static_cast<float>(centre.top + centre.height / 2);
+  const double w0 = centre.width;
+  const double h0 = centre.height;
+  for (int idx : board::placementOrder()) {
+    const board::Point p = board::position(idx, st.centrex, st.centrey, w0, h0, st.ringunit);
+    Ctl& c = st.Label1[static_cast<std::size_t>(idx)];
+    c.left = p.left;
+    c.top = p.top;
+  }
+  st.Label1[0].autosize = true;
+  for (Ctl& c : st.Label1) c.visible = true;
+  if (m_.restartgame == 1) previousposition();
+}
+
+void Glim1::previousposition() {
+  for (int n = 1; n <= 4; ++n) {
+    st.Label6[static_cast<std::size_t>(n)].caption = decimalText(m_.savedscores[static_cast<std::size_t>(n)]);
+    m_.score(n) = m_.savedscores[static_cast<std::size_t>(n)];
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    st.Label12[i].caption = decimalText(m_.savedclocks[i + 1]);
+    if (m_.savedclocks[i + 1] < 1) st.Label6[i + 1].enabled = false;
+  }
+}
+
+void Glim1::commonStart() {
+  st.Label10.visible = false;
+  for (Ctl& die : st.Label4) {
+    die.caption.clear();
+    die.back = st.Label2.fore == colours::blueText ? colours::lightBlue : st.Label2.fore;
+    if (die.back == colours::lightBlue || die.back == colours::lightRed) {
+      die.fore = colours::white;
+    } else {
+      die.fore = colours::black;
+    }
+  }
+  st.clearStores();
+}
+
+void Glim1::label3Click(int index) {
+  commonStart();
+  switch (index) {
+    case 2: {  // Throw Dice
+      if (st.gameover != 0) return;
+      for (Ctl& c : st.Label1) c.fore = colours::boardGrey;
+      st.Label3[2].enabled = false;
+      s_.random.randomize(s_.dayclock.secondsSinceMidnight());
+      for (std::size_t d = 0; d < 4; ++d) {
+        const int n = s_.random.below(100);
+        for (int i = 0; i < n; ++i) st.dice[d] = static_cast<std::int16_t>(s_.random.below(6) + 1);
+        if (st.dice[d] == 0) st.dice[d] = 1;
+      }
+      if (m_.soundon == 1) {
+        timer(5).setInterval(1500);
+        timer(8).setInterval(1200);
+      } else {
+        timer(8).setInterval(100);
+        timer(5).setInterval(300);
+      }
+      st.diceshown = 0;
+      timer(5).start();
+      timer(8).start();
+      st.allowednumbers();
+      st.allowednumbers2();
+      play("wav\\cupdice.wav");
+      return;
+    }
+    case 1:  // New Game
+      host_.newGame();
+      host_.closeCheatChart();
+      play("wav\\click1.wav");
+      return;
+    case 0:  // Exit
+      host_.exitGame();
+      host_.closeCheatChart();
+      play("wav\\click1.wav");
+      return;
+    default:
+      return;
+  }
+}
+
+void Glim1::label14Click() {
+  host_.openCheatChart();
+  play("wav\\click1.wav");
+}
+
+void Glim1::label1Click(int index) {
+  if (index < 0 || index >= board::kLabels) return;
+  if (timer(1).isActive() || timer(6).isActive() || !st.Label4[0].enabled || timer(5).isActive() || st.gameover > 0)
+    return;
+
+  timer(7).stop();
+  advanceTurn();
+  const int p = slotFor(st.turncounter, m_.numberofplayers);
+  const Ctl& label = st.Label1[static_cast<std::size_t>(index)];
+  const double x0 = leadingNumber(label.caption);
+  const int v = toInt16(x0);
+
+  if (v < 0 || v > 100 || st.allowed[static_cast<std::size_t>(v)] == 0) {
+    for (Ctl& c : st.Label12) c.visible = false;
+    st.Label13.visible = false;
+    st.Label10.caption = kIllegalMove;
+    st.Label10.visible = true;
+    timer(1).start();
+    play("wav\\ricochet.wav");
+    return;
+  }
+
+  int x = v;
+  st.isdouble = board::isDouble(index) ? 1 : 0;
+  play(scoreSound(x));
+
+  std::int16_t& s = m_.score(p + 1);
+  if (x > s || x == s - 1 || (x == s && st.isdouble == 0)) {
+    timer(10).start();
+    x = 0;
+  } else {
+    s = static_cast<std::int16_t>(s - x);
+  }
+  st.Label6[static_cast<std::size_t>(p + 1)].caption = decimalText(s);
+
+  if (x >= 50) timer(2).start();
+  st.Label2.caption = decimalText(x) + (x == 1 ? " point scored" : " points scored");
+  st.clickedlabel = static_cast<std::int16_t>(index);
+  timer(9).start();
+  checkendofgame();
+  timer(1).start();
+}
+
+void Glim1::checkendofgame() {
+  const auto endTimers = [this] {
+    timer(11).start();
+    timer(3).start();
+  };
+  if (m_.bluescore < 1 || m_.redscore < 1 || m_.greenscore < 1 || m_.yellowscore < 1) {
+    st.gameover = static_cast<std::int16_t>(slotFor(st.turncounter, m_.numberofplayers) + 1);
+    timer(1).stop();
+    if (m_.soundon == 1) timer(13).start();
+    st.Label2.caption = "GAME OVER!!!";
+    endTimers();
+    return;
+  }
+
+  int c = 0;
+  for (std::size_t n = 1; n <= 4; ++n) {
+    if (st.Label6[n].visible && st.Label6[n].enabled) {
+      st.gameover = static_cast<std::int16_t>(n);
+      ++c;
+    }
+  }
+
+  if (m_.numberofplayers > 1) {
+    if (c > 0) {
+      st.gameover = 0;
+    } else {
+      st.gameover = 5;
+      timer(1).stop();
+      st.Label2.caption = "GAME OVER!!!";
+      endTimers();
+      if (m_.soundon == 1) timer(13).start();
+      return;
+    }
+  } else {
+    if (c == 1) {
+      st.gameover = 0;
+    } else {
+      st.gameover = 1;
+      timer(1).stop();
+      st.Label2.fore = colours::blueText;
+      st.Label2.caption = "OUT OF TIME!";
+    }
+  }
+
+  if (st.gameover == 0) {
+    for (Ctl& die : st.Label4) die.enabled = false;
+    st.Label3[2].enabled = true;
+    return;
+  }
+  timer(3).start();
+  if (m_.soundon == 1) timer(13).start();
+}
+
+int Glim1::computerInterval(double r) const {
+  return (static_cast<int>(r * 5000) + 1000) * (4 - m_.computerlevel);
+}
+
+}  // namespace sumdart

@@ -1,0 +1,90 @@
+#pragma once
+// The game screen's behaviour: opening, the buttons, the board click, the end of
+// the game and the timed events of a turn. Plain C++: it changes Glim1State and
+// talks to the world only through the seams it is given.
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "game/glim1_state.h"
+#include "platform/seams.h"
+#include "platform/timer.h"
+#include "state/module1.h"
+
+namespace sumdart {
+
+// What the game screen asks of the screens around it. Calls that close the game
+// screen must not destroy it before the handler that made them has returned.
+class Glim1Host {
+ public:
+  virtual ~Glim1Host() = default;
+  virtual void newGame() = 0;          // New Game: the game screen is left without saving
+  virtual void exitGame() = 0;         // Exit: the game screen is left
+  virtual void openCheatChart() = 0;
+  virtual void closeCheatChart() = 0;
+};
+
+class Glim1 {
+ public:
+  // Largest turn counter before it is wound back; see advanceTurn().
+  static constexpr std::int16_t kTurnWrapAt = 30000;
+
+  Glim1(Module1& m, Services s, Glim1Host& host);
+  ~Glim1();
+  Glim1(const Glim1&) = delete;
+  Glim1& operator=(const Glim1&) = delete;
+
+  // The opening steps after the window has been fitted and its pictures loaded.
+  void load();
+  void positionnumbers();
+  void previousposition();
+
+  // Handlers.
+  void label3Click(int index);
+  void label1Click(int index);
+  void label14Click();
+  void checkendofgame();
+
+  // Timer ticks.
+  void timer1Tick();   // hand-over
+  void timer2Tick();   // title flash
+  void timer3Tick();   // banner flash
+  void timer5Tick();   // settle one die
+  void timer6Tick();   // computer chooses
+  void timer7Tick();   // clock
+  void timer8Tick();   // dice flicker
+  void timer9Tick();   // clicked number flash
+  void timer10Tick();  // doubles ring flash
+  void timer11Tick();  // winner banner
+  void timer12Tick();  // computer clicks
+  void timer13Tick();  // arrow sounds
+
+  Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n)]; }
+  const Timer& timer(int n) const { return *timers_[static_cast<std::size_t>(n)]; }
+
+  Glim1State st;
+
+  // Called after every timer tick, so the window can draw the new state.
+  std::function<void()> changed;
+
+  // Slot (0 Blue .. 3 Yellow) of the player to move.
+  int playerToMove() const;
+
+ private:
+  void commonStart();
+  void play(const char* name);
+  void advanceTurn();
+  void colourFor(int slot);
+  int computerInterval(double r) const;
+  bool computerCanPlay(int index) const;
+
+  Module1& m_;
+  Services s_;
+  Glim1Host& host_;
+  std::array<std::unique_ptr<Timer>, 14> timers_;  // Timer1..Timer13; index 0 unused
+};
+
+// The sound for a legal number by its value.
+const char* scoreSound(int value);
+
+}  // namespace sumdart

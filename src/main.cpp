@@ -1,0 +1,28 @@
+// Sumdart: the arithmetic darts game.
+#include <QApplication>
+#include <QMessageBox>
+#include <QTime>
+
+#include "platform/qt_dayclock.h"
+#include "platform/qt_sound.h"
+#include "platform/qt_timer.h"
+#include "platform/random.h"
+#include "screens/screenflow.h"
+#include "state/module1.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Sumdart"));
+
+  sumdart::Module1 module1;
+  sumdart::QtTimerFactory timers;
+  sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
+  sumdart::QtDayClock dayclock;
+  sumdart::QtSoundPlayer sound;
+  sumdart::Services services{timers, random, dayclock, sound};
+
+  sumdart::ScreenFlow flow(module1, services);
+  flow.report = [](const QString& text) { QMessageBox::warning(nullptr, QStringLiteral("Sumdart"), text); };
+  if (!flow.startGame(2, 501)) return 1;
+  return QApplication::exec();
+}

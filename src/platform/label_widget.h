@@ -1,0 +1,54 @@
+#pragma once
+// A label drawn the way the game's screens want it: caption, text and back
+// colours, transparent or filled, a thin frame, greyed text when disabled, an
+// optional stretched picture, and a `clicked` signal for a single left click.
+#include <QPixmap>
+#include <QWidget>
+
+#include "game/control.h"
+
+namespace sumdart {
+
+class LabelWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit LabelWidget(QWidget* parent = nullptr);
+
+  // Draws the record into the widget: geometry (twips), colours, font, text,
+  // Visible and Enabled. Does nothing for properties that have not changed.
+  void apply(const Ctl& c);
+  void setPicture(const QPixmap& pix);
+  const QPixmap& picture() const { return picture_; }
+
+  QString text() const { return text_; }
+  // Size the caption needs in pixels, for labels that size themselves to their text.
+  QSize textExtent() const;
+  // Whether the caption fits inside the box (on one line, or wrapped at spaces).
+  bool captionFits() const;
+
+  static QFont fontFor(const FontSpec& f);
+
+ signals:
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  int textFlags() const;
+
+  Ctl last_;
+  bool applied_ = false;
+  QString text_;
+  QColor fore_, back_;
+  bool transparent_ = true;
+  bool frame_ = false;
+  bool wrap_ = true;
+  Align align_ = Align::Centre;
+  QPixmap picture_;
+  bool pressed_ = false;
+};
+
+}  // namespace sumdart
