@@ -43,6 +43,10 @@ Glim1::Glim1(Module1& m, Services s, Glim1Host& host) : m_(m), s_(s), host_(host
 
 Glim1::~Glim1() = default;
 
+void Glim1::stopAllTimers() {
+  for (std::size_t n = 1; n < timers_.size(); ++n) timers_[n]->stop();
+}
+
 int Glim1::playerToMove() const { return slotFor(st.turncounter + 1, m_.numberofplayers); }
 
 void Glim1::play(const char* name) {

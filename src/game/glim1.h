@@ -59,6 +59,9 @@ class Glim1 {
   void timer12Tick();  // computer clicks
   void timer13Tick();  // arrow sounds
 
+  // Stops every timer: the screen is being left and must not act again.
+  void stopAllTimers();
+
   Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n)]; }
   const Timer& timer(int n) const { return *timers_[static_cast<std::size_t>(n)]; }
 

@@ -68,7 +68,8 @@ void LabelWidget::setPicture(const QPixmap& pix) {
 
 QSize LabelWidget::textExtent() const {
   const QFontMetrics fm(font());
-  const int w = text_.isEmpty() ? 1 : fm.horizontalAdvance(text_);
+  // The width drawText needs for one line, bearings included.
+  const int w = text_.isEmpty() ? 1 : fm.boundingRect(QRect(0, 0, 100000, 1000), Qt::AlignLeft | Qt::AlignTop, text_).width();
   return QSize(w + 2 * (frame_ ? kPad : 0), fm.height() + 2 * (frame_ ? kPad : 0));
 }
 
@@ -83,9 +84,14 @@ int LabelWidget::textFlags() const {
   return flags;
 }
 
+QRect LabelWidget::innerRect() const {
+  const int pad = frame_ ? kPad : 0;
+  return rect().adjusted(pad, pad, -pad, -pad);
+}
+
 bool LabelWidget::captionFits() const {
   const QFontMetrics fm(font());
-  const QRect inner = rect().adjusted(kPad, kPad, -kPad, -kPad);
+  const QRect inner = innerRect();
   const QRect need = fm.boundingRect(inner, textFlags(), text_);
   if (!wrap_) return fm.horizontalAdvance(text_) <= inner.width() && fm.height() <= inner.height() + 2;
   return need.width() <= inner.width() && need.height() <= inner.height() + 2;
@@ -100,7 +106,7 @@ void LabelWidget::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
   }
   if (text_.isEmpty()) return;
-  const QRect inner = rect().adjusted(kPad, kPad, -kPad, -kPad);
+  const QRect inner = innerRect();
   if (!isEnabled()) {
     // Greyed, engraved text of a disabled label.
     p.setPen(QColor(255, 255, 255));

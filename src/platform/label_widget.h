@@ -38,6 +38,7 @@ class LabelWidget : public QWidget {
 
  private:
   int textFlags() const;
+  QRect innerRect() const;
 
   Ctl last_;
   bool applied_ = false;

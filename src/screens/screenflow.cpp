@@ -50,6 +50,7 @@ bool ScreenFlow::startGame(int numberofplayers, std::int16_t target, std::int16_
 
 void ScreenFlow::closeGame() {
   if (game_) {
+    game_->game().stopAllTimers();
     game_->hide();
     // The game may be in the middle of its own click handler: delete it later.
     game_->deleteLater();
