@@ -1,0 +1,90 @@
+// Writes every picture, sound and the rules document into one folder.
+#include "assetgen.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace sumdart::assetgen {
+namespace {
+
+QByteArray encode(const QImage& image, const char* format, int quality) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  if (quality > 0) writer.setQuality(quality);
+  if (!writer.write(image)) return {};
+  return bytes;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
+  if (bytes.isEmpty()) {
+    if (error) *error = QStringLiteral("nothing to write for %1").arg(path);
+    return false;
+  }
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    if (error) *error = QStringLiteral("cannot create the folder of %1").arg(path);
+    return false;
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    if (error) *error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  // A short write or a failed flush must not leave a truncated file behind.
+  if (file.write(bytes) != bytes.size() || !file.flush()) {
+    file.cancelWriting();
+    if (error) *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  if (!file.commit()) {
+    if (error) *error = QStringLiteral("cannot save %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+constexpr int kJpegQuality = 92;
+
+}  // namespace
+
+QStringList outputFiles() {
+  QStringList files{QStringLiteral("Images/target2.bmp"), QStringLiteral("Images/logo2.jpg"),
+                    QStringLiteral("Images/targetmd.bmp"), QStringLiteral("Images/start.jpg"),
+                    QStringLiteral("Images/board.jpg")};
+  for (const char* name : {"click1", "cupdice", "ricochet", "divboard", "scrape", "golfswng", "scifi002",
+                           "archer", "scifi003", "botrockt", "scifi011", "scifi020", "gong", "arrow"}) {
+    files << QStringLiteral("wav/%1.wav").arg(QString::fromLatin1(name));
+  }
+  files << QStringLiteral("Sumdart Rules.doc");
+  return files;
+}
+
+bool generateAll(const QString& folder, QString* error) {
+  const QDir out(folder);
+  auto path = [&out](const QString& relative) { return out.filePath(relative); };
+
+  const QByteArray boardJpeg = encode(doublesPicture(), "jpg", kJpegQuality);
+  const struct {
+    const char* file;
+    QByteArray bytes;
+  } pictures[] = {
+      {"Images/target2.bmp", encode(boardPicture(), "bmp", 0)},
+      {"Images/logo2.jpg", encode(logoPicture(), "jpg", kJpegQuality)},
+      {"Images/targetmd.bmp", encode(titlePicture(), "bmp", 0)},
+      {"Images/start.jpg", encode(startPicture(), "jpg", kJpegQuality)},
+      {"Images/board.jpg", boardJpeg},
+  };
+  for (const auto& picture : pictures) {
+    if (!writeFile(path(QString::fromLatin1(picture.file)), picture.bytes, error)) return false;
+  }
+  for (const Sound& sound : sounds()) {
+    if (!writeFile(path(QStringLiteral("wav/") + sound.name), wavFile(sound), error)) return false;
+  }
+  return writeFile(path(QStringLiteral("Sumdart Rules.doc")), rulesDocument(boardJpeg), error);
+}
+
+}  // namespace sumdart::assetgen

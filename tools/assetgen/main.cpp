@@ -1,0 +1,29 @@
+// sumdart-assets FOLDER: writes the game's pictures, sounds and rules document.
+#include "assetgen.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+  // The lettering needs a GUI application, never a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const QStringList args = QGuiApplication::arguments();
+  if (args.size() != 2) {
+    std::fprintf(stderr, "usage: sumdart-assets FOLDER\n");
+    return 2;
+  }
+  QElapsedTimer clock;
+  clock.start();
+  QString error;
+  if (!sumdart::assetgen::generateAll(args.at(1), &error)) {
+    std::fprintf(stderr, "sumdart-assets: %s\n", qPrintable(error));
+    return 1;
+  }
+  std::printf("sumdart-assets: %d files in %s (%lld ms)\n",
+              static_cast<int>(sumdart::assetgen::outputFiles().size()), qPrintable(args.at(1)),
+              static_cast<long long>(clock.elapsed()));
+  return 0;
+}
