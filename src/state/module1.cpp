@@ -19,7 +19,9 @@ void Module1::setAllScores(std::int16_t target) {
 
 int slotFor(int count, int numberofplayers) {
   if (numberofplayers < 1) return 0;
-  return count % numberofplayers;
+  // Counts below -1 only come from a damaged saved game; they still give a real slot.
+  const int slot = count % numberofplayers;
+  return slot < 0 ? slot + numberofplayers : slot;
 }
 
 }  // namespace sumdart

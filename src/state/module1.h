@@ -52,7 +52,7 @@ inline constexpr std::array<PlayerInfo, 4> kPlayers{{
 
 // Player slot (0-based) for a turn counter: slot of the player to move is
 // slotFor(turncounter + 1), of the one who moved last slotFor(turncounter).
-// The remainder keeps the sign of the left operand, as the game's arithmetic does.
+// Always 0..numberofplayers-1, also for a count below zero.
 int slotFor(int count, int numberofplayers);
 
 }  // namespace sumdart

@@ -19,13 +19,19 @@ using namespace sumdart;
 
 namespace {
 
-QApplication& app() {
-  static int argc = 1;
-  static char name[] = "test_ui";
-  static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
-}
+// One application for the whole run, gone before static destruction starts.
+class AppEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[8] = "test_ui";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+const auto* const kApp = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
 
 struct NullHost : Glim1Host {
   int exits = 0, newGames = 0;
@@ -53,7 +59,6 @@ struct PictureDir {
 
 class Glim1WindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { app(); }
   Module1 m;
   ManualClock clock;
   ScriptedRandom random;
