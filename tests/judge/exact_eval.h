@@ -1,0 +1,67 @@
+#pragma once
+// A small exact evaluator for printed expressions (one-digit numbers, + - × ÷ and
+// brackets), written apart from the explainer so that it checks the explainer's text.
+#include <cstdint>
+#include <functional>
+#include <numeric>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace judgetest {
+
+struct Frac {
+  std::int64_t n = 0, d = 1;
+  Frac(std::int64_t num = 0, std::int64_t den = 1) {
+    if (den == 0) throw std::domain_error("division by 0");
+    const std::int64_t g = std::gcd(num, den) * (den < 0 ? -1 : 1);
+    n = num / g, d = den / g;
+  }
+  bool operator==(const Frac&) const = default;
+};
+
+// Nearest whole number, an exact half going to the even neighbour.
+inline std::int64_t nearest(const Frac& f) {
+  const std::int64_t k = f.n / f.d - (f.n % f.d < 0 ? 1 : 0);  // floor
+  const std::int64_t twice = 2 * (f.n - k * f.d);              // 2 × (f - k), in d-ths
+  return twice < f.d || (twice == f.d && k % 2 == 0) ? k : k + 1;
+}
+
+// The value of `s`; the digits it reads are appended to `dice`.
+inline Frac evaluate(const std::string& s, std::vector<int>& dice) {
+  std::size_t i = 0;
+  const auto take = [&](const std::string& token) {
+    while (i < s.size() && s[i] == ' ') ++i;
+    return s.compare(i, token.size(), token) == 0 ? (i += token.size(), true) : false;
+  };
+  std::function<Frac()> sum;
+  const auto atom = [&]() -> Frac {
+    if (take("(")) {
+      const Frac v = sum();
+      if (!take(")")) throw std::invalid_argument("no ) in " + s);
+      return v;
+    }
+    if (i >= s.size() || s[i] < '0' || s[i] > '9') throw std::invalid_argument("no number in " + s);
+    dice.push_back(s[i] - '0');
+    return Frac(s[i++] - '0');
+  };
+  const auto product = [&] {
+    for (Frac v = atom();;) {
+      if (take("×")) { const Frac r = atom(); v = Frac(v.n * r.n, v.d * r.d); }
+      else if (take("÷")) { const Frac r = atom(); v = Frac(v.n * r.d, v.d * r.n); }
+      else return v;
+    }
+  };
+  sum = [&] {
+    for (Frac v = product();;) {
+      if (take("+")) { const Frac r = product(); v = Frac(v.n * r.d + r.n * v.d, v.d * r.d); }
+      else if (take("-")) { const Frac r = product(); v = Frac(v.n * r.d - r.n * v.d, v.d * r.d); }
+      else return v;
+    }
+  };
+  const Frac v = sum();
+  if (i != s.size()) throw std::invalid_argument("left over in " + s);
+  return v;
+}
+
+}  // namespace judgetest
