@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever Sumdart needs to build, test and run that
+# is not installed yet. Does nothing (and needs no network) when all is there.
+set -euo pipefail
+
+packages=(
+  # compiler and build tools
+  build-essential cmake ninja-build pkg-config
+  # Qt 6 Widgets and Multimedia (qt6-base-dev brings the GL and Vulkan
+  # headers its CMake files look for, and the xcb platform plugin)
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libvulkan-dev
+  libqt6multimedia6
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fonts the windows are laid out for
+  fontconfig fonts-liberation fonts-dejavu-core
+  # end-to-end test: a virtual X display, clicks and screenshots
+  xvfb xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null || true)
+  if [[ "$status" != ii* ]]; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  echo "deps: everything needed is installed"
+  exit 0
+fi
+
+echo "deps: installing ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+  as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo)
+else
+  echo "deps: these packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
