@@ -1,0 +1,69 @@
+#include "platform/fitform.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "platform/twips.h"
+#include "state/numbers.h"
+
+namespace sumdart {
+
+namespace {
+
+int centred(int screen, int window) {
+  // screen / 2 - window / 2 can end in a half twip.
+  return static_cast<int>(roundHalfEven(screen / 2.0 - window / 2.0));
+}
+
+// The busy pointer for as long as the window is being fitted.
+class BusyPointer {
+ public:
+  BusyPointer() : on_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+    if (on_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+  }
+  ~BusyPointer() {
+    if (on_) QGuiApplication::restoreOverrideCursor();
+  }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  bool on_;
+};
+
+}  // namespace
+
+QPoint fitPosition(QSize screenTwips, QSize windowTwips) {
+  return QPoint(centred(screenTwips.width(), windowTwips.width()), centred(screenTwips.height(), windowTwips.height()));
+}
+
+QSize screenSizeTwips() {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return {};
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {};
+  const QSize px = screen->geometry().size();
+  return QSize(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
+}
+
+void fitform(QWidget* window) {
+  if (!window) return;
+  try {
+    BusyPointer busy;
+    const QSize size = twipsSize(kFitWidthTwips, kFitHeightTwips);
+    window->setFixedSize(size);
+
+    const QScreen* screen = window->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;  // nowhere to centre on: the position stays
+    const QRect area = screen->geometry();
+    const QPoint twips = fitPosition(QSize(area.width() * kTwipsPerPixel, area.height() * kTwipsPerPixel),
+                                     QSize(kFitWidthTwips, kFitHeightTwips));
+    window->move(area.topLeft() + QPoint(twipsToPx(twips.x()), twipsToPx(twips.y())));
+  } catch (...) {
+    // Fitting a window never reports a failure; the window keeps what it had.
+  }
+}
+
+}  // namespace sumdart

@@ -1,0 +1,13 @@
+#pragma once
+// The time of day from the system clock, for seeding the random source.
+#include "platform/seams.h"
+
+namespace sumdart {
+
+class QtDayClock : public DayClock {
+ public:
+  // Seconds since local midnight, with the milliseconds as a fraction.
+  double secondsSinceMidnight() override;
+};
+
+}  // namespace sumdart

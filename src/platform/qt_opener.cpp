@@ -1,0 +1,17 @@
+#include "platform/qt_opener.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace sumdart {
+
+DocumentOpener defaultDocumentOpener() {
+  return [](const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+  };
+}
+
+}  // namespace sumdart

@@ -1,0 +1,52 @@
+#include "qt_app_env.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <memory>
+
+namespace sumdart::test {
+
+namespace {
+
+class QtApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "test_platform";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace
+
+bool runUntil(const std::function<bool()>& done, int timeoutMs) {
+  // A short repeating timer wakes the loop, so waiting for events never blocks
+  // past the deadline.
+  QTimer wake;
+  wake.setTimerType(Qt::PreciseTimer);
+  wake.start(2);
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  return true;
+}
+
+void runFor(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  runUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
+}
+
+}  // namespace sumdart::test
