@@ -19,6 +19,11 @@ int main(int argc, char** argv) {
   sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
   sumdart::QtDayClock dayclock;
   sumdart::QtSoundPlayer sound;
+  // Load every sound up front, so the first of each plays at once.
+  sound.preload({"wav\\click1.wav", "wav\\cupdice.wav", "wav\\ricochet.wav", "wav\\divboard.wav",
+                 "wav\\scrape.wav", "wav\\golfswng.wav", "wav\\scifi002.wav", "wav\\archer.wav",
+                 "wav\\scifi003.wav", "wav\\botrockt.wav", "wav\\scifi011.wav", "wav\\scifi020.wav",
+                 "wav\\gong.wav", "wav\\arrow.wav"});
   sumdart::Services services{timers, random, dayclock, sound};
 
   sumdart::ScreenFlow flow(module1, services);
