@@ -18,6 +18,10 @@ struct Frac {
     n = num / g, d = den / g;
   }
   bool operator==(const Frac&) const = default;
+  Frac operator+(const Frac& r) const { return {n * r.d + r.n * d, d * r.d}; }
+  Frac operator-(const Frac& r) const { return {n * r.d - r.n * d, d * r.d}; }
+  Frac operator*(const Frac& r) const { return {n * r.n, d * r.d}; }
+  Frac operator/(const Frac& r) const { return {n * r.d, d * r.n}; }
 };
 
 // Nearest whole number, an exact half going to the even neighbour.
@@ -47,15 +51,15 @@ inline Frac evaluate(const std::string& s, std::vector<int>& dice) {
   };
   const auto product = [&] {
     for (Frac v = atom();;) {
-      if (take("×")) { const Frac r = atom(); v = Frac(v.n * r.n, v.d * r.d); }
-      else if (take("÷")) { const Frac r = atom(); v = Frac(v.n * r.d, v.d * r.n); }
+      if (take("×")) v = v * atom();
+      else if (take("÷")) v = v / atom();
       else return v;
     }
   };
   sum = [&] {
     for (Frac v = product();;) {
-      if (take("+")) { const Frac r = product(); v = Frac(v.n * r.d + r.n * v.d, v.d * r.d); }
-      else if (take("-")) { const Frac r = product(); v = Frac(v.n * r.d - r.n * v.d, v.d * r.d); }
+      if (take("+")) v = v + product();
+      else if (take("-")) v = v - product();
       else return v;
     }
   };

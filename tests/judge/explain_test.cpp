@@ -38,7 +38,7 @@ TEST(judgeExplainer, AgreesWithTheJudgeOnEveryThrow) {
   }
 }
 
-TEST(judgeExplainer, PrefersExactValuesAndFewBrackets) {
+TEST(judgeExplainer, PrefersExactValuesAndFewBracketsAndFormatsValues) {
   const sumdart::Explanations ex = sumdart::explainThrow({6, 4, 3, 1});
   EXPECT_EQ(ex[14]->expression, "6 + 4 + 3 + 1");
   EXPECT_EQ(ex[96]->expression, "6 × 4 × (3 + 1)");
@@ -46,10 +46,8 @@ TEST(judgeExplainer, PrefersExactValuesAndFewBrackets) {
   const auto rounded = sumdart::explainThrow({2, 5, 5, 5})[62];
   EXPECT_EQ(rounded->expression, "5 × 5 × 5 ÷ 2");
   EXPECT_FALSE(rounded->exact);
-}
 
-TEST(judgeExplainer, FormatsValues) {
-  const std::vector<std::pair<sumdart::Rational, std::string>> formats = {
+  const std::pair<sumdart::Rational, std::string> formats[] = {
       {{125, 2}, "62.5"},         {{40, 1}, "40"},           {{1, 16}, "0.0625"},       {{-3, 4}, "-0.75"},
       {{50, 3}, "50/3 (16.67)"}, {{1, 64}, "1/64 (0.02)"}, {{-2, 3}, "-2/3 (-0.67)"}};
   for (const auto& [v, text] : formats) EXPECT_EQ(sumdart::formatValue(v), text);

@@ -3,12 +3,12 @@
 // "key value..." line each:
 //   screen <i> <x> <y> <w> <h>   every screen, the primary one first
 //   twips <w> <h>                screenSizeTwips()
-//   pos <x> <y>                  the window's position after fitform
+//   pos <x> <y>                  the window's position after fitform (33 44 before)
 //   min <w> <h> / max <w> <h>    its minimum and maximum size
-//   frame <x> <y> <w> <h>        its frame once shown (only with a screen)
 //   override <n>                 1 if an override pointer is left set
+//   frame <x> <y> <w> <h>        its frame once shown (only with a screen)
 // Options: --framed (a window with a title bar), --screen <i> (place the window
-// on screen i first), --at <x> <y> (its position before fitform).
+// on screen i first).
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -19,14 +19,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments();
-  const bool framed = args.contains("--framed");
-  int screenIndex = -1;
-  QPoint at(33, 44);
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    if (args[i] == "--screen" && i + 1 < args.size()) screenIndex = args[i + 1].toInt();
-    if (args[i] == "--at" && i + 2 < args.size()) at = QPoint(args[i + 1].toInt(), args[i + 2].toInt());
-  }
-
+  const qsizetype screenArg = args.indexOf("--screen") + 1;
   QList<QScreen*> screens = QGuiApplication::screens();
   if (QScreen* primary = QGuiApplication::primaryScreen()) {
     screens.removeAll(primary);
@@ -39,11 +32,10 @@ int main(int argc, char** argv) {
   const QSize twips = sumdart::screenSizeTwips();
   std::printf("twips %d %d\n", twips.width(), twips.height());
 
-  QWidget window(nullptr, framed ? Qt::Window : Qt::Window | Qt::FramelessWindowHint);
+  QWidget window(nullptr, args.contains("--framed") ? Qt::Window : Qt::Window | Qt::FramelessWindowHint);
   window.resize(300, 200);
-  window.move(at);
-  if (screenIndex >= 0 && screenIndex < screens.size()) window.setScreen(screens[screenIndex]);
-
+  window.move(33, 44);
+  if (screenArg > 0 && screenArg < args.size()) window.setScreen(screens.value(args[screenArg].toInt()));
   sumdart::fitform(&window);
 
   std::printf("pos %d %d\n", window.pos().x(), window.pos().y());

@@ -2,6 +2,7 @@
 // each timer re-armed from the virtual time of its own tick.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,224 +12,124 @@
 namespace sumdart {
 namespace {
 
-struct Tick {
-  std::string name;
-  std::int64_t at;
-  bool operator==(const Tick&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Tick& t) { return os << t.name << "@" << t.at; }
+using Log = std::vector<std::string>;  // "name@time"
 
 class ManualClockTest : public ::testing::Test {
  protected:
-  // A timer that logs its ticks with the virtual time they happen at.
-  std::unique_ptr<Timer> logged(const std::string& name, int interval) {
+  // A timer that logs its ticks with the virtual time they happen at, then runs `also`.
+  std::unique_ptr<Timer> logged(const std::string& name, int interval, std::function<void()> also = {}) {
     auto t = clock.createTimer();
     t->setInterval(interval);
-    t->onTick([this, name] { log.push_back({name, clock.now()}); });
+    t->onTick([this, name, also] {
+      log.push_back(name + "@" + std::to_string(clock.now()));
+      if (also) also();
+    });
     return t;
   }
 
   ManualClock clock;
-  std::vector<Tick> log;
+  Log log;
 };
 
-TEST_F(ManualClockTest, NewTimerIsStoppedAndNeverTicks) {
-  auto t = logged("A", 100);
-  EXPECT_FALSE(t->isActive());
-  EXPECT_EQ(t->interval(), 100);
-  clock.advance(1000);
-  EXPECT_TRUE(log.empty());
-  EXPECT_EQ(clock.now(), 1000);
-  EXPECT_EQ(clock.activeCount(), 0);
-}
-
-TEST_F(ManualClockTest, TicksOfSeveralTimersComeInTimeOrder) {
+TEST_F(ManualClockTest, TicksComeInTimeOrderAndEqualTimesInTheOrderTheTimersWereArmed) {
   auto a = logged("A", 300);
   auto b = logged("B", 200);
   auto c = logged("C", 500);
+  auto idle = logged("idle", 100);  // never started
+  c->start();
   a->start();
   b->start();
-  c->start();
   clock.advance(1000);
-  // At 600 and 1000 two timers are due: the one armed first ticks first
-  // (A re-armed at 300 before B at 400; C re-armed at 500 before B at 800).
-  const std::vector<Tick> expected{{"B", 200}, {"A", 300}, {"B", 400}, {"C", 500}, {"A", 600},
-                                   {"B", 600}, {"B", 800}, {"A", 900}, {"C", 1000}, {"B", 1000}};
-  EXPECT_EQ(log, expected);
+  // At 600 A (re-armed at 300) ticks before B (re-armed at 400); at 1000 C
+  // (re-armed at 500) before B (re-armed at 800).
+  EXPECT_EQ(log, (Log{"B@200", "A@300", "B@400", "C@500", "A@600", "B@600", "B@800", "A@900", "C@1000", "B@1000"}));
   EXPECT_EQ(clock.ticksFired(), 10);
-  EXPECT_EQ(clock.now(), 1000);
+  EXPECT_EQ(clock.activeCount(), 3);
+  EXPECT_FALSE(idle->isActive());
 }
 
-TEST_F(ManualClockTest, EqualDueTimesTickInTheOrderTheTimersWereStarted) {
-  auto x = logged("X", 100);
-  auto y = logged("Y", 100);
-  y->start();
-  x->start();
-  clock.advance(200);
-  const std::vector<Tick> expected{{"Y", 100}, {"X", 100}, {"Y", 200}, {"X", 200}};
-  EXPECT_EQ(log, expected);
-}
-
-TEST_F(ManualClockTest, AdvanceStopsExactlyAtTheTarget) {
-  auto a = logged("A", 100);
+TEST_F(ManualClockTest, AdvanceStopsExactlyAtTheTargetAndNeverGoesBack) {
+  auto a = logged("A", 0);  // a zero interval waits a millisecond
   a->start();
+  clock.advance(2);
+  a->setInterval(100);
   clock.advance(99);
-  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(log, (Log{"A@1", "A@2"}));
   clock.advance(1);
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0], (Tick{"A", 100}));
-  clock.advance(-5);  // time never runs backwards
-  EXPECT_EQ(clock.now(), 100);
+  clock.advance(-5);
+  EXPECT_EQ(log, (Log{"A@1", "A@2", "A@102"}));
+  EXPECT_EQ(clock.now(), 102);
 }
 
-TEST_F(ManualClockTest, StartingARunningTimerRestartsItsCountdown) {
-  auto a = logged("A", 100);
+TEST_F(ManualClockTest, StartAndANewIntervalRestartTheCountdownOfARunningTimer) {
+  auto a = logged("A", 10);
+  a->setInterval(100);  // stopped: stays stopped
+  clock.advance(50);
+  EXPECT_FALSE(a->isActive());
   a->start();
   clock.advance(60);
-  a->start();
-  clock.advance(150);
-  const std::vector<Tick> expected{{"A", 160}};
-  EXPECT_EQ(log, expected);
-}
-
-TEST_F(ManualClockTest, NewIntervalOnARunningTimerRestartsItsCountdown) {
-  auto a = logged("A", 100);
-  a->start();
+  a->start();  // at 110: due at 210
   clock.advance(50);
-  a->setInterval(100);  // the same interval still restarts the countdown
+  a->setInterval(100);  // the same interval restarts too: due at 260
   clock.advance(100);
   a->setInterval(30);
   clock.advance(70);
-  const std::vector<Tick> expected{{"A", 150}, {"A", 180}, {"A", 210}};
-  EXPECT_EQ(log, expected);
+  EXPECT_EQ(log, (Log{"A@260", "A@290", "A@320"}));
+  EXPECT_EQ(a->interval(), 30);
 }
 
-TEST_F(ManualClockTest, NewIntervalOnAStoppedTimerDoesNotStartIt) {
-  auto a = logged("A", 100);
-  a->setInterval(10);
-  clock.advance(100);
-  EXPECT_TRUE(log.empty());
-  EXPECT_FALSE(a->isActive());
-}
-
-TEST_F(ManualClockTest, IntervalChangedInsideATickCountsFromThatTick) {
-  auto a = clock.createTimer();
-  a->setInterval(100);
-  a->onTick([&] {
-    log.push_back({"A", clock.now()});
-    if (log.size() == 1) a->setInterval(250);
-  });
-  a->start();
-  clock.advance(600);
-  const std::vector<Tick> expected{{"A", 100}, {"A", 350}, {"A", 600}};
-  EXPECT_EQ(log, expected);
-}
-
-TEST_F(ManualClockTest, StopInsideATickEndsTheTicks) {
-  auto a = clock.createTimer();
-  a->setInterval(10);
-  int ticks = 0;
-  a->onTick([&] {
-    if (++ticks == 3) a->stop();
-  });
-  a->start();
-  clock.advance(1000);
-  EXPECT_EQ(ticks, 3);
-  EXPECT_FALSE(a->isActive());
-  EXPECT_EQ(clock.activeCount(), 0);
-}
-
-TEST_F(ManualClockTest, TimerStartedInsideATickCountsFromThatTick) {
-  auto b = logged("B", 40);
-  auto a = clock.createTimer();
-  a->setInterval(25);
-  a->onTick([&] {
-    log.push_back({"A", clock.now()});
+TEST_F(ManualClockTest, TicksMayStopStartOrRetimeTimersCountingFromThatTick) {
+  std::unique_ptr<Timer> a, b;
+  b = logged("B", 40, [&] { b->setInterval(250); });
+  a = logged("A", 25, [&] {
     a->stop();
     b->start();
   });
   a->start();
-  clock.advance(100);
-  const std::vector<Tick> expected{{"A", 25}, {"B", 65}};
-  EXPECT_EQ(log, expected);
+  clock.advance(600);
+  EXPECT_EQ(log, (Log{"A@25", "B@65", "B@315", "B@565"}));
+  EXPECT_FALSE(a->isActive());
 }
 
-TEST_F(ManualClockTest, TimerDestroyedInsideAnotherTimersTickNeverTicksAgain) {
+TEST_F(ManualClockTest, TimerDestroyedInsideATickNeverTicksAgain) {
   auto b = logged("B", 100);
-  auto a = clock.createTimer();
-  a->setInterval(100);
-  a->onTick([&] {
-    log.push_back({"A", clock.now()});
-    b.reset();
-  });
+  std::unique_ptr<Timer> a;
+  a = logged("A", 100, [&] { b.reset(); });
   a->start();
-  b->start();  // due at the same time as A, after it
+  b->start();  // due at the same time as A: A, started first, ticks first
   clock.advance(300);
-  const std::vector<Tick> expected{{"A", 100}, {"A", 200}, {"A", 300}};
-  EXPECT_EQ(log, expected);
+  EXPECT_EQ(log, (Log{"A@100", "A@200", "A@300"}));
   EXPECT_EQ(clock.activeCount(), 1);
-}
 
-TEST_F(ManualClockTest, TimerDestroyedInsideItsOwnTick) {
-  std::unique_ptr<Timer> a = clock.createTimer();
-  a->setInterval(10);
   int ticks = 0;
   a->onTick([&ticks, &a] {
     ++ticks;
-    a.reset();  // last statement: the tick's own storage goes with the timer
+    a.reset();  // its own tick; last statement: the tick's storage goes with the timer
   });
-  a->start();
-  clock.advance(100);
+  clock.advance(300);
   EXPECT_EQ(ticks, 1);
-  EXPECT_EQ(a, nullptr);
   EXPECT_EQ(clock.activeCount(), 0);
 }
 
-TEST_F(ManualClockTest, ZeroIntervalWaitsOneMillisecond) {
-  auto a = logged("A", 0);
-  a->start();
-  clock.advance(3);
-  const std::vector<Tick> expected{{"A", 1}, {"A", 2}, {"A", 3}};
-  EXPECT_EQ(log, expected);
-}
-
-TEST_F(ManualClockTest, RunUntilIdleFollowsAChainOfTimersToItsEnd) {
-  auto second = logged("second", 2000);
-  auto first = clock.createTimer();
-  first->setInterval(250);
-  int n = 0;
-  first->onTick([&] {
-    log.push_back({"first", clock.now()});
-    if (++n == 3) {
+TEST_F(ManualClockTest, RunUntilIdleFollowsAChainOfTimersToItsEndOrItsLimit) {
+  EXPECT_EQ(clock.runUntilIdle(5000), 0);  // nothing running: no time spent
+  std::unique_ptr<Timer> second, first;
+  second = logged("second", 2000, [&] { second->stop(); });
+  first = logged("first", 250, [&] {
+    if (log.size() == 3) {
       first->stop();
-      second->start();
+      second->setEnabled(true);
     }
-  });
-  second->onTick([&] {
-    log.push_back({"second", clock.now()});
-    second->stop();
   });
   first->start();
   EXPECT_EQ(clock.runUntilIdle(100000), 2750);
-  const std::vector<Tick> expected{{"first", 250}, {"first", 500}, {"first", 750}, {"second", 2750}};
-  EXPECT_EQ(log, expected);
-  EXPECT_EQ(clock.activeCount(), 0);
+  EXPECT_EQ(log, (Log{"first@250", "first@500", "first@750", "second@2750"}));
   EXPECT_EQ(clock.now(), 2750);
-}
-
-TEST_F(ManualClockTest, RunUntilIdleStopsAtItsLimitWhenTimersRunForever) {
-  auto a = logged("A", 100);
-  a->start();
+  first->setEnabled(true);
   EXPECT_EQ(clock.runUntilIdle(1050), 1000);
-  EXPECT_EQ(log.size(), 10u);
-  EXPECT_TRUE(a->isActive());
-}
-
-TEST_F(ManualClockTest, RunUntilIdleWithNothingRunningSpendsNoTime) {
-  auto a = logged("A", 100);
-  EXPECT_EQ(clock.runUntilIdle(5000), 0);
-  EXPECT_EQ(clock.now(), 0);
+  EXPECT_EQ(log.size(), 8u);
+  first->setEnabled(false);
+  EXPECT_EQ(clock.activeCount(), 0);
 }
 
 TEST(ManualClockLifetime, TimersMayOutliveTheirClock) {
@@ -236,26 +137,12 @@ TEST(ManualClockLifetime, TimersMayOutliveTheirClock) {
   {
     ManualClock clock;
     t = clock.createTimer();
-    t->setInterval(10);
     t->start();
   }
   t->setInterval(20);
   t->start();
   t->stop();
   EXPECT_FALSE(t->isActive());
-}
-
-TEST(ManualClockLifetime, SetEnabledStartsAndStops) {
-  ManualClock clock;
-  auto t = clock.createTimer();
-  int ticks = 0;
-  t->onTick([&] { ++ticks; });
-  t->setInterval(10);
-  t->setEnabled(true);
-  clock.advance(25);
-  t->setEnabled(false);
-  clock.advance(100);
-  EXPECT_EQ(ticks, 2);
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <memory>
 
@@ -47,6 +50,14 @@ void runFor(int ms) {
   QElapsedTimer clock;
   clock.start();
   runUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+  EXPECT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+  EXPECT_EQ(f.write(bytes), bytes.size());
+  return QFileInfo(path).absoluteFilePath();
 }
 
 }  // namespace sumdart::test

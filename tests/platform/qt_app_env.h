@@ -1,6 +1,8 @@
 #pragma once
-// The application object every Qt test of this binary runs under, and an event
-// loop that runs until a condition holds (never a sleep).
+// The application object every Qt test of this binary runs under, an event loop
+// that runs until a condition holds (never a sleep), and a file maker.
+#include <QByteArray>
+#include <QString>
 #include <functional>
 
 namespace sumdart::test {
@@ -10,5 +12,8 @@ bool runUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 
 // Processes events for `ms` milliseconds of wall time.
 void runFor(int ms);
+
+// Writes `bytes` to `path`, making its folders; returns the absolute path.
+QString writeFile(const QString& path, const QByteArray& bytes = "x");
 
 }  // namespace sumdart::test
