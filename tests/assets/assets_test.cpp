@@ -25,19 +25,6 @@
 
 namespace {
 
-// Lettering needs a GUI application; one for the whole run.
-class GuiEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QGuiApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "test_assets";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> app_;
-};
-[[maybe_unused]] auto* const guiEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 // ---- The board as the game lays it out: twips, 15 to a pixel ----------------
 

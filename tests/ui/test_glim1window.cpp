@@ -19,19 +19,6 @@ using namespace sumdart;
 
 namespace {
 
-// One application for the whole run, gone before static destruction starts.
-class AppEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[8] = "test_ui";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-const auto* const kApp = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
 
 struct NullHost : Glim1Host {
   int exits = 0;

@@ -21,7 +21,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[16] = "test_platform";
+  char name_[16] = "sumdart-tests";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };

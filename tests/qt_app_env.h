@@ -1,5 +1,5 @@
 #pragma once
-// The application object every Qt test of this binary runs under, an event loop
+// The application object every Qt test binary that compiles qt_app_env.cpp runs under, an event loop
 // that runs until a condition holds (never a sleep), and a file maker.
 #include <QByteArray>
 #include <QString>
