@@ -94,8 +94,9 @@ const struct {
   QByteArray format;
   QSize size;
 } kPictures[] = {{"Images/target2.bmp", "bmp", {800, 600}},  {"Images/logo2.jpg", "jpeg", {100, 139}},
-                 {"Images/targetmd.bmp", "bmp", {320, 240}}, {"Images/start.jpg", "jpeg", {190, 270}},
-                 {"Images/board.jpg", "jpeg", {270, 260}}};
+                 {"Images/targetmd.bmp", "bmp", {320, 240}}, {"Images/start.jpg", "jpeg", {200, 290}},
+                 {"Images/board.jpg", "jpeg", {286, 280}},   {"icons/sumdart-48.png", "png", {48, 48}},
+                 {"icons/sumdart-256.png", "png", {256, 256}}};
 const char* const kSounds[] = {"click1", "cupdice", "ricochet", "divboard", "scrape",   "golfswng", "scifi002",
                                "archer", "scifi003", "botrockt", "scifi011", "scifi020", "gong",     "arrow"};
 
@@ -133,13 +134,20 @@ TEST_F(Assets, WritesEveryFileItNamesWithItsSizeAndFormat) {
   for (const QString& file : expected) EXPECT_GT(QFileInfo(path(file)).size(), 0) << file.toStdString();
   // One pictures folder only; the game finds "images\..." in it whatever the case.
   EXPECT_EQ(QDir(folder_->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-            (QStringList{"Images", "Sumdart Rules.doc", "wav"}));
-  EXPECT_EQ(QDir(path("Images")).entryList(QDir::Files).size() + QDir(path("wav")).entryList(QDir::Files).size(), 19);
+            (QStringList{"Images", "Sumdart Rules.doc", "icons", "wav"}));
+  EXPECT_EQ(QDir(path("Images")).entryList(QDir::Files).size() + QDir(path("wav")).entryList(QDir::Files).size() +
+                QDir(path("icons")).entryList(QDir::Files).size(),
+            21);
   for (const auto& p : kPictures) {
     QImageReader reader(path(p.file));
     reader.setDecideFormatFromContent(true);
     EXPECT_EQ(reader.format(), p.format) << p.file;
-    EXPECT_EQ(reader.read().size(), p.size) << p.file << ": " << reader.errorString().toStdString();
+    const QImage image = reader.read();
+    EXPECT_EQ(image.size(), p.size) << p.file << ": " << reader.errorString().toStdString();
+    // The icons sit on the desktop's own background: transparent round the motif.
+    const bool icon = p.format == "png";
+    EXPECT_EQ(image.hasAlphaChannel(), icon) << p.file;
+    if (icon && !image.isNull()) { EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << p.file; }
   }
   // The board picture's background is the window colour.
   for (QPoint p : {QPoint(0, 0), QPoint(799, 0), QPoint(0, 599), QPoint(799, 599), QPoint(60, 300), QPoint(400, 10)})
@@ -306,6 +314,7 @@ TEST_F(Assets, RulesDocumentIsWellFormedRtfWithTheRules) {
   EXPECT_EQ(doc.mid(closedAt + 1).trimmed(), QByteArray());
   for (const char* words :
        {"Sumdart", "double", "501", "four dice", "whole number from 1 to 100", "rounded to the nearest whole number",
+        "exact half goes to the even neighbour",
         "Blue, Red, Green, Yellow", "always plays Red", "level 1, 2 or 3", "300 seconds", "lowest remaining target",
         "401, 301, 201 or 101", "64 or 46", "bust", "leave 1", "loses the turn", "second ring",
         // (6 + 4) x (3 + 1) = 40 with a real multiplication sign, and the other signs

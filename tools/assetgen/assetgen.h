@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -20,10 +21,17 @@ QImage boardPicture();
 QImage logoPicture();
 // The title screen's picture: 320 x 240.
 QImage titlePicture();
-// Rules page 1: the four players' tokens, dice and a clock: 190 x 270.
+// Rules page 1: the four players' tokens, dice and a clock: 200 x 290.
 QImage startPicture();
-// Rules page 3: a small board with the doubles picked out: 270 x 260.
+// Rules page 3: a small board with the doubles picked out: 286 x 280.
 QImage doublesPicture();
+// The printable rules' board, for print at about 16 cm: every number, the
+// doubles ringed and each ring labelled: 1240 x 880.
+QImage rulesBoardPicture();
+// The printable rules' throw: four dice in a row: 460 x 120.
+QImage throwPicture(const std::array<int, 4>& dice);
+// The application icon, size x size with a transparent background.
+QImage iconPicture(int size);
 
 // ---- Sounds -----------------------------------------------------------------
 
@@ -40,9 +48,10 @@ QByteArray wavFile(const Sound& sound);
 
 // ---- Rules document ---------------------------------------------------------
 
-// The printable rules as RTF. `boardJpeg` (may be empty) is embedded as the
-// picture of the board.
-QByteArray rulesDocument(const QByteArray& boardJpeg);
+// The printable rules as RTF. `boardJpeg` and `throwJpeg` (either may be
+// empty) are embedded as the picture of the board and of the worked
+// example's throw of 5, 4, 3 and 2.
+QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpeg);
 
 // ---- Everything -------------------------------------------------------------
 

@@ -1,4 +1,4 @@
-// Writes every picture, sound and the rules document into one folder.
+// Writes every picture, sound, the icons and the rules document into one folder.
 #include "assetgen.h"
 
 #include <QBuffer>
@@ -48,13 +48,15 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
 }
 
 constexpr int kJpegQuality = 92;
+constexpr int kPrintJpegQuality = 88;
 
 }  // namespace
 
 QStringList outputFiles() {
   QStringList files{QStringLiteral("Images/target2.bmp"), QStringLiteral("Images/logo2.jpg"),
                     QStringLiteral("Images/targetmd.bmp"), QStringLiteral("Images/start.jpg"),
-                    QStringLiteral("Images/board.jpg")};
+                    QStringLiteral("Images/board.jpg"), QStringLiteral("icons/sumdart-48.png"),
+                    QStringLiteral("icons/sumdart-256.png")};
   for (const char* name : {"click1", "cupdice", "ricochet", "divboard", "scrape", "golfswng", "scifi002",
                            "archer", "scifi003", "botrockt", "scifi011", "scifi020", "gong", "arrow"}) {
     files << QStringLiteral("wav/%1.wav").arg(QString::fromLatin1(name));
@@ -67,7 +69,6 @@ bool generateAll(const QString& folder, QString* error) {
   const QDir out(folder);
   auto path = [&out](const QString& relative) { return out.filePath(relative); };
 
-  const QByteArray boardJpeg = encode(doublesPicture(), "jpg", kJpegQuality);
   const struct {
     const char* file;
     QByteArray bytes;
@@ -76,7 +77,9 @@ bool generateAll(const QString& folder, QString* error) {
       {"Images/logo2.jpg", encode(logoPicture(), "jpg", kJpegQuality)},
       {"Images/targetmd.bmp", encode(titlePicture(), "bmp", 0)},
       {"Images/start.jpg", encode(startPicture(), "jpg", kJpegQuality)},
-      {"Images/board.jpg", boardJpeg},
+      {"Images/board.jpg", encode(doublesPicture(), "jpg", kJpegQuality)},
+      {"icons/sumdart-48.png", encode(iconPicture(48), "png", 0)},
+      {"icons/sumdart-256.png", encode(iconPicture(256), "png", 0)},
   };
   for (const auto& picture : pictures) {
     if (!writeFile(path(QString::fromLatin1(picture.file)), picture.bytes, error)) return false;
@@ -84,7 +87,11 @@ bool generateAll(const QString& folder, QString* error) {
   for (const Sound& sound : sounds()) {
     if (!writeFile(path(QStringLiteral("wav/") + sound.name), wavFile(sound), error)) return false;
   }
-  return writeFile(path(QStringLiteral("Sumdart Rules.doc")), rulesDocument(boardJpeg), error);
+  // The printed pictures are finer than the screen's, and a little more
+  // compressed, to keep the document small.
+  const QByteArray rules = rulesDocument(encode(rulesBoardPicture(), "jpg", kPrintJpegQuality),
+                                         encode(throwPicture({5, 4, 3, 2}), "jpg", kPrintJpegQuality));
+  return writeFile(path(QStringLiteral("Sumdart Rules.doc")), rules, error);
 }
 
 }  // namespace sumdart::assetgen

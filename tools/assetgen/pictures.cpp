@@ -1,14 +1,19 @@
 // The game's pictures: the board behind the numbers, the logo, the title
-// picture and the two pictures of the rules pages.
+// picture, the two pictures of the rules pages, the pictures of the printable
+// rules and the desktop icon.
 #include "assetgen.h"
 #include "boardart.h"
 
 #include <QPainter>
+#include <QList>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace sumdart::assetgen {
 namespace {
@@ -114,9 +119,9 @@ void drawStopwatch(QPainter& p, QPointF centre, double radius, const QString& re
     p.drawLine(polar(centre, r * (big ? 0.66 : 0.72), i * 6.0), polar(centre, r * 0.78, i * 6.0));
   }
   // The time left, then the hand.
-  p.setFont(arialBold(r * 0.34));
+  p.setFont(arialBold(r * 0.38));
   p.setPen(QColor(200, 0, 0));
-  p.drawText(QRectF(centre.x() - r * 0.6, centre.y() + r * 0.12, r * 1.2, r * 0.4), Qt::AlignCenter,
+  p.drawText(QRectF(centre.x() - r * 0.6, centre.y() + r * 0.1, r * 1.2, r * 0.46), Qt::AlignCenter,
              reading);
   p.setPen(QPen(QColor(200, 0, 0), 1.6, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(centre, polar(centre, r * 0.62, -50.0));
@@ -181,55 +186,55 @@ QImage titlePicture() {
 }
 
 QImage startPicture() {
-  QImage image(190, 270, QImage::Format_RGB32);
+  QImage image(200, 290, QImage::Format_RGB32);
   fillPanel(image, QColor(16, 26, 120), QColor(4, 8, 56), kYellow);
 
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  drawOutlinedText(p, QPointF(95, 18), QStringLiteral("Ready to play?"), arialBold(17), kYellow,
+  drawOutlinedText(p, QPointF(100, 20), QStringLiteral("Ready to play?"), arialBold(19), kYellow,
                    QColor(0, 0, 0), 1.2);
 
+  // Name colours are lightened so each reads clearly on the dark panel.
   struct Player {
     const char* name;
     QColor token;
     QColor text;
   };
-  const Player players[] = {{"Blue", QColor(40, 70, 255), QColor(140, 150, 255)},
-                            {"Red", QColor(235, 20, 20), QColor(255, 90, 90)},
-                            {"Green", QColor(20, 200, 40), QColor(60, 230, 80)},
+  const Player players[] = {{"Blue", QColor(40, 70, 255), QColor(160, 176, 255)},
+                            {"Red", QColor(235, 20, 20), QColor(255, 120, 120)},
+                            {"Green", QColor(20, 200, 40), QColor(90, 240, 110)},
                             {"Yellow", QColor(250, 220, 0), QColor(255, 240, 60)}};
   for (int i = 0; i < 4; ++i) {
-    const double x = 26 + i * 46;
-    drawToken(p, QPointF(x, 92), 58, players[i].token);
-    drawOutlinedText(p, QPointF(x, 106), QString::fromLatin1(players[i].name), arialBold(11),
+    const double x = 28 + i * 48;
+    drawToken(p, QPointF(x, 94), 58, players[i].token);
+    drawOutlinedText(p, QPointF(x, 111), QString::fromLatin1(players[i].name), arialBold(13),
                      players[i].text, QColor(0, 0, 0), 1.0);
   }
   // The order of play, left to right.
-  drawArrow(p, QPointF(14, 122), QPointF(176, 122), QColor(255, 255, 255), 1.4);
-  p.setFont(arialBold(10));
-  p.setPen(QColor(220, 220, 255));
-  p.drawText(QRectF(0, 126, 190, 14), Qt::AlignCenter, QStringLiteral("turn order"));
+  drawArrow(p, QPointF(12, 129), QPointF(188, 129), QColor(255, 255, 255), 1.4);
+  drawOutlinedText(p, QPointF(100, 145), QStringLiteral("turn order"), arialBold(13),
+                   QColor(230, 230, 255), QColor(0, 0, 0), 0.0);
 
   // The four dice of a throw, as the game shows them on Blue's turn.
   const int values[] = {6, 4, 3, 1};
   for (int i = 0; i < 4; ++i) {
-    const QPointF at(34 + (i % 2) * 38, 172 + (i / 2) * 38);
-    drawDie(p, at, 32, (i % 2 ? 6 : -5), values[i], kPlayerBlue, Qt::white);
+    const QPointF at(34 + (i % 2) * 40, 186 + (i / 2) * 40);
+    drawDie(p, at, 34, (i % 2 ? 6 : -5), values[i], kPlayerBlue, Qt::white);
   }
-  drawStopwatch(p, QPointF(140, 194), 32, QStringLiteral("300"));
+  drawStopwatch(p, QPointF(150, 210), 36, QStringLiteral("300"));
 
-  drawOutlinedText(p, QPointF(95, 254), QStringLiteral("1 to 4 players"), arialBold(14), kYellow,
+  drawOutlinedText(p, QPointF(100, 272), QStringLiteral("1 to 4 players"), arialBold(16), kYellow,
                    QColor(0, 0, 0), 1.0);
   return image;
 }
 
 QImage doublesPicture() {
-  QImage image(270, 260, QImage::Format_RGB32);
+  QImage image(286, 280, QImage::Format_RGB32);
   fillPanel(image, QColor(16, 26, 120), QColor(4, 8, 56), kYellow);
 
-  const QPointF centre(120, 136);
-  const double scale = 0.44;
+  const QPointF centre(136, 147);
+  const double scale = 0.5;
   paintBoard(image, centre, scale, BoardLook{true, true});
 
   QPainter p(&image);
@@ -243,21 +248,142 @@ QImage doublesPicture() {
     p.setPen(QPen(QColor(255, 240, 80), 1.4));
     p.drawEllipse(centre, r * scale, r * scale);
   }
-  // The doubles' own values.
-  p.setFont(arialBold(8));
-  p.setPen(QColor(240, 240, 240));
+  // The doubles' own values, as large as the ring allows.
+  p.setFont(arialBold(13));
+  p.setPen(QColor(250, 250, 250));
   for (int j = 0; j < 20; ++j) {
     const QPointF at = polar(centre, 140 * scale, sectorAngle(j));
-    p.drawText(QRectF(at.x() - 10, at.y() - 6, 20, 12), Qt::AlignCenter,
+    p.drawText(QRectF(at.x() - 12, at.y() - 8, 24, 16), Qt::AlignCenter,
                QString::number(2 * kSectorValues[j]));
   }
-  p.drawText(QRectF(centre.x() - 12, centre.y() - 6, 24, 12), Qt::AlignCenter,
-             QStringLiteral("100"));
+  p.setFont(arialBold(12));
+  p.drawText(QRectF(centre.x() - 14, centre.y() - 8, 28, 16), Qt::AlignCenter, QStringLiteral("100"));
 
-  drawOutlinedText(p, QPointF(226, 20), QStringLiteral("doubles"), arialBold(17), kYellow,
+  drawOutlinedText(p, QPointF(240, 18), QStringLiteral("doubles"), arialBold(19), kYellow,
                    QColor(0, 0, 0), 1.4);
-  drawArrow(p, QPointF(222, 32), polar(centre, 162 * scale, 27), kYellow, 1.8);
-  drawArrow(p, QPointF(236, 32), polar(centre, 24 * scale, 45), kYellow, 1.4);
+  drawArrow(p, QPointF(236, 31), polar(centre, 162 * scale, 27), kYellow, 1.8);
+  drawArrow(p, QPointF(252, 31), polar(centre, 24 * scale, 45), kYellow, 1.4);
+  return image;
+}
+
+QImage rulesBoardPicture() {
+  QImage image = blankImage(1240, 880, Qt::white);
+  const QPointF centre(440, 440);
+  const double scale = 420.0 / kBezelEdge;
+  paintBoard(image, centre, scale, BoardLook{true, false});
+
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  // Ring the doubles: the edges of the second ring and of the centre.
+  p.setBrush(Qt::NoBrush);
+  for (double r : {kBullEdge, kSinglesEdge, kDoublesEdge}) {
+    p.setPen(QPen(QColor(255, 220, 0, 120), 9.0));
+    p.drawEllipse(centre, r * scale, r * scale);
+    p.setPen(QPen(QColor(255, 236, 60), 3.0));
+    p.drawEllipse(centre, r * scale, r * scale);
+  }
+
+  // All 85 numbers, where the game puts them.
+  p.setFont(arialBold(19 * scale));
+  p.setPen(QColor(250, 250, 250));
+  const auto number = [&](double r, double angle, int value) {
+    const QPointF at = polar(centre, r * scale, angle);
+    p.drawText(QRectF(at.x() - 40, at.y() - 25, 80, 50), Qt::AlignCenter, QString::number(value));
+  };
+  number(0, 0, 100);
+  for (int i = 0; i < 4; ++i) number(60, 45 + 90 * i, 50);
+  for (int k = 1; k <= 4; ++k)
+    for (int j = 0; j < 20; ++j) number(60 + 40 * k, sectorAngle(j), k * kSectorValues[j]);
+
+  // A label for each ring. Its leader runs out along a wire between two
+  // sectors, so it crosses no number, then across to the label.
+  struct Ring {
+    double r;
+    double angle;
+    const char* name;
+    const char* note;
+    bool finishing;
+  };
+  const Ring rings[] = {{220, 27, "quadruples", "4 \u00d7 the sector's number", false},
+                        {180, 45, "trebles", "3 \u00d7 the sector's number", false},
+                        {140, 63, "doubles", "2 \u00d7 the sector's number", true},
+                        {100, 81, "singles", "the sector's number", false},
+                        {60, 99, "four 50s", "not doubles", false},
+                        {0, 117, "the centre: 100", "a double too", true}};
+  const double outside = (kBezelEdge + 10) * scale;
+  for (const Ring& ring : rings) {
+    const QPointF from = polar(centre, std::max(ring.r, kBullEdge - 6) * scale, ring.angle);
+    const QPointF corner = polar(centre, outside, ring.angle);
+    const QPointF end(890, corner.y());
+    const QColor ink = ring.finishing ? QColor(190, 0, 0) : QColor(20, 30, 110);
+    // A white edge keeps the leader visible where it crosses the board.
+    for (const auto& [colour, width] : {std::pair{QColor(255, 255, 255), 6.0}, std::pair{ink, 3.0}}) {
+      p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.drawPolyline(QList<QPointF>{from, corner, end});
+    }
+    p.setPen(QPen(Qt::white, 2.0));
+    p.setBrush(ink);
+    p.drawEllipse(from, 7, 7);
+    p.setPen(ink);
+    p.setFont(arialBold(34));
+    p.drawText(QRectF(900, corner.y() - 42, 340, 44), Qt::AlignLeft | Qt::AlignBottom,
+               QString::fromUtf8(ring.name));
+    QFont note(QStringLiteral("Arial"));
+    note.setPixelSize(27);
+    p.setFont(note);
+    p.setPen(QColor(60, 60, 60));
+    p.drawText(QRectF(900, corner.y() + 2, 340, 36), Qt::AlignLeft | Qt::AlignTop,
+               QString::fromUtf8(ring.note));
+  }
+  return image;
+}
+
+QImage throwPicture(const std::array<int, 4>& dice) {
+  QImage image = blankImage(460, 120, Qt::white);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int i = 0; i < 4; ++i)
+    drawDie(p, QPointF(62 + i * 112, 58), 86, (i % 2 ? 5 : -4), dice[static_cast<std::size_t>(i)],
+            kPlayerBlue, Qt::white);
+  return image;
+}
+
+QImage iconPicture(int size) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double u = size / 48.0;
+
+  // A classic dartboard, kept bold enough to read at 48 pixels: black rim,
+  // red and green doubles and trebles, black and cream sectors, the bull.
+  const QPointF c(21 * u, 21 * u);
+  const double R = 19.5 * u;
+  const QColor red(214, 30, 40), green(0, 150, 70), black(24, 24, 28), cream(240, 226, 186);
+  p.setPen(QPen(QColor(150, 152, 160), std::max(1.0, 0.8 * u)));
+  p.setBrush(black);
+  p.drawEllipse(c, R, R);
+  p.setPen(Qt::NoPen);
+  const auto sectors = [&](double r, QColor even, QColor odd) {
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    for (int j = 0; j < 20; ++j) {
+      p.setBrush(j % 2 == 0 ? even : odd);
+      // QPainter's angles run anticlockwise from three o'clock, in 1/16 degree.
+      p.drawPie(box, static_cast<int>((90 - sectorAngle(j) - 9) * 16), 18 * 16);
+    }
+  };
+  sectors(0.84 * R, red, green);
+  sectors(0.76 * R, black, cream);
+  sectors(0.54 * R, red, green);
+  sectors(0.44 * R, black, cream);
+  p.setBrush(green);
+  p.drawEllipse(c, 0.16 * R, 0.16 * R);
+  p.setBrush(red);
+  p.drawEllipse(c, 0.08 * R, 0.08 * R);
+
+  // A blue die in front, bottom right, like the game's own dice.
+  drawDie(p, QPointF(34 * u, 34 * u), 20.5 * u, -12, 5, QColor(30, 80, 235), Qt::white);
   return image;
 }
 

@@ -1,8 +1,12 @@
-// The printable rules, written as RTF: word processors open it under the
-// ".doc" name the game uses, and it needs nothing but plain text to make.
+// The printable rules, with a worked example and tips for the classroom,
+// written as RTF: word processors open it under the ".doc" name the game uses,
+// and it needs nothing but plain text to make.
 #include "assetgen.h"
 
 #include <QImage>
+#include <QList>
+
+#include <utility>
 
 namespace sumdart::assetgen {
 namespace {
@@ -37,53 +41,106 @@ QByteArray rtf(const QString& text) {
   return out;
 }
 
+// Colour table entries.
+constexpr int kMagentaInk = 1, kBlueInk = 2, kRedInk = 3, kGreyInk = 4, kRuleInk = 5, kHeaderFill = 6,
+              kNoteFill = 7;
+
+// Twips: the A4 page with 2 cm margins leaves 9638 twips for the text.
+constexpr int kTextWidth = 9638;
+
+QByteArray num(int n) { return QByteArray::number(n); }
+
 class RtfWriter {
  public:
   RtfWriter() {
     doc_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n";
     doc_ += "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n";
     doc_ += "{\\colortbl;\\red192\\green0\\blue192;\\red0\\green0\\blue150;\\red170\\green0\\blue0;"
-            "\\red90\\green90\\blue90;}\n";
-    doc_ += "{\\info{\\title Sumdart Rules}{\\subject The rules of Sumdart}{\\author Sumdart}}\n";
-    // A4, 2 cm margins.
+            "\\red90\\green90\\blue90;\\red150\\green160\\blue190;\\red222\\green230\\blue246;"
+            "\\red255\\green248\\blue214;}\n";
+    doc_ += "{\\info{\\title Sumdart Rules}{\\subject The rules of Sumdart, a worked example and tips "
+            "for the classroom}{\\author Sumdart}}\n";
+    // A4, 2 cm margins, the footer 1 cm from the bottom edge.
     doc_ += "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134\\widowctrl\n";
+    doc_ += "\\sectd\\pgwsxn11906\\pghsxn16838\\footery567\n";
+    doc_ += "{\\footer\\pard\\plain\\qc\\f0\\fs16\\cf4 Sumdart rules \\endash  page {\\field{\\*\\fldinst PAGE}"
+            "{\\fldrslt 1}}\\par}\n";
   }
 
   void title(const QString& text) {
-    doc_ += "\\pard\\plain\\qc\\sa60\\f0\\fs60\\b\\cf1 " + rtf(text) + "\\par\n";
+    doc_ += "\\pard\\plain\\qc\\sa60\\f0\\fs60\\b\\cf" + num(kMagentaInk) + " " + rtf(text) + "\\par\n";
   }
   void subtitle(const QString& text) {
-    doc_ += "\\pard\\plain\\qc\\sa360\\f0\\fs28\\i\\cf4 " + rtf(text) + "\\par\n";
+    doc_ += "\\pard\\plain\\qc\\sa240\\f0\\fs28\\i\\cf" + num(kGreyInk) + " " + rtf(text) + "\\par\n";
   }
   void heading(const QString& text) {
-    doc_ += "\\pard\\plain\\keepn\\sb240\\sa100\\f0\\fs30\\b\\cf2 " + rtf(text) + "\\par\n";
+    doc_ += "\\pard\\plain\\keepn\\sb200\\sa80\\f0\\fs30\\b\\cf" + num(kBlueInk) + " " + rtf(text) + "\\par\n";
+  }
+  void subheading(const QString& text) {
+    doc_ += "\\pard\\plain\\keepn\\sb160\\sa60\\f0\\fs24\\b\\cf" + num(kBlueInk) + " " + rtf(text) + "\\par\n";
   }
   void body(const QString& text) {
-    doc_ += "\\pard\\plain\\sa120\\sl276\\slmult1\\f0\\fs22 " + rtf(text) + "\\par\n";
+    doc_ += "\\pard\\plain\\sa100\\sl240\\slmult1\\f0\\fs22 " + rtf(text) + "\\par\n";
   }
-  void bullet(const QString& text) {
-    doc_ += "\\pard\\plain\\fi-284\\li568\\tx568\\sa60\\sl276\\slmult1\\f0\\fs22 \\bullet\\tab " +
-            rtf(text) + "\\par\n";
+  // A paragraph kept on the page of the one after it.
+  void lead(const QString& text) {
+    doc_ += "\\pard\\plain\\keepn\\sa100\\sl240\\slmult1\\f0\\fs22 " + rtf(text) + "\\par\n";
+  }
+  void bullet(const QString& text) { bullet({}, text); }
+  // A bullet point; `boldStart`, if any, opens it in bold.
+  void bullet(const QString& boldStart, const QString& text) {
+    doc_ += "\\pard\\plain\\fi-284\\li568\\tx568\\sa40\\sl240\\slmult1\\f0\\fs22 \\bullet\\tab ";
+    if (!boldStart.isEmpty()) doc_ += "{\\b " + rtf(boldStart) + "} ";
+    doc_ += rtf(text) + "\\par\n";
   }
   void numbered(int n, const QString& text) {
-    doc_ += "\\pard\\plain\\fi-284\\li568\\tx568\\sa60\\sl276\\slmult1\\f0\\fs22 " +
-            QByteArray::number(n) + ".\\tab " + rtf(text) + "\\par\n";
+    doc_ += "\\pard\\plain\\fi-284\\li568\\tx568\\sa40\\sl240\\slmult1\\f0\\fs22 " + num(n) + ".\\tab " +
+            rtf(text) + "\\par\n";
   }
   void example(const QString& text) {
-    doc_ += "\\pard\\plain\\qc\\sb120\\sa160\\f0\\fs30\\b\\cf3 " + rtf(text) + "\\par\n";
+    doc_ += "\\pard\\plain\\keep\\qc\\sb60\\sa120\\f0\\fs30\\b\\cf" + num(kRedInk) + " " + rtf(text) + "\\par\n";
   }
   void caption(const QString& text) {
-    doc_ += "\\pard\\plain\\qc\\sa200\\f0\\fs18\\i\\cf4 " + rtf(text) + "\\par\n";
+    doc_ += "\\pard\\plain\\qc\\sa160\\f0\\fs18\\i\\cf" + num(kGreyInk) + " " + rtf(text) + "\\par\n";
   }
-  void picture(const QByteArray& jpeg) {
+  // A shaded box of one paragraph, for a hint.
+  void note(const QString& boldStart, const QString& text) {
+    doc_ += "\\pard\\plain\\sb60\\sa160\\sl240\\slmult1\\li170\\ri170\\cbpat" + num(kNoteFill) +
+            "\\brdrt\\brdrs\\brdrw10\\brsp60\\brdrcf" + num(kRuleInk) + "\\brdrb\\brdrs\\brdrw10\\brsp60\\brdrcf" +
+            num(kRuleInk) + "\\f0\\fs22 {\\b " + rtf(boldStart) + "} " + rtf(text) + "\\par\n";
+  }
+  // A two-column table: the first row is a shaded header, every row is kept
+  // whole, and the table stays on one page when it fits.
+  void table(const QList<std::pair<QString, QString>>& rows, int firstColumn) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+      const bool header = i == 0;
+      QByteArray cells;
+      for (int right : {firstColumn, kTextWidth}) {
+        for (const char* side : {"t", "l", "b", "r"})
+          cells += QByteArray("\\clbrdr") + side + "\\brdrs\\brdrw10\\brdrcf" + num(kRuleInk);
+        if (header) cells += "\\clcbpat" + num(kHeaderFill);
+        cells += "\\cellx" + num(right);
+      }
+      doc_ += "\\trowd\\trgaph100\\trleft0\\trkeep" + QByteArray(header ? "\\trhdr" : "") +
+              "\\trpaddl100\\trpaddr100\\trpaddt30\\trpaddb30\\trpaddfl3\\trpaddfr3\\trpaddft3\\trpaddfb3" +
+              cells + "\n";
+      const QByteArray style = "\\pard\\plain\\intbl" + QByteArray(i + 1 < rows.size() ? "\\keepn" : "") +
+                               "\\sl240\\slmult1\\f0\\fs20" + QByteArray(header ? "\\b" : "") + " ";
+      doc_ += style + rtf(rows[i].first) + "\\cell" + style + rtf(rows[i].second) + "\\cell\\row\n";
+    }
+    doc_ += "\\pard\\plain\\sa120\\fs12\\par\n";  // a little space after the table
+  }
+  // A JPEG shown `widthTwips` wide, centred.
+  void picture(const QByteArray& jpeg, int widthTwips) {
     const QImage image = QImage::fromData(jpeg);
     if (image.isNull()) return;
     const int w = image.width();
     const int h = image.height();
-    doc_ += "\\pard\\plain\\qc\\sb120\\sa60{\\pict\\jpegblip";
-    // Natural size in hundredths of a millimetre, shown size in twips, at 96 dpi.
-    doc_ += "\\picw" + QByteArray::number(w * 2540 / 96) + "\\pich" + QByteArray::number(h * 2540 / 96);
-    doc_ += "\\picwgoal" + QByteArray::number(w * 15) + "\\pichgoal" + QByteArray::number(h * 15) + "\n";
+    doc_ += "\\pard\\plain\\qc\\keepn\\sb120\\sa60{\\pict\\jpegblip";
+    // Natural size in hundredths of a millimetre, shown size in twips.
+    const int heightTwips = static_cast<int>(static_cast<qint64>(h) * widthTwips / w);
+    doc_ += "\\picw" + num(widthTwips * 2540 / 1440) + "\\pich" + num(heightTwips * 2540 / 1440);
+    doc_ += "\\picwgoal" + num(widthTwips) + "\\pichgoal" + num(heightTwips) + "\n";
     const QByteArray hex = jpeg.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128) doc_ += hex.mid(i, 128) + "\n";
     doc_ += "}\\par\n";
@@ -96,10 +153,10 @@ class RtfWriter {
 
 }  // namespace
 
-QByteArray rulesDocument(const QByteArray& boardJpeg) {
+QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpeg) {
   RtfWriter w;
   w.title(QStringLiteral("Sumdart"));
-  w.subtitle(QStringLiteral("The rules of the game"));
+  w.subtitle(QStringLiteral("The rules of the game, a worked example and tips for the classroom"));
   w.body(QStringLiteral(
       "Sumdart is an arithmetic game for one to four players, played on a board that looks like a "
       "dartboard. Instead of throwing darts, the players throw four dice and use the numbers on "
@@ -126,13 +183,14 @@ QByteArray rulesDocument(const QByteArray& boardJpeg) {
       "Unlike a dartboard, the Sumdart board has quadruples. Only the numbers on the board can be "
       "clicked: 23 and 25, for example, are not on it."));
   if (!boardJpeg.isEmpty()) {
-    w.picture(boardJpeg);
-    w.caption(QStringLiteral("The doubles: the second ring of twenty numbers and the centre 100."));
+    w.picture(boardJpeg, 7654);  // 13.5 cm
+    w.caption(QStringLiteral("The Sumdart board. The doubles, ringed in yellow, are the second ring "
+                             "and the centre 100."));
   }
   w.body(QStringLiteral(
-      "The doubles are the twenty numbers of the second ring and the centre 100. No other number "
-      "is a double: the 50s of the inner ring are not doubles, and neither is the 40 of the "
-      "quadruples ring (four times 10)."));
+      "The doubles are the twenty numbers of the second ring (the even numbers from 2 to 40) and "
+      "the centre 100. No other number is a double: the 50s of the inner ring are not doubles, and "
+      "neither is the 40 of the quadruples ring (four times 10)."));
 
   w.heading(QStringLiteral("Taking a turn"));
   w.numbered(1, QStringLiteral("Click Throw Dice. Four dice are thrown."));
@@ -140,13 +198,17 @@ QByteArray rulesDocument(const QByteArray& boardJpeg) {
       "Use all four numbers, each one exactly once, to make a whole number from 1 to 100. You may "
       "add (+), subtract (\u2212), multiply (\u00d7) and divide (\u00f7), in any order, with "
       "brackets. If a calculation gives a number that is not whole, it is rounded to the nearest "
-      "whole number."));
+      "whole number; an exact half goes to the even neighbour, so 8.5 counts as 8 and 13.5 as 14."));
   w.numbered(3, QStringLiteral("Click that number on the board."));
-  w.body(QStringLiteral("For example, if the dice show 6, 4, 3 and 1:"));
+  w.lead(QStringLiteral("For example, if the dice show 6, 4, 3 and 1:"));
   w.example(QStringLiteral("(6 + 4) \u00d7 (3 + 1) = 40"));
+  w.lead(QStringLiteral("The same throw can make many other numbers, for example:"));
+  w.bullet(QStringLiteral("6 + 4 + 3 + 1 = 14;"));
+  w.bullet(QStringLiteral("6 \u00d7 4 \u00d7 3 \u00d7 1 = 72;"));
+  w.bullet(QStringLiteral("(6 \u00f7 3) \u00d7 (4 \u2212 1) = 6."));
   w.body(QStringLiteral(
-      "The same throw can make many other numbers: 6 + 4 + 3 + 1 = 14;   6 \u00d7 4 \u00d7 3 "
-      "\u00d7 1 = 72;   (6 \u00d7 4) \u00d7 (3 + 1) = 96;   (6 \u00f7 3) \u00d7 (4 \u2212 1) = 6."));
+      "It can also make 96, as (6 \u00d7 4) \u00d7 (3 + 1), but 96 cannot be clicked: it is not on "
+      "the board."));
   w.body(QStringLiteral(
       "Digits may not be put side by side to make a bigger number: with 6, 4, 3 and 1 a player "
       "may not put 6 and 4 together to make 64 or 46."));
@@ -205,6 +267,116 @@ QByteArray rulesDocument(const QByteArray& boardJpeg) {
   w.body(QStringLiteral(
       "Exit leaves a game that is under way and saves it; Restart Previous Game on the title "
       "screen carries on from where it was left. New Game starts again from the beginning."));
+
+  // ---- A whole turn, worked through -----------------------------------------
+  // Every number below was checked against the game's own judge.
+  w.heading(QStringLiteral("A whole turn, worked through"));
+  w.lead(QStringLiteral(
+      "It is the start of a game, so Blue's target is 501. Blue clicks Throw Dice, and the dice "
+      "show 5, 4, 3 and 2:"));
+  if (!throwJpeg.isEmpty()) w.picture(throwJpeg, 3118);  // 5.5 cm
+  w.lead(QStringLiteral(
+      "Blue looks for numbers that use all four dice, each exactly once. Here are some, with the "
+      "working:"));
+  w.table({{QStringLiteral("Working"), QStringLiteral("Can Blue click it?")},
+           {QStringLiteral("5 + 4 + 3 + 2 = 14"), QStringLiteral("Yes, but it is a small score.")},
+           {QStringLiteral("(4 \u00d7 3 + 5) \u00f7 2 = 8.5"),
+            QStringLiteral("Yes, as 8: an exact half goes to the even neighbour.")},
+           {QStringLiteral("(5 + 4) \u00d7 3 \u00f7 2 = 13.5"),
+            QStringLiteral("Yes, as 14, the even neighbour of 13.5.")},
+           {QStringLiteral("(5 \u00d7 2 + 3) \u00d7 4 = 52"),
+            QStringLiteral("Yes: 52 is on the quadruples ring (four times 13).")},
+           {QStringLiteral("(5 + 3) \u00d7 4 \u00d7 2 = 64"),
+            QStringLiteral("Yes: 64 is on the quadruples ring (four times 16).")},
+           {QStringLiteral("(5 + 2) \u00d7 4 \u00d7 3 = 84"),
+            QStringLiteral("No: the dice make 84, but 84 is not on the board.")},
+           {QStringLiteral("5 \u00d7 4 \u00d7 3 \u00d7 2 = 120"),
+            QStringLiteral("No: only the numbers from 1 to 100 count.")},
+           {QStringLiteral("5 \u00d7 4 \u00d7 3 = 60"),
+            QStringLiteral("No: the 2 is not used, and no working with all four dice makes 60. "
+                           "Clicking 60 would be an illegal move.")},
+           {QStringLiteral("5 \u00d7 4 \u00d7 (3 + 2) = 100"),
+            QStringLiteral("Yes: the centre of the board, the biggest number there is.")}},
+          3969);
+
+  w.subheading(QStringLiteral("Which one to pick, and why"));
+  w.body(QStringLiteral(
+      "With a long way to go, the biggest number the dice can make is the best choice, because it "
+      "brings the target down fastest. Blue clicks the 100 in the centre. The dice can make it, so "
+      "it is subtracted from Blue's target:"));
+  w.example(QStringLiteral("501 \u2212 100 = 401"));
+  w.body(QStringLiteral(
+      "Blue's target is now 401, and it is Red's turn. Near the end of a game the biggest number "
+      "is not always the best: then choose a number that leaves a double, that is an even number "
+      "from 2 to 40, or 100. With an odd target, first score an odd number."));
+
+  w.subheading(QStringLiteral("Finishing: a double and a bust"));
+  w.lead(QStringLiteral(
+      "Later in the game Yellow has 32 left and throws 4, 4, 2 and 1. Since 32 is double 16, this "
+      "throw can win:"));
+  w.table({{QStringLiteral("Yellow makes and clicks"), QStringLiteral("What happens")},
+           {QStringLiteral("4 \u00d7 4 \u00d7 2 \u00d7 1 = 32, the 32 of the doubles ring (double 16)"),
+            QStringLiteral("32 \u2212 32 = 0, finished with a double: Yellow wins!")},
+           {QStringLiteral("4 \u00d7 4 \u00d7 2 \u00d7 1 = 32, the 32 of the quadruples ring (four times 8)"),
+            QStringLiteral("A bust: it reaches zero, but not with a double. Yellow scores nothing "
+                           "and the target stays at 32.")},
+           {QStringLiteral("4 \u00d7 4 \u00d7 (2 + 1) = 48"),
+            QStringLiteral("A bust: 48 is more than 32 (an overshoot). The target stays at 32.")},
+           {QStringLiteral("(4 + 4) \u00d7 (2 + 1) = 24"),
+            QStringLiteral("Allowed: 32 \u2212 24 = 8 is left, which is double 4, ready for the "
+                           "next turn.")},
+           {QStringLiteral("The same 32, had Yellow had 33 left"),
+            QStringLiteral("A bust: it would leave 1, which no double can finish.")}},
+          3969);
+
+  // ---- Tips for the classroom -------------------------------------------------
+  w.heading(QStringLiteral("Tips for the classroom"));
+  w.bullet(QStringLiteral("Pairs and teams."), QStringLiteral(
+      "Up to four pairs or small teams can play, one colour each. The mouse passes round the team "
+      "every turn; the team agrees on a number and says the working aloud before clicking. Blue "
+      "always goes first, so change colours between games."));
+  w.bullet(QStringLiteral("Shorter targets for younger pupils."), QStringLiteral(
+      "A game from 501 takes a while. For younger pupils or a short session, type 101 or 201 in "
+      "the 'Target' box; 301 suits a lesson starter. The finish, and with it the doubles, then "
+      "comes round sooner."));
+  w.bullet(QStringLiteral("Using the clocks."), QStringLiteral(
+      "Leave 'Timers On' unticked while pupils learn the game, and tick it once they are "
+      "confident: 300 seconds each is relaxed, and a smaller total in 'Set Total Time Allowed' "
+      "makes a brisk game. A clock runs only in its player's turn and a wrong number loses the "
+      "turn, so the clocks reward quick, careful working, not guessing."));
+  w.bullet(QStringLiteral("The cheat chart."), QStringLiteral(
+      "Let beginners use the Cheat Chart freely to check a product. As pupils grow more sure of "
+      "their tables, challenge them to play a game without opening it."));
+  w.bullet(QStringLiteral("Playing against the computer."), QStringLiteral(
+      "A pupil on their own can play against the computer, which plays Red. Level 1 is a gentle "
+      "opponent for a beginner; level 3 always takes the biggest number it can and plays fast. It "
+      "suits early finishers and practice at a spare computer."));
+  w.bullet(QStringLiteral("Pencil and paper."), QStringLiteral(
+      "Give each player or team paper and a pencil (but no calculator). Ask them to write down "
+      "each throw, the working of the number they chose and their new target. At the end, swap "
+      "sheets and check each other's working."));
+
+  w.subheading(QStringLiteral("Mental arithmetic practice"));
+  w.lead(QStringLiteral(
+      "Every turn is a small mental arithmetic problem. Some ways to make the most of it:"));
+  w.bullet(QStringLiteral("How many numbers?"), QStringLiteral(
+      "Throw once, then give the class two minutes to write down as many different numbers as "
+      "they can, each with its working. Score a point for every one that is on the board."));
+  w.bullet(QStringLiteral("Hit the number."), QStringLiteral(
+      "Choose a number on the board, for example 36, and ask who can make it from the throw. Who "
+      "can make the biggest number on the board? Who can make 1?"));
+  w.bullet(QStringLiteral("Brackets matter."), QStringLiteral(
+      "Ask for the working with brackets, and compare: (6 + 4) \u00d7 (3 + 1) = 40, but "
+      "6 + 4 \u00d7 3 + 1 = 19."));
+  w.bullet(QStringLiteral("Say it first."), QStringLiteral(
+      "Before clicking, the player says the new target aloud, for example 401 \u2212 64 = 337, and "
+      "the class checks it against the score the game shows."));
+  w.bullet(QStringLiteral("Doubles and halves."), QStringLiteral(
+      "At the finish, ask which double is needed (32 is double 16) and which numbers would leave a "
+      "double for the next turn."));
+  w.note(QStringLiteral("Remember:"), QStringLiteral(
+      "use all four dice, each once; the number must be on the board; and the last number must be "
+      "a double."));
 
   w.caption(QStringLiteral("Good luck, and good sums!"));
   return w.finish();
