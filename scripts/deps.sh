@@ -13,9 +13,11 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fonts the windows are laid out for
-  fontconfig fonts-liberation fonts-dejavu-core
+  fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # end-to-end test: a virtual X display, clicks and screenshots
   xvfb xdotool imagemagick x11-utils
+  # worksheet test: the text of a PDF
+  poppler-utils
 )
 
 missing=()

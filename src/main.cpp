@@ -4,15 +4,21 @@
 #include <QTime>
 
 #include "platform/qt_dayclock.h"
+#include "platform/qt_desktop.h"
 #include "platform/qt_sound.h"
 #include "platform/qt_timer.h"
 #include "platform/random.h"
+#include "platform/screen_windows.h"
 #include "screens/screenflow.h"
 #include "state/module1.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sumdart"));
+  QApplication::setDesktopFileName(QStringLiteral("sumdart"));
+  // The screens decide when the program ends (Exit, or closing the title or
+  // set-up screen); a moment with no window shown is not the end.
+  QApplication::setQuitOnLastWindowClosed(false);
 
   sumdart::Module1 module1;
   sumdart::QtTimerFactory timers;
@@ -24,10 +30,20 @@ int main(int argc, char** argv) {
                  "wav\\scrape.wav", "wav\\golfswng.wav", "wav\\scifi002.wav", "wav\\archer.wav",
                  "wav\\scifi003.wav", "wav\\botrockt.wav", "wav\\scifi011.wav", "wav\\scifi020.wav",
                  "wav\\gong.wav", "wav\\arrow.wav"});
-  sumdart::Services services{timers, random, dayclock, sound};
+  sumdart::QtDesktop desktop;
+  sumdart::QtSaveFile savefile;
+  sumdart::Services services{timers, random, dayclock, sound, desktop, savefile};
 
   sumdart::ScreenFlow flow(module1, services);
-  flow.report = [](const QString& text) { QMessageBox::warning(nullptr, QStringLiteral("Sumdart"), text); };
-  if (!flow.startGame(2, 501)) return 1;
+  sumdart::ScreenWindows windows(desktop, [&flow] { flow.settle(); });
+  flow.setView(&windows);
+  flow.report = [](const std::string& text) {
+    QMessageBox::warning(nullptr, QStringLiteral("Sumdart"), QString::fromStdString(text));
+  };
+  flow.onQuit = [](int status) {
+    // Queued, so it also ends a program whose event loop has not started yet.
+    QMetaObject::invokeMethod(qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+  };
+  flow.start();
   return QApplication::exec();
 }

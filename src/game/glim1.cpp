@@ -1,5 +1,6 @@
 #include "game/glim1.h"
 
+#include "game/dice.h"
 #include "platform/random.h"
 #include "state/numbers.h"
 
@@ -39,9 +40,62 @@ Glim1::Glim1(Module1& m, Services s, Glim1Host& host) : m_(m), s_(s), host_(host
       });
     }
   }
+
+  form.back = colours::gameBack;
+  form.width = kGameWidth;
+  form.height = kGameHeight;
+  form.place = Placement::Fit;
+  form.titleBar = false;
+  // Bottom of the stacking order first.
+  form.add("Image2", st.Image2);
+  form.add("Label11", st.Label11);
+  form.add("Label13", st.Label13);
+  for (int i = 0; i < 4; ++i) form.add(arrayName("Label12", i), st.Label12[static_cast<std::size_t>(i)]);
+  form.add("Label10", st.Label10);
+  for (int i = 0; i < 7; ++i) form.add(arrayName("Label5", i), st.Label5[static_cast<std::size_t>(i)]);
+  for (int i = 1; i <= 4; ++i) form.add(arrayName("Label6", i), st.Label6[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 4; ++i) form.add(arrayName("Label4", i), st.Label4[static_cast<std::size_t>(i)]);
+  form.add("Label2", st.Label2);
+  form.add("Label9", st.Label9);
+  for (int i = 0; i < 3; ++i)
+    form.add(arrayName("Label3", i), st.Label3[static_cast<std::size_t>(i)], [this, i] { label3Click(i); });
+  form.add("Label14", st.Label14, [this] { label14Click(); });
+  for (int i = 0; i < board::kLabels; ++i)
+    form.add(arrayName("Label1", i), st.Label1[static_cast<std::size_t>(i)], [this, i] { label1Click(i); });
 }
 
 Glim1::~Glim1() = default;
+
+bool Glim1::open() {
+  for (const char* picture : {kBoardPicture, kLogoPicture}) {
+    if (!s_.desktop.pictureLoads(picture)) {
+      openError_ = std::string("The picture \"") + picture + "\" could not be loaded. Folders searched: " +
+                   s_.desktop.searchedFolders();
+      return false;
+    }
+  }
+  form.picture = kBoardPicture;
+  st.Image2.picture = kLogoPicture;
+  load();
+  return true;
+}
+
+SavedGame Glim1::saved() const {
+  const auto number = [](const Ctl& c) { return toInt16(leadingNumber(c.caption)); };
+  SavedGame g;
+  g.numberofplayers = m_.numberofplayers;
+  g.computerlevel = m_.computerlevel;
+  g.turncounter = st.turncounter;
+  g.hidden = number(st.Label5[5]);
+  for (std::size_t i = 0; i < 4; ++i) {
+    g.scores[i] = m_.score(static_cast<int>(i) + 1);
+    g.clocks[i] = number(st.Label12[i]);
+  }
+  g.timeallowed = m_.timeallowed;
+  g.soundon = m_.soundon;
+  g.hidedesktop = m_.hidedesktop;
+  return g;
+}
 
 void Glim1::stopAllTimers() {
   for (std::size_t n = 1; n < timers_.size(); ++n) timers_[n]->stop();
@@ -63,8 +117,6 @@ void Glim1::advanceTurn() {
 }
 
 void Glim1::load() {
-  st.backColour = colours::gameBack;
-  st.picture = kBoardPicture;
 
   if (m_.restartgame == 1) {
     st.turncounter = m_.savedturn;
@@ -89,7 +141,7 @@ void Glim1::load() {
   st.paircount = st.triplecount = st.resultcount = 0;
   st.bannerflashcount = 0;
 
-  st.boardCreated = true;  // copies of label 0, hidden until placed
+  // Labels 1..84 are copies of label 0, hidden until placed.
   st.Label1[0].caption = "100";
   for (std::size_t i = 1; i <= 4; ++i) st.Label1[i].caption = "50";
   for (int k = 0; k < 4; ++k)
@@ -151,22 +203,8 @@ void Glim1::label3Click(int index) {
       if (st.gameover != 0) return;
       for (Ctl& c : st.Label1) c.fore = colours::boardGrey;
       st.Label3[2].enabled = false;
-      s_.random.randomize(s_.dayclock.secondsSinceMidnight());
-      for (std::size_t d = 0; d < 4; ++d) {
-        const int n = s_.random.below(100);
-        for (int i = 0; i < n; ++i) st.dice[d] = static_cast<std::int16_t>(s_.random.below(6) + 1);
-        if (st.dice[d] == 0) st.dice[d] = 1;
-      }
-      if (m_.soundon == 1) {
-        timer(5).setInterval(1500);
-        timer(8).setInterval(1200);
-      } else {
-        timer(8).setInterval(100);
-        timer(5).setInterval(300);
-      }
-      st.diceshown = 0;
-      timer(5).start();
-      timer(8).start();
+      drawThrow(s_.random, s_.dayclock, st.dice);
+      startReveal(timer(5), timer(8), m_.soundon == 1, st.diceshown);
       st.allowednumbers();
       st.allowednumbers2();
       play("wav\\cupdice.wav");
@@ -177,7 +215,8 @@ void Glim1::label3Click(int index) {
       host_.closeCheatChart();
       play("wav\\click1.wav");
       return;
-    case 0:  // Exit
+    case 0:  // Exit: an unfinished game that has seen two clicks is saved
+      if (st.gameover == 0 && st.turncounter >= 1) s_.savefile.write(formatSavedGame(saved()));
       host_.exitGame();
       host_.closeCheatChart();
       play("wav\\click1.wav");
@@ -186,6 +225,8 @@ void Glim1::label3Click(int index) {
       return;
   }
 }
+
+void Glim1::closeRequested() { label3Click(0); }
 
 void Glim1::label14Click() {
   host_.openCheatChart();

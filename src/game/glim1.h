@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "game/glim1_state.h"
+#include "game/savedgame.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
+#include "state/form.h"
 #include "state/module1.h"
 
 namespace sumdart {
@@ -18,22 +20,24 @@ namespace sumdart {
 class Glim1Host {
  public:
   virtual ~Glim1Host() = default;
-  virtual void newGame() = 0;          // New Game: the game screen is left without saving
-  virtual void exitGame() = 0;         // Exit: the game screen is left
+  virtual void newGame() = 0;          // New Game: a new set-up screen; the game screen is left
+  virtual void exitGame() = 0;         // Exit: a new title screen; the game screen is left
   virtual void openCheatChart() = 0;
   virtual void closeCheatChart() = 0;
 };
 
-class Glim1 {
+class Glim1 : public Screen {
  public:
   // Largest turn counter before it is wound back; see advanceTurn().
   static constexpr std::int16_t kTurnWrapAt = 30000;
 
   Glim1(Module1& m, Services s, Glim1Host& host);
-  ~Glim1();
-  Glim1(const Glim1&) = delete;
-  Glim1& operator=(const Glim1&) = delete;
+  ~Glim1() override;
 
+  // The whole opening: fitted to the screen, the pictures, then load(). False
+  // when a picture cannot be loaded; openError() then names it.
+  bool open();
+  const std::string& openError() const { return openError_; }
   // The opening steps after the window has been fitted and its pictures loaded.
   void load();
   void positionnumbers();
@@ -44,6 +48,8 @@ class Glim1 {
   void label1Click(int index);
   void label14Click();
   void checkendofgame();
+  // Closing the window by other means acts as Exit, so a game is never lost.
+  void closeRequested() override;
 
   // Timer ticks.
   void timer1Tick();   // hand-over
@@ -67,8 +73,8 @@ class Glim1 {
 
   Glim1State st;
 
-  // Called after every timer tick, so the window can draw the new state.
-  std::function<void()> changed;
+  // The game as Exit saves it.
+  SavedGame saved() const;
 
   // Slot (0 Blue .. 3 Yellow) of the player to move.
   int playerToMove() const;
@@ -84,6 +90,7 @@ class Glim1 {
   Module1& m_;
   Services s_;
   Glim1Host& host_;
+  std::string openError_;
   std::array<std::unique_ptr<Timer>, 14> timers_;  // Timer1..Timer13; index 0 unused
 };
 

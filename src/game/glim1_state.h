@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/board.h"
-#include "game/control.h"
+#include "state/control.h"
 #include "judge/judge.h"
 
 namespace sumdart {
@@ -35,10 +35,6 @@ struct Glim1State : NumberJudge {
   std::int16_t clickflashcount = 0;
   std::int16_t doubleflashcount = 0;
 
-  // The window.
-  Rgb backColour = colours::gameBack;
-  std::string picture;  // background picture, drawn unscaled from the top-left corner
-
   // Controls.
   Ctl Label2;                  // banner
   Ctl Label9;                  // title
@@ -53,7 +49,6 @@ struct Glim1State : NumberJudge {
   Ctl Label13;                 // "Seconds Remaining"
   Ctl Label10;                 // illegal-move message
   std::array<Ctl, board::kLabels> Label1;  // board numbers
-  bool boardCreated = false;   // labels 1..84 exist once the screen has opened
 
   Glim1State();
 };

@@ -20,6 +20,10 @@ LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {
 
 QFont LabelWidget::fontFor(const FontSpec& f) {
   QFont font(QString::fromLatin1(f.family));
+  // Tahoma is the narrow sibling of Verdana, as DejaVu Sans Condensed is of
+  // DejaVu Sans: without it, its captions would not fit their boxes.
+  if (font.family() == QLatin1String("Tahoma"))
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
   font.setPointSizeF(f.points);
   font.setBold(f.bold);
   return font;
@@ -50,6 +54,7 @@ void LabelWidget::apply(const Ctl& c) {
   // Geometry: an auto-sizing label keeps its top-left corner and takes its text's size.
   QRect box = twipsRect(c.left, c.top, c.width, c.height);
   if (c.autosize) box.setSize(textExtent());
+  if (c.ownSize && !picture_.isNull()) box.setSize(picture_.size());
   if (box != geometry()) setGeometry(box);
   if (first || c.enabled != last_.enabled) {
     setEnabled(c.enabled);
@@ -128,6 +133,12 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
   pressed_ = false;
   e->accept();
   if (click && isEnabled()) emit clicked();
+}
+
+void LabelWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  // Qt's default treats it as a press, so its release would click again.
+  pressed_ = false;
+  e->accept();
 }
 
 }  // namespace sumdart

@@ -1,11 +1,13 @@
 #pragma once
 // A label drawn the way the game's screens want it: caption, text and back
 // colours, transparent or filled, a thin frame, greyed text when disabled, an
-// optional stretched picture, and a `clicked` signal for a single left click.
+// optional picture (stretched to the box, or the box at the picture's own size),
+// and a `clicked` signal for a single left click. The second click of a
+// double-click is not another click: children double-click everything.
 #include <QPixmap>
 #include <QWidget>
 
-#include "game/control.h"
+#include "state/control.h"
 
 namespace sumdart {
 
@@ -35,6 +37,7 @@ class LabelWidget : public QWidget {
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
   int textFlags() const;

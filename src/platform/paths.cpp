@@ -80,7 +80,14 @@ QStringList defaultSearchDirs() {
   // current folder is searched.
   if (QCoreApplication::instance()) {
     const QString appDir = QCoreApplication::applicationDirPath();
-    if (!appDir.isEmpty() && sameFolderKey(appDir) != sameFolderKey(dirs.front())) dirs.push_back(appDir);
+    if (!appDir.isEmpty()) {
+      // Installed, the files lie in PREFIX/share/sumdart beside PREFIX/bin.
+      for (const QString& dir : {appDir, QDir(appDir).filePath(QStringLiteral("../share/sumdart"))}) {
+        bool seen = !QFileInfo(dir).isDir();
+        for (const QString& d : dirs) seen = seen || sameFolderKey(d) == sameFolderKey(dir);
+        if (!seen) dirs.push_back(QDir::cleanPath(dir));
+      }
+    }
   }
   return dirs;
 }

@@ -14,8 +14,9 @@ namespace sumdart {
 // leave the folder (absolute paths, drive letters, "..") find nothing.
 QString resolveAsset(const QString& name, const QStringList& searchDirs);
 
-// The current folder first, then the folder that holds the program (once only
-// when they are the same folder).
+// The current folder first, then the folder that holds the program, then
+// PREFIX/share/sumdart beside an installed PREFIX/bin where that folder exists.
+// A folder is listed once, however many of these it is.
 QStringList defaultSearchDirs();
 
 // resolveAsset with the default folders.

@@ -1,6 +1,9 @@
 #pragma once
-// The small seams the game talks to the outside world through: the time of day,
-// sound, and the set of collaborators a screen receives.
+// The small seams the screens talk to the outside world through: the time of
+// day, sound, the desktop, the saved-game file, and the set of collaborators a
+// screen receives.
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,7 +28,65 @@ class SoundPlayer {
   virtual bool playsoundfile(const std::string& name) = 0;
 };
 
+// The screen, the program's pictures and documents, and the desktop's own
+// applications.
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  // Width and height of the screen in twips.
+  virtual double screenWidthTwips() = 0;
+  virtual double screenHeightTwips() = 0;
+  // Whether the picture with this program-relative name ("Images\\logo2.jpg") loads.
+  virtual bool pictureLoads(const std::string& name) = 0;
+  // Where pictures are looked for, for a message about one that is missing.
+  virtual std::string searchedFolders() = 0;
+  // Asks the desktop to open the named document with its application. Never waits;
+  // false when the document is missing or nothing takes it.
+  virtual bool openDocument(const std::string& name) = 0;
+};
+
+// The one saved game, lastgame.inf in the current folder.
+class SaveFile {
+ public:
+  virtual ~SaveFile() = default;
+  // Replaces the file with `contents` only once all of it is written; on any
+  // failure the file stays as it was. Returns whether it was replaced.
+  virtual bool write(const std::string& contents) = 0;
+  // The file's contents (at most a few kilobytes of its start), or nothing when
+  // it cannot be read.
+  virtual std::optional<std::string> read() = 0;
+};
+
 // Test doubles.
+class FakeDesktop : public Desktop {
+ public:
+  double screenWidthTwips() override { return width; }
+  double screenHeightTwips() override { return height; }
+  bool pictureLoads(const std::string& name) override { return !missing.count(name); }
+  std::string searchedFolders() override { return "(test)"; }
+  bool openDocument(const std::string& name) override {
+    opened.push_back(name);
+    return true;
+  }
+  double width = 1024 * 15, height = 768 * 15;
+  std::set<std::string> missing;
+  std::vector<std::string> opened;
+};
+
+class MemorySaveFile : public SaveFile {
+ public:
+  bool write(const std::string& contents) override {
+    if (failWrites) return false;
+    text = contents;
+    ++writes;
+    return true;
+  }
+  std::optional<std::string> read() override { return text; }
+  std::optional<std::string> text;
+  bool failWrites = false;
+  int writes = 0;
+};
+
 class FixedDayClock : public DayClock {
  public:
   double secondsSinceMidnight() override { return seconds; }
@@ -47,6 +108,8 @@ struct Services {
   Random& random;
   DayClock& dayclock;
   SoundPlayer& sound;
+  Desktop& desktop;
+  SaveFile& savefile;
 };
 
 }  // namespace sumdart

@@ -1,68 +1,108 @@
 #include "screens/screenflow.h"
 
-#include <QCoreApplication>
-
-#include "game/glim1window.h"
-#include "state/numbers.h"
+#include "screens/startautoplay2.h"
+#include "screens/startplay2.h"
+#include "screens/titlefrm.h"
 
 namespace sumdart {
 
-ScreenFlow::ScreenFlow(Module1& m, Services s, QStringList searchDirs)
-    : m_(m), s_(s), searchDirs_(std::move(searchDirs)) {
-  quit = [] { QCoreApplication::exit(0); };
+Grey::Grey() {
+  form.back = colours::gameBack;
+  form.place = Placement::FullScreen;
+  form.titleBar = false;
 }
 
-ScreenFlow::~ScreenFlow() { delete game_.data(); }
+ScreenFlow::ScreenFlow(Module1& m, Services s) : m_(m), s_(s) {}
 
-Glim1Window* ScreenFlow::game() const { return game_.data(); }
-
-bool ScreenFlow::startGame(int numberofplayers, std::int16_t target, std::int16_t soundon, std::int16_t timeallowed) {
-  closeGame();
-  players_ = numberofplayers;
-  target_ = target;
-  soundon_ = soundon;
-  timeallowed_ = timeallowed;
-  m_.numberofplayers = static_cast<std::int16_t>(numberofplayers);
-  m_.soundon = soundon;
-  m_.timeallowed = timeallowed;
-  m_.computerlevel = 0;
-  m_.restartgame = 0;
-
-  auto* w = new Glim1Window(m_, s_, *this, searchDirs_);
-  if (!w->opened()) {
-    const QString why = w->openError();
-    delete w;
-    if (report) report(why);
-    return false;
-  }
-  game_ = w;
-  Glim1State& st = w->state();
-  for (int i = 1; i <= numberofplayers && i <= 4; ++i) {
-    st.Label5[static_cast<std::size_t>(i)].visible = true;
-    st.Label6[static_cast<std::size_t>(i)].visible = true;
-  }
-  m_.setAllScores(target);
-  w->show();
-  for (int i = 1; i <= 4; ++i) st.Label6[static_cast<std::size_t>(i)].caption = decimalText(m_.score(i));
-  w->render();
-  return true;
+ScreenFlow::~ScreenFlow() {
+  if (game_) game_->stopAllTimers();
 }
 
-void ScreenFlow::closeGame() {
-  if (game_) {
-    game_->game().stopAllTimers();
-    game_->hide();
-    // The game may be in the middle of its own click handler: delete it later.
-    game_->deleteLater();
-    game_ = nullptr;
-  }
+template <class T>
+void ScreenFlow::leave(std::unique_ptr<T>& screen) {
+  if (!screen) return;
+  if (view_) view_->close(*screen);
+  leaving_.push_back(std::move(screen));
 }
 
-void ScreenFlow::newGame() { startGame(players_, target_, soundon_, timeallowed_); }
+void ScreenFlow::settle() { leaving_.clear(); }
+
+void ScreenFlow::shown(Screen& s) {
+  if (view_) view_->show(s);
+}
+
+void ScreenFlow::bringForward(Screen& s) { shown(s); }
+
+void ScreenFlow::close(Screen& s) {
+  if (&s == title_.get()) leave(title_);
+  if (&s == setup_.get()) leave(setup_);
+  if (&s == opponent_.get()) leave(opponent_);
+  if (&s == game_.get()) destroyGame();
+}
+
+void ScreenFlow::showTitle() {
+  leave(title_);
+  title_ = std::make_unique<Titlefrm>(m_, s_, *this);
+  title_->open();
+  shown(*title_);
+}
+
+void ScreenFlow::showSetup() {
+  leave(setup_);
+  setup_ = std::make_unique<Startplay2>(m_, s_, *this);
+  setup_->open();
+  shown(*setup_);
+}
+
+void ScreenFlow::showOpponent() {
+  leave(opponent_);
+  opponent_ = std::make_unique<Startautoplay2>(m_, s_, *this);
+  opponent_->open();
+  shown(*opponent_);
+}
+
+void ScreenFlow::showGrey() {
+  if (!grey_) grey_ = std::make_unique<Grey>();
+  shown(*grey_);
+}
+
+void ScreenFlow::closeGrey() { leave(grey_); }
+
+Glim1* ScreenFlow::game() {
+  if (game_) return game_.get();
+  auto game = std::make_unique<Glim1>(m_, s_, *this);
+  if (!game->open()) {
+    if (report) report(game->openError());
+    quit(1);
+    return nullptr;
+  }
+  game_ = std::move(game);
+  return game_.get();
+}
+
+void ScreenFlow::showGame() {
+  if (Glim1* g = game()) shown(*g);
+}
+
+void ScreenFlow::destroyGame() {
+  if (!game_) return;
+  // A discarded game makes no sound and takes no tick.
+  game_->stopAllTimers();
+  leave(game_);
+}
+
+void ScreenFlow::quit(int status) {
+  if (onQuit) onQuit(status);
+}
+
+void ScreenFlow::newGame() {
+  showSetup();
+  destroyGame();
+}
 
 void ScreenFlow::exitGame() {
-  closeGame();
-  if (quit) quit();
+  showTitle();
+  destroyGame();
 }
 
 }  // namespace sumdart

@@ -1,35 +1,67 @@
 #pragma once
-// Which screen is up, and the moves between screens. For now the program opens
-// the game screen directly with the default settings for two players.
-#include <QObject>
-#include <QPointer>
-#include <QStringList>
+// The one owner of the screens: it creates each screen afresh when it is shown,
+// runs its opening, and destroys it when it is left. Plain C++: the windows that
+// draw the screens are made by a ScreenView, and tests run the whole flow of the
+// program without one.
+//
+// A screen left from inside its own click handler is closed at once (its window
+// goes) and destroyed by settle(), which the caller runs once the event is over,
+// never under the handler that is still running.
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "game/glim1.h"
 #include "platform/seams.h"
+#include "state/form.h"
 #include "state/module1.h"
 
 namespace sumdart {
 
-class Glim1Window;
+class Titlefrm;
+class Startplay2;
+class Startautoplay2;
 
-class ScreenFlow : public QObject, public Glim1Host {
-  Q_OBJECT
+// The backdrop that hides the desktop: a borderless window over the whole
+// screen, behind every other window of the program.
+class Grey : public Screen {
  public:
-  ScreenFlow(Module1& m, Services s, QStringList searchDirs = {});
+  Grey();
+};
+
+class ScreenFlow : public Glim1Host {
+ public:
+  ScreenFlow(Module1& m, Services s);
   ~ScreenFlow() override;
+  ScreenFlow(const ScreenFlow&) = delete;
+  ScreenFlow& operator=(const ScreenFlow&) = delete;
 
-  // Opens a game for `numberofplayers` players with every target at `target`,
-  // as the set-up screen does. Returns false (after reporting) when it cannot open.
-  bool startGame(int numberofplayers, std::int16_t target, std::int16_t soundon = 1, std::int16_t timeallowed = 0);
+  void setView(ScreenView* view) { view_ = view; }
 
-  Glim1Window* game() const;
+  // Program start: the title screen.
+  void start() { showTitle(); }
+  // Destroys the screens left during the event that has just ended.
+  void settle();
 
-  // Shows a message to the user; tests replace it.
-  std::function<void(const QString&)> report;
-  // Ends the program; tests replace it.
-  std::function<void()> quit;
+  // Moves between screens. Each show* creates a new screen, runs its opening
+  // and shows it in front.
+  void showTitle();
+  void showSetup();
+  void showOpponent();
+  void showGrey();   // once up, the backdrop stays until closeGrey()
+  void closeGrey();
+  // The game screen, created and opened at its first touch. Null when it cannot
+  // open (a picture is missing): that is reported and the program ends.
+  Glim1* game();
+  void showGame();
+  void destroyGame();
+  // Brings a screen that is up in front again.
+  void bringForward(Screen& s);
+  // Leaves a screen: it is closed now and destroyed by settle().
+  void close(Screen& s);
+  // Ends the program.
+  void quit(int status = 0);
 
   // Glim1Host
   void newGame() override;
@@ -37,17 +69,31 @@ class ScreenFlow : public QObject, public Glim1Host {
   void openCheatChart() override {}
   void closeCheatChart() override {}
 
+  // The screens that are up (null when not).
+  Titlefrm* title() const { return title_.get(); }
+  Startplay2* setup() const { return setup_.get(); }
+  Startautoplay2* opponent() const { return opponent_.get(); }
+  Glim1* currentGame() const { return game_.get(); }
+  Grey* grey() const { return grey_.get(); }
+
+  // Shows a message to the user. Ends the program with a status.
+  std::function<void(const std::string&)> report;
+  std::function<void(int)> onQuit;
+
  private:
-  void closeGame();
+  template <class T>
+  void leave(std::unique_ptr<T>& screen);
+  void shown(Screen& s);
 
   Module1& m_;
   Services s_;
-  QStringList searchDirs_;
-  QPointer<Glim1Window> game_;
-  int players_ = 2;
-  std::int16_t target_ = 501;
-  std::int16_t soundon_ = 1;
-  std::int16_t timeallowed_ = 0;
+  ScreenView* view_ = nullptr;
+  std::unique_ptr<Titlefrm> title_;
+  std::unique_ptr<Startplay2> setup_;
+  std::unique_ptr<Startautoplay2> opponent_;
+  std::unique_ptr<Glim1> game_;
+  std::unique_ptr<Grey> grey_;
+  std::vector<std::unique_ptr<Screen>> leaving_;
 };
 
 }  // namespace sumdart

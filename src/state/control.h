@@ -1,5 +1,5 @@
 #pragma once
-// What the game reads and changes of one control on a screen: the window draws
+// What a screen reads and changes of one of its controls: the window draws
 // these records into its widgets after every event, and tests read them.
 #include <string>
 
@@ -8,6 +8,10 @@
 namespace sumdart {
 
 enum class Align { Left, Centre, Right };
+
+// What kind of widget draws the record. A label is also a button when the
+// screen gives it a click handler.
+enum class Kind { Label, TextBox, CheckBox, Option, Panel, ScrollBar };
 
 struct FontSpec {
   const char* family = "Arial";
@@ -29,6 +33,13 @@ struct Ctl {
   bool frame = false;     // thin single-line border
   bool autosize = false;  // sizes itself to its text, top-left corner kept
   bool wrap = true;       // wraps its caption at spaces inside its box
+
+  Kind kind = Kind::Label;
+  std::string picture;   // program-relative picture name, drawn stretched to the box
+  bool ownSize = false;  // with a picture: the box takes the picture's own size
+  bool checked = false;  // tick boxes and option buttons
+  int maxLength = 0;     // text boxes: most characters held, 0 for no limit
+  int value = 0, min = 0, max = 100;  // scroll bars
 };
 
 // Builders for the layout tables.

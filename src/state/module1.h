@@ -31,6 +31,8 @@ struct Module1 {
   std::int16_t& score(int n);
   std::int16_t score(int n) const;
   void setAllScores(std::int16_t target);
+
+  friend bool operator==(const Module1&, const Module1&) = default;
 };
 
 // One row of the player table. Slot = player number - 1.

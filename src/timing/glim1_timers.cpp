@@ -1,5 +1,6 @@
 // The game screen's timed events: the dice reveal, the turn hand-over, the
 // clocks, the computer's move and the flashes that mark moves and the end.
+#include "game/dice.h"
 #include "game/glim1.h"
 #include "platform/random.h"
 #include "state/numbers.h"
@@ -59,25 +60,10 @@ void Glim1::timer1Tick() {
   timer(1).stop();
 }
 
-void Glim1::timer8Tick() {
-  timer(8).setInterval(5);
-  for (int j = st.diceshown; j <= 3; ++j) {
-    Ctl& die = st.Label4[static_cast<std::size_t>(j)];
-    die.enabled = true;
-    die.caption = decimalText(s_.random.below(6) + 1);
-  }
-  if (st.diceshown >= 4) timer(8).stop();
-}
+void Glim1::timer8Tick() { rollStep(timer(8), s_.random, st.Label4, st.diceshown); }
 
 void Glim1::timer5Tick() {
-  timer(5).setInterval(250);
-  if (st.diceshown >= 0 && st.diceshown <= 3) {
-    const auto d = static_cast<std::size_t>(st.diceshown);
-    st.Label4[d].enabled = true;
-    st.Label4[d].caption = decimalText(st.dice[d]);
-    ++st.diceshown;
-  }
-  if (st.diceshown >= 4) {
+  if (settleStep(timer(5), st.Label4, st.dice, st.diceshown)) {
     if (st.turncounter % 2 == 0 && m_.computerlevel != 0) timer(6).start();
     if (m_.timeallowed != 0) timer(7).start();
     timer(5).stop();

@@ -64,7 +64,7 @@ class GameTest : public ::testing::Test {
     m.timeallowed = static_cast<std::int16_t>(s.timeallowed);
     m.soundon = static_cast<std::int16_t>(s.soundon);
     m.computerlevel = static_cast<std::int16_t>(s.computerlevel);
-    game = std::make_unique<Glim1>(m, Services{clock, random, day, sound}, host);
+    game = std::make_unique<Glim1>(m, Services{clock, random, day, sound, desktop, savefile}, host);
     game->load();
     for (int n = 1; n <= s.players; ++n) {
       st().Label5[static_cast<std::size_t>(n)].visible = true;
@@ -165,6 +165,8 @@ class GameTest : public ::testing::Test {
   ScriptedRandom random;
   FixedDayClock day;
   RecordingSound sound;
+  FakeDesktop desktop;
+  MemorySaveFile savefile;
   HostDouble host;
   Module1 m;
   std::unique_ptr<Glim1> game;  // declared last: goes before the seams it uses

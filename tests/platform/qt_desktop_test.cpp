@@ -1,5 +1,9 @@
-// The time of day and the document opener.
+// The time of day, the document opener and the saved-game file.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <csignal>
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -10,6 +14,7 @@
 #include <cmath>
 
 #include "platform/qt_dayclock.h"
+#include "platform/qt_desktop.h"
 #include "platform/qt_opener.h"
 #include "qt_app_env.h"
 
@@ -45,6 +50,29 @@ TEST(Opener, OpensAnExistingDocumentAndRefusesWhatIsNotAFile) {
   EXPECT_TRUE(open(doc));
   QDesktopServices::unsetUrlHandler("file");
   EXPECT_EQ(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(doc)});
+}
+
+// A write that fails part-way (here: a file-size limit) keeps the saved game
+// there was; a missing file reads as nothing.
+TEST(QtSaveFile, AFailedWriteKeepsTheSavedGameThereWas) {
+  QTemporaryDir tmp;
+  const QString old = QDir::currentPath();
+  QDir::setCurrent(tmp.path());
+  QtSaveFile file;
+  EXPECT_FALSE(file.read());
+  ASSERT_TRUE(file.write("2\r\n0\r\n"));
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{8, limit.rlim_max};
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool written = file.write(std::string(200, '7'));
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(file.read(), "2\r\n0\r\n");
+  EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"lastgame.inf"}) << "no temporary file left";
+  QDir::setCurrent(old);
 }
 
 }  // namespace

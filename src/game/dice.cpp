@@ -1,0 +1,45 @@
+#include "game/dice.h"
+
+#include "state/numbers.h"
+
+namespace sumdart {
+
+void drawThrow(Random& random, DayClock& clock, Dice& dice) {
+  random.randomize(clock.secondsSinceMidnight());
+  for (std::size_t d = 0; d < 4; ++d) {
+    const int n = random.below(100);
+    for (int i = 0; i < n; ++i) dice[d] = static_cast<std::int16_t>(random.below(6) + 1);
+    if (dice[d] == 0) dice[d] = 1;
+  }
+}
+
+void startReveal(Timer& settle, Timer& roll, bool soundon, std::int16_t& diceshown) {
+  settle.setInterval(soundon ? 1500 : 300);
+  roll.setInterval(soundon ? 1200 : 100);
+  diceshown = 0;
+  settle.start();
+  roll.start();
+}
+
+void rollStep(Timer& roll, Random& random, DiceFaces& faces, std::int16_t diceshown) {
+  roll.setInterval(5);
+  for (int j = diceshown; j <= 3; ++j) {
+    Ctl& die = faces[static_cast<std::size_t>(j)];
+    die.enabled = true;
+    die.caption = decimalText(random.below(6) + 1);
+  }
+  if (diceshown >= 4) roll.stop();
+}
+
+bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t& diceshown) {
+  settle.setInterval(250);
+  if (diceshown >= 0 && diceshown <= 3) {
+    const auto d = static_cast<std::size_t>(diceshown);
+    faces[d].enabled = true;
+    faces[d].caption = decimalText(dice[d]);
+    ++diceshown;
+  }
+  return diceshown >= 4;
+}
+
+}  // namespace sumdart

@@ -1,0 +1,35 @@
+#pragma once
+// A throw of the four dice, shared by the game and the practice throw on the
+// rules page: how the dice are drawn, and how two timers reveal them (one rolls
+// the dice that have not settled, the other settles one die per tick).
+#include <array>
+#include <cstdint>
+
+#include "platform/random.h"
+#include "platform/seams.h"
+#include "platform/timer.h"
+#include "state/control.h"
+
+namespace sumdart {
+
+using Dice = std::array<std::int16_t, 5>;  // 0..3 used
+using DiceFaces = std::array<Ctl, 4>;
+
+// Reseeds from the time of day, then draws each die: Int(Rnd x 100) times
+// Int(Rnd x 6) + 1, keeping the last draw. A die drawn no times keeps its
+// previous value, and one never thrown shows 1.
+void drawThrow(Random& random, DayClock& clock, Dice& dice);
+
+// Sets the first-tick delays (slower with sound, to match the dice-cup sound),
+// puts `diceshown` to 0 and starts both timers.
+void startReveal(Timer& settle, Timer& roll, bool soundon, std::int16_t& diceshown);
+
+// A tick of the rolling timer: every die not yet settled shows a random face;
+// the timer stops once all four have settled.
+void rollStep(Timer& roll, Random& random, DiceFaces& faces, std::int16_t diceshown);
+
+// A tick of the settling timer: the next die shows its value. Returns true once
+// all four show theirs; the caller then stops the timer.
+bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t& diceshown);
+
+}  // namespace sumdart

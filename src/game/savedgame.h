@@ -1,0 +1,41 @@
+#pragma once
+// The saved game, lastgame.inf: fifteen lines of decimal whole numbers, each
+// ended by CR LF, in this order: players, computer level, turn counter, the
+// hidden "5000", the four remaining targets, the time allowed, the four clocks,
+// sound on, backdrop on.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "state/module1.h"
+
+namespace sumdart {
+
+struct SavedGame {
+  std::int16_t numberofplayers = 2;
+  std::int16_t computerlevel = 0;
+  std::int16_t turncounter = 1;
+  std::int16_t hidden = 5000;  // written and read, never used
+  std::array<std::int16_t, 4> scores{501, 501, 501, 501};
+  std::int16_t timeallowed = 0;
+  std::array<std::int16_t, 4> clocks{2000, 2000, 2000, 2000};
+  std::int16_t soundon = 1;
+  std::int16_t hidedesktop = 1;
+
+  friend bool operator==(const SavedGame&, const SavedGame&) = default;
+};
+
+// The file's text.
+std::string formatSavedGame(const SavedGame& g);
+
+// Reads a saved game all or nothing: the first fifteen lines must each hold one
+// whole number (LF or CR LF, blanks round it allowed), every value in the range
+// the game itself writes. Anything else gives nothing.
+std::optional<SavedGame> parseSavedGame(std::string_view text);
+
+// Stores a saved game into the shared state, as Restart Previous Game does.
+void restoreSavedGame(const SavedGame& g, Module1& m);
+
+}  // namespace sumdart

@@ -1,0 +1,272 @@
+#include "platform/form_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "platform/fitform.h"
+#include "platform/label_widget.h"
+#include "platform/qt_desktop.h"
+#include "platform/twips.h"
+
+namespace sumdart {
+
+namespace {
+
+// A tick box or option button whose double-click is one click, not two.
+template <class Button>
+class SingleClick : public Button {
+ public:
+  using Button::Button;
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* e) override { e->accept(); }
+};
+
+QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+Qt::Alignment alignment(Align a) {
+  switch (a) {
+    case Align::Left: return Qt::AlignLeft | Qt::AlignVCenter;
+    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Centre: break;
+  }
+  return Qt::AlignCenter;
+}
+
+Qt::WindowFlags flagsFor(const Form& f) {
+  if (!f.titleBar) {
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
+    // The backdrop lies behind every other window, also under a window manager:
+    // kept below, and never focused, since a focused window that covers the
+    // screen is raised above all others by some window managers.
+    if (f.place == Placement::FullScreen) flags |= Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus;
+    return flags;
+  }
+  return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()> afterEvent)
+    : QWidget(nullptr, flagsFor(screen.form)), screen_(&screen), desktop_(desktop), afterEvent_(std::move(afterEvent)) {
+  setWindowTitle(QString::fromStdString(screen.form.caption));
+  const auto& controls = screen.form.controls;
+  for (const FormCtl& fc : controls) {
+    QWidget* parent = fc.parent >= 0 ? widgets_[static_cast<std::size_t>(fc.parent)].data() : this;
+    QWidget* w = make(fc, parent);
+    w->setObjectName(QString::fromStdString(fc.name));
+    widgets_.emplace_back(w);
+    pictures_.emplace_back();
+  }
+  for (std::size_t i = 1; i < screen.form.tabOrder.size(); ++i) {
+    QWidget* a = control(screen.form.tabOrder[i - 1]);
+    QWidget* b = control(screen.form.tabOrder[i]);
+    if (a && b) setTabOrder(a, b);
+  }
+  render();
+}
+
+QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
+  const std::size_t i = widgets_.size();
+  // Each handler looks the control up again: the screen may be gone by the time
+  // a late event arrives.
+  const auto ctl = [this, i]() -> FormCtl* {
+    return screen_ ? &screen_->form.controls[i] : nullptr;
+  };
+  switch (fc.ctl->kind) {
+    case Kind::TextBox: {
+      auto* edit = new QLineEdit(parent);
+      edit->installEventFilter(this);
+      connect(edit, &QLineEdit::textChanged, this, [ctl](const QString& text) {
+        if (FormCtl* c = ctl()) {
+          c->ctl->caption = text.toStdString();
+          if (c->change) c->change();
+        }
+      });
+      return edit;
+    }
+    case Kind::CheckBox: {
+      auto* box = new SingleClick<QCheckBox>(parent);
+      connect(box, &QCheckBox::clicked, this, [this, ctl](bool on) {
+        if (FormCtl* c = ctl()) {
+          c->ctl->checked = on;
+          if (c->click) c->click();
+          handled();
+        }
+      });
+      return box;
+    }
+    case Kind::Option: {
+      auto* option = new SingleClick<QRadioButton>(parent);
+      connect(option, &QRadioButton::clicked, this, [this, ctl] {
+        FormCtl* c = ctl();
+        if (!c) return;
+        // One of a group: every option of the same panel takes its button's state.
+        for (std::size_t k = 0; k < widgets_.size(); ++k) {
+          FormCtl& other = screen_->form.controls[k];
+          if (other.ctl->kind == Kind::Option && other.parent == c->parent)
+            if (auto* b = qobject_cast<QRadioButton*>(widgets_[k].data())) other.ctl->checked = b->isChecked();
+        }
+        if (c->click) c->click();
+        handled();
+      });
+      return option;
+    }
+    case Kind::ScrollBar: {
+      auto* bar = new QScrollBar(Qt::Horizontal, parent);
+      bar->setSingleStep(1);
+      bar->setPageStep(10);
+      connect(bar, &QScrollBar::valueChanged, this, [this, ctl](int v) {
+        FormCtl* c = ctl();
+        if (!c || c->ctl->value == v) return;
+        c->ctl->value = v;
+        if (c->change) c->change();
+        handled();
+      });
+      return bar;
+    }
+    case Kind::Label:
+    case Kind::Panel:
+      break;
+  }
+  auto* label = new LabelWidget(parent);
+  if (fc.click) {
+    connect(label, &LabelWidget::clicked, this, [this, ctl] {
+      if (FormCtl* c = ctl()) {
+        c->click();
+        handled();
+      }
+    });
+  }
+  return label;
+}
+
+QWidget* FormWindow::control(const std::string& name) const {
+  return findChild<QWidget*>(QString::fromStdString(name));
+}
+
+void FormWindow::handled() {
+  if (afterEvent_) afterEvent_();
+}
+
+void FormWindow::apply(std::size_t i) {
+  QWidget* w = widgets_[i];
+  if (!w) return;
+  const Ctl& c = *screen_->form.controls[i].ctl;
+  if (auto* label = qobject_cast<LabelWidget*>(w)) {
+    if (c.picture != pictures_[i]) {
+      pictures_[i] = c.picture;
+      label->setPicture(c.picture.empty() ? QPixmap() : desktop_.picture(c.picture));
+    }
+    label->apply(c);
+    return;
+  }
+  const QRect box = twipsRect(c.left, c.top, c.width, c.height);
+  if (w->geometry() != box) w->setGeometry(box);
+  const QFont font = LabelWidget::fontFor(c.font);
+  if (w->font() != font) w->setFont(font);
+  QPalette pal = w->palette();
+  for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, toQColor(c.fore));
+  for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, toQColor(c.back));
+  if (c.kind == Kind::CheckBox || c.kind == Kind::Option) {
+    // The box or circle itself stays white with a black mark, whatever the colours round it.
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+  }
+  if (w->palette() != pal) {
+    w->setPalette(pal);
+    w->setAutoFillBackground(!c.transparent);
+  }
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    // Setting the length again would set the text again and lose the selection.
+    const int length = c.maxLength > 0 ? c.maxLength : 32767;
+    if (edit->maxLength() != length) edit->setMaxLength(length);
+    if (edit->alignment() != alignment(c.align)) edit->setAlignment(alignment(c.align));
+    if (edit->text().toStdString() != c.caption) edit->setText(QString::fromStdString(c.caption));
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    if (button->text().toStdString() != c.caption) button->setText(QString::fromStdString(c.caption));
+    if (button->isChecked() != c.checked) button->setChecked(c.checked);
+  } else if (auto* bar = qobject_cast<QScrollBar*>(w)) {
+    if (bar->minimum() != c.min || bar->maximum() != c.max) bar->setRange(c.min, c.max);
+    if (bar->value() != c.value) bar->setValue(c.value);
+  }
+  if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+  if (w->isHidden() == c.visible) w->setVisible(c.visible);
+}
+
+void FormWindow::place() {
+  const Form& f = screen_->form;
+  if (placed_ == static_cast<int>(f.place)) return;
+  placed_ = static_cast<int>(f.place);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+  switch (f.place) {
+    case Placement::Fit:
+      fitform(this);
+      return;
+    case Placement::FullScreen:
+      setGeometry(area);
+      return;
+    case Placement::Centre:
+    case Placement::TopCentre: {
+      setFixedSize(twipsSize(f.width, f.height));
+      const QPoint at = fitPosition(QSize(static_cast<int>(pxToTwips(area.width())), static_cast<int>(pxToTwips(area.height()))),
+                                    QSize(static_cast<int>(f.width), static_cast<int>(f.height)));
+      move(area.topLeft() + QPoint(twipsToPx(at.x()), f.place == Placement::TopCentre ? 0 : twipsToPx(at.y())));
+      return;
+    }
+  }
+}
+
+void FormWindow::render() {
+  if (!screen_) return;
+  place();
+  for (std::size_t i = 0; i < widgets_.size(); ++i) apply(i);
+  Form& f = screen_->form;
+  if (!f.focus.empty()) {
+    if (QWidget* w = control(f.focus)) w->setFocus(Qt::OtherFocusReason);
+    f.focus.clear();
+  }
+  update();
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+  if (!screen_) return;
+  QPainter p(this);
+  p.fillRect(rect(), toQColor(screen_->form.back));
+  if (!screen_->form.picture.empty()) p.drawPixmap(0, 0, desktop_.picture(screen_->form.picture));
+}
+
+void FormWindow::closeEvent(QCloseEvent* e) {
+  // The screen decides what closing means; its owner closes the window.
+  e->ignore();
+  if (!screen_) return;
+  screen_->closeRequested();
+  handled();
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() != QEvent::KeyPress || !screen_) return false;
+  const QString text = static_cast<QKeyEvent*>(e)->text();
+  if (text.isEmpty()) return false;
+  const int code = text.front().unicode();
+  // Typed characters only; control keys (Delete, Tab, Ctrl+V...) pass.
+  if ((code < 32 && code != 8 && code != 13) || code == 127) return false;
+  for (std::size_t i = 0; i < widgets_.size(); ++i) {
+    if (widgets_[i] != watched) continue;
+    const FormCtl& fc = screen_->form.controls[i];
+    if (fc.accept && !fc.accept(code)) return true;  // discarded
+    handled();
+    return false;
+  }
+  return false;
+}
+
+}  // namespace sumdart

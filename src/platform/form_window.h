@@ -1,0 +1,50 @@
+#pragma once
+// The window of any screen: a thin drawing of its Form. It makes a widget for
+// every control record (labels and buttons, text boxes, tick boxes, option
+// buttons, panels, a scroll bar), forwards the user's clicks, keys and changes to
+// the screen's handlers, and draws the records again after every event.
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "state/form.h"
+
+namespace sumdart {
+
+class QtDesktop;
+
+class FormWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // `afterEvent` runs after every handler the window has called.
+  FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()> afterEvent);
+
+  // Draws the records into the widgets (only what changed).
+  void render();
+  // The screen is gone: the window no longer draws it or calls its handlers.
+  void detach() { screen_ = nullptr; }
+
+  // The widget of a control by its name ("Label1(3)"), or nullptr.
+  QWidget* control(const std::string& name) const;
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  QWidget* make(const FormCtl& fc, QWidget* parent);
+  void apply(std::size_t i);
+  void place();
+  void handled();
+
+  Screen* screen_;
+  QtDesktop& desktop_;
+  std::function<void()> afterEvent_;
+  std::vector<QPointer<QWidget>> widgets_;  // one per control, in the form's order
+  std::vector<std::string> pictures_;       // picture shown by each control
+  int placed_ = -1;                         // placement applied, -1 before the first
+};
+
+}  // namespace sumdart

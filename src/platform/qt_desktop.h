@@ -1,0 +1,52 @@
+#pragma once
+// The desktop on Qt: the primary screen's size, the program's pictures (loaded
+// once and kept), and documents opened with the desktop's own application.
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <optional>
+
+#include "platform/qt_opener.h"
+#include "platform/seams.h"
+
+namespace sumdart {
+
+class QtDesktop : public Desktop {
+ public:
+  // Looks files up in `searchDirs`, or in the default folders when it is empty.
+  explicit QtDesktop(QStringList searchDirs = {}, DocumentOpener opener = defaultDocumentOpener());
+
+  double screenWidthTwips() override;
+  double screenHeightTwips() override;
+  bool pictureLoads(const std::string& name) override;
+  std::string searchedFolders() override;
+  bool openDocument(const std::string& name) override;
+
+  // The picture, or a null pixmap when it does not load.
+  QPixmap picture(const std::string& name);
+
+ private:
+  QStringList dirs() const;
+
+  QStringList searchDirs_;
+  DocumentOpener opener_;
+  std::map<std::string, QPixmap> pictures_;
+};
+
+// lastgame.inf in the folder that is current when it is read or written.
+class QtSaveFile : public SaveFile {
+ public:
+  explicit QtSaveFile(QString fileName = QStringLiteral("lastgame.inf")) : fileName_(std::move(fileName)) {}
+  bool write(const std::string& contents) override;
+  std::optional<std::string> read() override;
+
+ private:
+  QString fileName_;
+};
+
+// Writes `bytes` to `path` through a temporary file that replaces it only once
+// every byte is written and flushed; otherwise `path` stays as it was.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+}  // namespace sumdart

@@ -1,0 +1,56 @@
+#include "platform/screen_windows.h"
+
+namespace sumdart {
+
+ScreenWindows::ScreenWindows(QtDesktop& desktop, std::function<void()> settle)
+    : desktop_(desktop), settle_(std::move(settle)) {}
+
+ScreenWindows::~ScreenWindows() {
+  for (auto& [screen, window] : windows_) {
+    const_cast<Screen*>(screen)->changed = nullptr;
+    delete window.data();
+  }
+}
+
+FormWindow* ScreenWindows::window(const Screen& s) const {
+  const auto it = windows_.find(&s);
+  return it == windows_.end() ? nullptr : it->second.data();
+}
+
+void ScreenWindows::show(Screen& s) {
+  QPointer<FormWindow>& w = windows_[&s];
+  if (!w) {
+    w = new FormWindow(s, desktop_, [this] { afterEvent(); });
+    FormWindow* drawn = w;
+    s.changed = [drawn] { drawn->render(); };
+  }
+  w->render();
+  w->show();
+  if (s.form.place == Placement::FullScreen) {
+    w->lower();
+  } else {
+    w->raise();
+    w->activateWindow();
+  }
+}
+
+void ScreenWindows::close(Screen& s) {
+  const auto it = windows_.find(&s);
+  if (it == windows_.end()) return;
+  s.changed = nullptr;
+  if (FormWindow* w = it->second) {
+    w->detach();
+    w->hide();
+    // The window may be inside its own click handler: it goes once that is over.
+    w->deleteLater();
+  }
+  windows_.erase(it);
+}
+
+void ScreenWindows::afterEvent() {
+  if (settle_) settle_();
+  for (auto& [screen, window] : windows_)
+    if (window) window->render();
+}
+
+}  // namespace sumdart

@@ -1,0 +1,100 @@
+#include "screens/startautoplay2.h"
+
+#include "game/glim1.h"
+#include "screens/screenflow.h"
+#include "screens/startplay2.h"
+#include "screens/titlefrm.h"
+#include "state/numbers.h"
+
+namespace sumdart {
+
+namespace {
+constexpr FontSpec arial(double pts) { return FontSpec{"Arial", pts, true}; }
+constexpr FontSpec tahoma(double pts) { return FontSpec{"Tahoma", pts, true}; }
+constexpr Rgb kBack = rgb(0, 0, 192);
+constexpr const char* kNotice = "The computer is playing as red. ";
+}  // namespace
+
+Startautoplay2::Startautoplay2(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {
+  using namespace colours;
+  form.back = kBack;
+  form.width = 5580;
+  form.height = 6570;
+  Label4 = textLabel("Sumdart", 120, 120, 5355, 1215, title, arial(39.75));
+  Label2 = textLabel(" Set Level for the computer", 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
+  Image2 = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
+  const char* levels[3] = {"Level 1 - Easy", "Level 2", "Level 3 - Hard"};
+  for (std::size_t i = 0; i < 3; ++i) {
+    Option1[i] = textLabel(levels[i], 360, 2520 + 720.0 * static_cast<double>(i), 2535, 375, yellow, tahoma(15.75),
+                           Align::Left);
+    Option1[i].kind = Kind::Option;
+    Option1[i].back = kBack;
+    Option1[i].transparent = false;
+  }
+  Option1[2].checked = true;
+  Label1 = button("Play solo", 150, 4980, 2535, 855, yellow, black, tahoma(15.75));
+  Label7 = button("Play against the computer", 2880, 4980, 2535, 855, yellow, black, tahoma(15.75));
+  Label3 = button("Exit", 4680, 6120, 735, 375, yellow, black, arial(12.75));
+
+  form.add("Label4", Label4);
+  form.add("Label2", Label2);
+  form.add("Image2", Image2);
+  for (int i = 0; i < 3; ++i)
+    form.add(arrayName("Option1", i), Option1[static_cast<std::size_t>(i)], [this, i] { option1Click(i); });
+  form.add("Label1", Label1, [this] { label1Click(); });
+  form.add("Label7", Label7, [this] { label7Click(); });
+  form.add("Label3(0)", Label3, [this] { label3Click(); });
+}
+
+void Startautoplay2::click() {
+  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+}
+
+void Startautoplay2::open() {
+  m_.computerlevel = 0;
+  form.place = Placement::Centre;
+  Image2.picture = kLogoPictureName;
+  if (!s_.desktop.pictureLoads(kLogoPictureName)) form.place = Placement::Fit;
+}
+
+void Startautoplay2::option1Click(int) { click(); }
+
+void Startautoplay2::label1Click() {
+  m_.numberofplayers = 1;
+  m_.computerlevel = 0;
+  Glim1* game = flow_.game();
+  if (!game) return;
+  flow_.showGame();
+  game->st.Label6[1].caption = decimalText(m_.bluescore);
+  game->st.Label6[2].caption = decimalText(m_.redscore);
+  flow_.close(*this);
+  click();
+}
+
+void Startautoplay2::label7Click() {
+  flow_.destroyGame();
+  m_.computerlevel = 1;
+  m_.numberofplayers = 2;
+  std::string notice;
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (!Option1[i].checked) continue;
+    m_.computerlevel = static_cast<std::int16_t>(i + 1);
+    notice = i == 1 ? std::string(kNotice) + "Level 2 - Medium" : kNotice + Option1[i].caption;
+  }
+  Glim1* game = flow_.game();
+  if (!game) return;
+  game->st.Label5[6].caption = notice;
+  game->st.Label5[2].visible = game->st.Label5[6].visible = game->st.Label6[2].visible = true;
+  flow_.showGame();
+  game->st.Label6[1].caption = decimalText(m_.bluescore);
+  game->st.Label6[2].caption = decimalText(m_.redscore);
+  flow_.close(*this);
+  click();
+}
+
+void Startautoplay2::label3Click() {
+  flow_.showSetup();
+  flow_.close(*this);
+}
+
+}  // namespace sumdart

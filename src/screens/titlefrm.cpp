@@ -1,0 +1,80 @@
+#include "screens/titlefrm.h"
+
+#include "game/savedgame.h"
+#include "screens/screenflow.h"
+
+namespace sumdart {
+
+namespace {
+constexpr FontSpec arial(double pts) { return FontSpec{"Arial", pts, true}; }
+}  // namespace
+
+Titlefrm::Titlefrm(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {
+  using namespace colours;
+  form.back = rgb(192, 192, 192);
+  form.width = 5580;
+  form.height = 6570;
+  Frame1 = textLabel("", 0, -90, 5595, 6660, black, arial(8));
+  Frame1.kind = Kind::Panel;
+  Frame1.back = form.back;
+  Frame1.transparent = false;
+  Frame1.frame = true;
+  Label4 = textLabel("Sumdart", 120, 120, 5355, 1215, title, arial(39.75));
+  Picture1 = textLabel("", 360, 1560, 4800, 3600, black, arial(8));
+  Label6 = button("Restart Previous Game", 780, 5400, 3975, 435, yellow, black, arial(15.75));
+  Label5 = button("OK", 1020, 6000, 1695, 435, yellow, black, arial(15.75));
+  Label7 = button("Exit", 2820, 6000, 1695, 435, yellow, black, arial(15.75));
+
+  const int frame = form.add("Frame1", Frame1);
+  form.add("Label4", Label4, {}, frame);
+  form.add("Picture1", Picture1, {}, frame);
+  form.add("Label6", Label6, [this] { label6Click(); }, frame);
+  form.add("Label5", Label5, [this] { label5Click(); }, frame);
+  form.add("Label7", Label7, [this] { label7Click(); }, frame);
+}
+
+void Titlefrm::open() {
+  form.place = Placement::Centre;
+  m_.soundon = 1;
+  Picture1.picture = kTitlePicture;
+  if (!s_.desktop.pictureLoads(kTitlePicture)) form.place = Placement::Fit;
+}
+
+void Titlefrm::label5Click() {
+  m_.restartgame = 0;
+  m_.hidedesktop = 1;
+  flow_.showGrey();
+  flow_.showSetup();
+  flow_.close(*this);
+  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+}
+
+void Titlefrm::label6Click() {
+  // All or nothing: a missing or damaged file changes nothing at all.
+  const auto text = s_.savefile.read();
+  const auto saved = text ? parseSavedGame(*text) : std::nullopt;
+  if (!saved) {
+    m_.restartgame = 0;
+    return;
+  }
+  restoreSavedGame(*saved, m_);
+  m_.restartgame = 1;
+  Glim1* game = flow_.game();  // its opening restores the scores and clocks
+  if (!game) {
+    m_.restartgame = 0;
+    return;
+  }
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberofplayers); ++i) {
+    game->st.Label5[i].visible = true;
+    game->st.Label6[i].visible = true;
+  }
+  if (m_.hidedesktop == 1) flow_.showGrey();
+  flow_.showGame();
+  flow_.close(*this);
+  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+  m_.restartgame = 0;
+}
+
+void Titlefrm::label7Click() { flow_.quit(0); }
+
+}  // namespace sumdart

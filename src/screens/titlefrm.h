@@ -1,0 +1,35 @@
+#pragma once
+// The title screen: the program's first window and the one it comes back to.
+// OK sets up a new game, Restart Previous Game carries on with the saved one,
+// Exit ends the program.
+#include "platform/seams.h"
+#include "state/form.h"
+#include "state/module1.h"
+
+namespace sumdart {
+
+class ScreenFlow;
+
+inline constexpr const char* kTitlePicture = "Images\\targetmd.bmp";
+inline constexpr const char* kClickSound = "wav\\click1.wav";
+
+class Titlefrm : public Screen {
+ public:
+  Titlefrm(Module1& m, Services s, ScreenFlow& flow);
+
+  void open();
+  void label5Click();  // OK
+  void label6Click();  // Restart Previous Game
+  void label7Click();  // Exit
+  // Closing the title screen ends the program, as Exit does.
+  void closeRequested() override { label7Click(); }
+
+  Ctl Frame1, Label4, Picture1, Label6, Label5, Label7;
+
+ private:
+  Module1& m_;
+  Services s_;
+  ScreenFlow& flow_;
+};
+
+}  // namespace sumdart

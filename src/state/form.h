@@ -1,0 +1,90 @@
+#pragma once
+// A screen as its behaviour sees it: the window's own properties and the list of
+// its controls, each a record (Ctl) with the handlers the window calls. The
+// behaviour changes records; a thin window draws them after every event.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "state/control.h"
+
+namespace sumdart {
+
+// Where the window opens.
+enum class Placement {
+  Centre,     // client area centred on the screen
+  Fit,        // fitted to 12000 x 9000 twips and centred (fitform)
+  TopCentre,  // centred across the screen, touching its top edge
+  FullScreen  // borderless, over the whole screen, behind every other window
+};
+
+struct FormCtl {
+  std::string name;  // "Label5", or "Label1(3)" for a member of a control array
+  Ctl* ctl = nullptr;
+  int parent = -1;   // index of the panel that holds it, -1 for the window
+  std::function<void()> click;      // a single click; tick boxes and options after their state changed
+  std::function<void()> change;     // text boxes after an edit, scroll bars after a move
+  std::function<bool(int)> accept;  // text boxes: whether a typed character (its code) goes in
+};
+
+struct Form {
+  std::string caption = " ";  // title bar text
+  Rgb back{};
+  std::string picture;        // drawn unscaled from the client area's top-left corner
+  double width = 0, height = 0;  // client area, twips
+  Placement place = Placement::Centre;
+  bool titleBar = true;       // a title bar with a close box only
+  std::vector<FormCtl> controls;  // bottom of the stacking order first
+  std::vector<std::string> tabOrder;  // controls that take the keyboard focus, in order
+  std::string focus;          // a control to give the keyboard focus to; the window clears it
+
+  // Adds a control and returns its index (for children of a panel).
+  int add(std::string name, Ctl& c, std::function<void()> click = {}, int parent = -1) {
+    controls.push_back(FormCtl{std::move(name), &c, parent, std::move(click), {}, {}});
+    return static_cast<int>(controls.size()) - 1;
+  }
+  FormCtl* find(const std::string& name) {
+    for (FormCtl& fc : controls)
+      if (fc.name == name) return &fc;
+    return nullptr;
+  }
+};
+
+// Base of every screen's behaviour. Screens are plain objects: the one owner
+// creates them, and a window is made to draw each one that is shown.
+class Screen {
+ public:
+  Screen() = default;
+  virtual ~Screen() = default;
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+
+  // The window's close box was used.
+  virtual void closeRequested() {}
+
+  Form form;
+  // Called after a timer tick of the screen changed it, so its window redraws.
+  std::function<void()> changed;
+};
+
+// Name of member `index` of a control array: "Label1(3)".
+inline std::string arrayName(const char* name, int index) {
+  return std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+}  // namespace sumdart
+
+namespace sumdart {
+
+// What the owner of the screens asks of the windows that draw them.
+class ScreenView {
+ public:
+  virtual ~ScreenView() = default;
+  // Makes the screen's window if it has none yet, and shows it in front of
+  // every other window (again: brings it forward).
+  virtual void show(Screen& s) = 0;
+  // The screen is gone: its window goes with it.
+  virtual void close(Screen& s) = 0;
+};
+
+}  // namespace sumdart

@@ -1,0 +1,91 @@
+#pragma once
+// The whole program without windows: the screens, the moves between them and the
+// game, on virtual time with scripted dice, a fake desktop and a saved game in
+// memory. A view double records which screens are shown and closed, in order.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/glim1.h"
+#include "platform/manual_clock.h"
+#include "platform/random.h"
+#include "platform/seams.h"
+#include "screens/screenflow.h"
+#include "screens/startautoplay2.h"
+#include "screens/startplay2.h"
+#include "screens/titlefrm.h"
+
+namespace sumdart::testing_flow {
+
+inline const std::string kClick = "wav\\click1.wav";
+
+class FlowTest : public ::testing::Test, public ScreenView {
+ protected:
+  FlowTest() {
+    flow.setView(this);
+    flow.onQuit = [this](int status) { quits.push_back(status); };
+    flow.report = [this](const std::string& text) { reports.push_back(text); };
+  }
+
+  // One user event: the handler, then the screens left during it go.
+  void act(const std::function<void()>& handler) {
+    handler();
+    flow.settle();
+  }
+
+  // ScreenView: "show Title", "close Game"...
+  void show(Screen& s) override { log.push_back("show " + name(s)); }
+  void close(Screen& s) override { log.push_back("close " + name(s)); }
+  std::string name(const Screen& s) const {
+    if (&s == flow.title()) return "Title";
+    if (&s == flow.setup()) return "Setup";
+    if (&s == flow.opponent()) return "Opponent";
+    if (&s == flow.currentGame()) return "Game";
+    if (&s == flow.grey()) return "Grey";
+    return "?";
+  }
+
+  // From program start to the set-up screen.
+  Startplay2& toSetup() {
+    flow.start();
+    act([&] { flow.title()->label5Click(); });
+    return *flow.setup();
+  }
+  // From program start to a game of `players` (1 plays solo) with the given target text.
+  Glim1& toGame(int players, const std::string& target = "501") {
+    Startplay2& s = toSetup();
+    s.Text1.caption = target;
+    act([&] { s.label1Click(players - 1); });
+    if (players == 1) act([&] { flow.opponent()->label1Click(); });
+    return *flow.currentGame();
+  }
+  // Throws the scripted dice and waits until the board is open.
+  void throwDice(Glim1& g, int a, int b, int c, int d) {
+    random.pushThrow(a, b, c, d);
+    g.label3Click(2);
+    clock.advance(2500);
+  }
+  // A whole turn: throw, click a board label, the hand-over.
+  void turn(Glim1& g, int a, int b, int c, int d, int label) {
+    throwDice(g, a, b, c, d);
+    g.label1Click(label);
+    clock.advance(2000);
+  }
+  long clicks() const { return std::count(sound.played.begin(), sound.played.end(), kClick); }
+
+  ManualClock clock;
+  ScriptedRandom random;
+  FixedDayClock day;
+  RecordingSound sound;
+  FakeDesktop desktop;
+  MemorySaveFile savefile;
+  Module1 m;
+  std::vector<std::string> log;
+  std::vector<int> quits;
+  std::vector<std::string> reports;
+  ScreenFlow flow{m, Services{clock, random, day, sound, desktop, savefile}};
+};
+
+}  // namespace sumdart::testing_flow

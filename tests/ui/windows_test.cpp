@@ -1,0 +1,178 @@
+// The windows that draw the screens, on the offscreen platform with the
+// generated pictures: every control inside its window with its caption fitting,
+// clicks and double-clicks, the key filter, the close box, and the game window
+// drawing its timed events.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QStyle>
+
+#include "../screens/flow_fixture.h"
+#include "platform/label_widget.h"
+#include "platform/qt_desktop.h"
+#include "platform/screen_windows.h"
+
+namespace sumdart::testing_flow {
+namespace {
+
+class WindowsTest : public FlowTest {
+ protected:
+  WindowsTest() { flow.setView(&windows); }
+  ~WindowsTest() override { flow.setView(nullptr); }
+
+  FormWindow& window(const Screen* s) {
+    FormWindow* w = s ? windows.window(*s) : nullptr;
+    EXPECT_NE(w, nullptr);
+    return *w;
+  }
+  template <class W = QWidget>
+  W* widget(const Screen* s, const std::string& name) {
+    auto* w = qobject_cast<W*>(window(s).control(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  static void mouse(QWidget* w, QEvent::Type type) {
+    const QPointF c = QRectF(w->rect()).center();
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, c, w->mapToGlobal(c), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+  }
+  // A double-click as Qt delivers it: press, release, double-click, release.
+  static void doubleClick(QWidget* w) {
+    for (auto t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                   QEvent::MouseButtonRelease})
+      mouse(w, t);
+  }
+  static void type(QWidget* w, const QString& keys) {
+    for (QChar ch : keys) {
+      const int key = ch == u'\r' ? int{Qt::Key_Return} : int{ch.toUpper().unicode()};
+      QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+      QApplication::sendEvent(w, &e);
+    }
+  }
+
+  QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
+  ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
+};
+
+TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
+  flow.start();
+  flow.showSetup();
+  flow.showOpponent();
+  flow.showGrey();
+  Glim1* game = flow.game();
+  ASSERT_NE(game, nullptr);
+  flow.showGame();
+  // The longest texts the changing labels take.
+  game->st.Label2.caption = "YELLOW HAS WON!";
+  game->st.Label5[6].caption = "The computer is playing as red. Level 2 - Medium";
+  for (std::size_t n = 1; n <= 4; ++n) game->st.Label6[n].caption = "999";
+  for (auto& c : game->st.Label12) c.caption = "9999";
+  windows.afterEvent();
+  const Screen* screens[] = {flow.title(), flow.setup(), flow.opponent(), game};
+  for (const Screen* s : screens) {
+    FormWindow& w = window(s);
+    const QSize client = s->form.place == Placement::Fit ? QSize(800, 600)
+                                                         : QSize(qRound(s->form.width / 15), qRound(s->form.height / 15));
+    EXPECT_EQ(w.size(), client) << s->form.controls[0].name;
+    for (const FormCtl& fc : s->form.controls) {
+      QWidget* c = w.control(fc.name);
+      ASSERT_NE(c, nullptr) << fc.name;
+      if (fc.ctl->kind == Kind::Panel) continue;
+      const QRect box(c->mapTo(&w, QPoint(0, 0)), c->size());
+      EXPECT_TRUE(QRect(QPoint(0, 0), client).contains(box)) << fc.name;
+      bool fits = true;
+      if (auto* label = qobject_cast<LabelWidget*>(c)) fits = label->text().isEmpty() || label->captionFits();
+      if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+        const bool radio = qobject_cast<QRadioButton*>(c) != nullptr;
+        const QStyle* style = c->style();
+        const int indicator =
+            style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, c) +
+            style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr, c);
+        fits = button->fontMetrics().horizontalAdvance(button->text()) + indicator <= c->width();
+      }
+      if (auto* edit = qobject_cast<QLineEdit*>(c))
+        fits = edit->fontMetrics().horizontalAdvance(QString(edit->maxLength(), u'9')) < edit->width() - 4;
+      EXPECT_TRUE(fits) << fc.name << " \"" << fc.ctl->caption << "\" in " << c->width() << "x" << c->height();
+    }
+  }
+  EXPECT_EQ(window(flow.grey()).geometry(), QApplication::primaryScreen()->geometry());
+  // Kept below and never focused: some window managers raise a focused window
+  // that covers the screen above all others.
+  EXPECT_TRUE(window(flow.grey()).windowFlags().testFlags(Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus));
+}
+
+// A double-click on a button, a tick box or an option acts once. The title
+// screen's OK destroys its window only after the click is over.
+TEST_F(WindowsTest, ADoubleClickActsOnceAndALeftScreenGoesAfterItsClick) {
+  flow.start();
+  QPointer<FormWindow> title = &window(flow.title());
+  doubleClick(widget(flow.title(), "Label5"));
+  EXPECT_EQ(clicks(), 1);
+  EXPECT_EQ(flow.title(), nullptr);
+  EXPECT_TRUE(title && title->isHidden()) << "hidden at once, deleted later";
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(title.isNull());
+
+  doubleClick(widget(flow.setup(), "Check3"));
+  EXPECT_EQ(m.hidedesktop, 0);
+  EXPECT_FALSE(flow.setup()->Check3.checked);
+  EXPECT_EQ(flow.grey(), nullptr);
+  EXPECT_EQ(clicks(), 2);
+  doubleClick(widget(flow.setup(), "Label1(0)"));
+  EXPECT_EQ(clicks(), 3);
+  doubleClick(widget(flow.opponent(), "Option1(0)"));
+  EXPECT_EQ(clicks(), 4);
+  EXPECT_TRUE(flow.opponent()->Option1[0].checked && !flow.opponent()->Option1[2].checked);
+}
+
+TEST_F(WindowsTest, TextBoxesTakeDigitsOnlyAndEnterMovesToTheTarget) {
+  flow.start();
+  flow.showSetup();
+  auto* target = widget<QLineEdit>(flow.setup(), "Text1");
+  auto* time = widget<QLineEdit>(flow.setup(), "Text2");
+  EXPECT_EQ(window(flow.setup()).focusWidget(), time);
+  target->selectAll();
+  type(target, QStringLiteral("a3 b0x1.9"));
+  EXPECT_EQ(flow.setup()->Text1.caption, "301") << "letters refused; three characters at most";
+  time->clear();
+  type(time, QStringLiteral("12345\r"));
+  EXPECT_EQ(flow.setup()->Text2.caption, "1234");
+  EXPECT_EQ(window(flow.setup()).focusWidget(), target);
+}
+
+TEST_F(WindowsTest, TheCloseBoxEndsTheProgramOrGoesBack) {
+  flow.start();
+  QCloseEvent close;
+  QApplication::sendEvent(&window(flow.title()), &close);
+  EXPECT_EQ(quits, std::vector<int>{0});
+  EXPECT_NE(flow.title(), nullptr);
+  act([&] { flow.title()->label5Click(); });
+  act([&] { flow.setup()->label1Click(0); });
+  QApplication::sendEvent(&window(flow.opponent()), &close);
+  EXPECT_EQ(flow.opponent(), nullptr);
+  EXPECT_NE(flow.setup(), nullptr) << "back to a new set-up screen";
+}
+
+TEST_F(WindowsTest, TheGameWindowDrawsEveryTick) {
+  Glim1& g = toGame(2);
+  random.pushThrow(6, 4, 3, 1);
+  mouse(widget(&g, "Label3(2)"), QEvent::MouseButtonPress);
+  mouse(widget(&g, "Label3(2)"), QEvent::MouseButtonRelease);
+  EXPECT_FALSE(widget(&g, "Label3(2)")->isEnabled());
+  clock.advance(2500);
+  EXPECT_EQ(widget<LabelWidget>(&g, "Label4(0)")->text() + widget<LabelWidget>(&g, "Label4(3)")->text(), "61");
+  mouse(widget(&g, "Label1(25)"), QEvent::MouseButtonPress);
+  mouse(widget(&g, "Label1(25)"), QEvent::MouseButtonRelease);
+  EXPECT_EQ(widget<LabelWidget>(&g, "Label2")->text(), QStringLiteral("40 points scored"));
+  EXPECT_FALSE(qtDesktop.picture("Images\\target2.bmp").isNull());
+}
+
+}  // namespace
+}  // namespace sumdart::testing_flow
