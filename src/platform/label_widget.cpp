@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/twips.h"
 
@@ -41,6 +43,7 @@ void LabelWidget::apply(const Ctl& c) {
     text_ = QString::fromStdString(c.caption);
     repaint = true;
   }
+  const bool relayout = repaint || c.frame != last_.frame || c.wrap != last_.wrap;
   if (first || !(c.fore == last_.fore) || !(c.back == last_.back) || c.transparent != last_.transparent ||
       c.frame != last_.frame || c.align != last_.align || c.wrap != last_.wrap) {
     fore_ = toQColor(c.fore);
@@ -56,6 +59,8 @@ void LabelWidget::apply(const Ctl& c) {
   if (c.autosize) box.setSize(textExtent());
   if (c.ownSize && !picture_.isNull()) box.setSize(picture_.size());
   if (box != geometry()) setGeometry(box);
+  if ((relayout || box.size() != last_size_) && !c.autosize) fitCaption();
+  last_size_ = box.size();
   if (first || c.enabled != last_.enabled) {
     setEnabled(c.enabled);
     repaint = true;
@@ -64,6 +69,20 @@ void LabelWidget::apply(const Ctl& c) {
   last_ = c;
   applied_ = true;
   if (repaint) update();
+}
+
+// A caption a little too wide for its box is drawn slightly condensed rather
+// than cut off: Arial's metric twin lays text out a few pixels wider than the
+// boxes were made for.
+void LabelWidget::fitCaption() {
+  QFont f = font();
+  for (int stretch : {100, 96, 92, 88}) {
+    if (f.stretch() != stretch && !(stretch == 100 && f.stretch() == QFont::AnyStretch)) {
+      f.setStretch(stretch);
+      setFont(f);
+    }
+    if (text_.isEmpty() || captionFits()) return;
+  }
 }
 
 void LabelWidget::setPicture(const QPixmap& pix) {
@@ -78,28 +97,41 @@ QSize LabelWidget::textExtent() const {
   return QSize(w + 2 * (frame_ ? kPad : 0), fm.height() + 2 * (frame_ ? kPad : 0));
 }
 
-int LabelWidget::textFlags() const {
-  int flags = Qt::AlignTop;
-  switch (align_) {
-    case Align::Left: flags |= Qt::AlignLeft; break;
-    case Align::Centre: flags |= Qt::AlignHCenter; break;
-    case Align::Right: flags |= Qt::AlignRight; break;
-  }
-  if (wrap_) flags |= Qt::TextWordWrap;
-  return flags;
-}
-
 QRect LabelWidget::innerRect() const {
   const int pad = frame_ ? kPad : 0;
   return rect().adjusted(pad, pad, -pad, -pad);
 }
 
+// The caption broken into lines at spaces to fit `width` (one line when the
+// label does not wrap), the lines one font height apart with no extra leading,
+// as the game's labels have always been drawn. Returns the height taken and
+// sets `widest` to the widest line.
+int LabelWidget::layOut(QTextLayout& layout, int width, int& widest) const {
+  QTextOption option(align_ == Align::Left ? Qt::AlignLeft : align_ == Align::Right ? Qt::AlignRight : Qt::AlignHCenter);
+  option.setWrapMode(wrap_ ? QTextOption::WordWrap : QTextOption::NoWrap);
+  layout.setText(text_);
+  layout.setFont(font());
+  layout.setTextOption(option);
+  const int step = QFontMetrics(font()).height();
+  int y = 0;
+  widest = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    line.setPosition(QPointF(0, y));
+    widest = std::max(widest, static_cast<int>(std::ceil(line.naturalTextWidth())));
+    y += step;
+  }
+  layout.endLayout();
+  return y;
+}
+
 bool LabelWidget::captionFits() const {
-  const QFontMetrics fm(font());
   const QRect inner = innerRect();
-  const QRect need = fm.boundingRect(inner, textFlags(), text_);
-  if (!wrap_) return fm.horizontalAdvance(text_) <= inner.width() && fm.height() <= inner.height() + 2;
-  return need.width() <= inner.width() && need.height() <= inner.height() + 2;
+  QTextLayout layout;
+  int widest = 0;
+  const int height = layOut(layout, inner.width(), widest);
+  return widest <= inner.width() && height <= inner.height() + 2;
 }
 
 void LabelWidget::paintEvent(QPaintEvent*) {
@@ -112,15 +144,18 @@ void LabelWidget::paintEvent(QPaintEvent*) {
   }
   if (text_.isEmpty()) return;
   const QRect inner = innerRect();
+  QTextLayout layout;
+  int widest = 0;
+  layOut(layout, inner.width(), widest);
   if (!isEnabled()) {
     // Greyed, engraved text of a disabled label.
     p.setPen(QColor(255, 255, 255));
-    p.drawText(inner.translated(1, 1), textFlags(), text_);
+    layout.draw(&p, inner.topLeft() + QPoint(1, 1));
     p.setPen(QColor(128, 128, 128));
   } else {
     p.setPen(fore_);
   }
-  p.drawText(inner, textFlags(), text_);
+  layout.draw(&p, inner.topLeft());
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* e) {

@@ -5,6 +5,7 @@
 // and a `clicked` signal for a single left click. The second click of a
 // double-click is not another click: children double-click everything.
 #include <QPixmap>
+#include <QTextLayout>
 #include <QWidget>
 
 #include "state/control.h"
@@ -40,7 +41,8 @@ class LabelWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
-  int textFlags() const;
+  int layOut(QTextLayout& layout, int width, int& widest) const;
+  void fitCaption();
   QRect innerRect() const;
 
   Ctl last_;
@@ -53,6 +55,7 @@ class LabelWidget : public QWidget {
   Align align_ = Align::Centre;
   QPixmap picture_;
   bool pressed_ = false;
+  QSize last_size_;
 };
 
 }  // namespace sumdart
