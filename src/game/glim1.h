@@ -67,6 +67,7 @@ class Glim1 : public Screen {
 
   // Stops every timer: the screen is being left and must not act again.
   void stopAllTimers();
+  void stopTimers() override { stopAllTimers(); }
 
   Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n)]; }
   const Timer& timer(int n) const { return *timers_[static_cast<std::size_t>(n)]; }

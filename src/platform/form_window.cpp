@@ -172,6 +172,13 @@ void FormWindow::apply(std::size_t i) {
   if (w->geometry() != box) w->setGeometry(box);
   const QFont font = LabelWidget::fontFor(c.font);
   if (w->font() != font) w->setFont(font);
+  if (c.kind == Kind::ScrollBar) {
+    auto* bar = static_cast<QScrollBar*>(w);
+    if (bar->minimum() != c.min || bar->maximum() != c.max) bar->setRange(c.min, c.max);
+    if (bar->value() != c.value) bar->setValue(c.value);
+    if (w->isHidden() == c.visible) w->setVisible(c.visible);
+    return;  // the desktop's own colours
+  }
   QPalette pal = w->palette();
   for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) pal.setColor(role, toQColor(c.fore));
   for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) pal.setColor(role, toQColor(c.back));
@@ -193,9 +200,6 @@ void FormWindow::apply(std::size_t i) {
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     if (button->text().toStdString() != c.caption) button->setText(QString::fromStdString(c.caption));
     if (button->isChecked() != c.checked) button->setChecked(c.checked);
-  } else if (auto* bar = qobject_cast<QScrollBar*>(w)) {
-    if (bar->minimum() != c.min || bar->maximum() != c.max) bar->setRange(c.min, c.max);
-    if (bar->value() != c.value) bar->setValue(c.value);
   }
   if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
   if (w->isHidden() == c.visible) w->setVisible(c.visible);

@@ -1,5 +1,7 @@
 #include "screens/screenflow.h"
 
+#include "help/cheatchart.h"
+#include "help/glimrules.h"
 #include "screens/startautoplay2.h"
 #include "screens/startplay2.h"
 #include "screens/titlefrm.h"
@@ -15,12 +17,15 @@ Grey::Grey() {
 ScreenFlow::ScreenFlow(Module1& m, Services s) : m_(m), s_(s) {}
 
 ScreenFlow::~ScreenFlow() {
-  if (game_) game_->stopAllTimers();
+  if (game_) game_->stopTimers();
+  for (auto& page : rules_)
+    if (page) page->stopTimers();
 }
 
 template <class T>
 void ScreenFlow::leave(std::unique_ptr<T>& screen) {
   if (!screen) return;
+  screen->stopTimers();
   if (view_) view_->close(*screen);
   leaving_.push_back(std::move(screen));
 }
@@ -38,6 +43,35 @@ void ScreenFlow::close(Screen& s) {
   if (&s == setup_.get()) leave(setup_);
   if (&s == opponent_.get()) leave(opponent_);
   if (&s == game_.get()) destroyGame();
+  if (&s == chart_.get()) closeChart();
+  for (int page = 1; page <= 3; ++page)
+    if (&s == rules(page)) closeRules(page);
+}
+
+void ScreenFlow::openChart() {
+  if (!chart_) chart_ = std::make_unique<Cheatchart>(*this);
+  shown(*chart_);
+}
+
+void ScreenFlow::closeChart() { leave(chart_); }
+
+RulesPage* ScreenFlow::rules(int page) const {
+  return page >= 1 && page <= 3 ? rules_[static_cast<std::size_t>(page - 1)].get() : nullptr;
+}
+
+void ScreenFlow::showRules(int page) {
+  if (page < 1 || page > 3) return;
+  auto& slot = rules_[static_cast<std::size_t>(page - 1)];
+  if (!slot) {
+    if (page == 1) slot = std::make_unique<Glimrules>(m_, s_, *this);
+    if (page == 2) slot = std::make_unique<Glimrules2>(m_, s_, *this);
+    if (page == 3) slot = std::make_unique<Glimrules2b>(m_, s_, *this);
+  }
+  shown(*slot);
+}
+
+void ScreenFlow::closeRules(int page) {
+  if (page >= 1 && page <= 3) leave(rules_[static_cast<std::size_t>(page - 1)]);
 }
 
 void ScreenFlow::showTitle() {
@@ -87,7 +121,6 @@ void ScreenFlow::showGame() {
 void ScreenFlow::destroyGame() {
   if (!game_) return;
   // A discarded game makes no sound and takes no tick.
-  game_->stopAllTimers();
   leave(game_);
 }
 

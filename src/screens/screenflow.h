@@ -7,6 +7,7 @@
 // A screen left from inside its own click handler is closed at once (its window
 // goes) and destroyed by settle(), which the caller runs once the event is over,
 // never under the handler that is still running.
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,6 +23,8 @@ namespace sumdart {
 class Titlefrm;
 class Startplay2;
 class Startautoplay2;
+class Cheatchart;
+class RulesPage;
 
 // The backdrop that hides the desktop: a borderless window over the whole
 // screen, behind every other window of the program.
@@ -56,6 +59,13 @@ class ScreenFlow : public Glim1Host {
   Glim1* game();
   void showGame();
   void destroyGame();
+  // The cheat chart: opened once, then only brought forward; closing a chart
+  // that is not open does nothing.
+  void openChart();
+  void closeChart();
+  // Rules page 1, 2 or 3: shown, or brought forward when it is open already.
+  void showRules(int page);
+  void closeRules(int page);
   // Brings a screen that is up in front again.
   void bringForward(Screen& s);
   // Leaves a screen: it is closed now and destroyed by settle().
@@ -66,8 +76,8 @@ class ScreenFlow : public Glim1Host {
   // Glim1Host
   void newGame() override;
   void exitGame() override;
-  void openCheatChart() override {}
-  void closeCheatChart() override {}
+  void openCheatChart() override { openChart(); }
+  void closeCheatChart() override { closeChart(); }
 
   // The screens that are up (null when not).
   Titlefrm* title() const { return title_.get(); }
@@ -75,6 +85,8 @@ class ScreenFlow : public Glim1Host {
   Startautoplay2* opponent() const { return opponent_.get(); }
   Glim1* currentGame() const { return game_.get(); }
   Grey* grey() const { return grey_.get(); }
+  Cheatchart* chart() const { return chart_.get(); }
+  RulesPage* rules(int page) const;
 
   // Shows a message to the user. Ends the program with a status.
   std::function<void(const std::string&)> report;
@@ -93,6 +105,8 @@ class ScreenFlow : public Glim1Host {
   std::unique_ptr<Startautoplay2> opponent_;
   std::unique_ptr<Glim1> game_;
   std::unique_ptr<Grey> grey_;
+  std::unique_ptr<Cheatchart> chart_;
+  std::array<std::unique_ptr<RulesPage>, 3> rules_;
   std::vector<std::unique_ptr<Screen>> leaving_;
 };
 

@@ -134,7 +134,7 @@ bool Startplay2::text2Key(int code) {
 
 void Startplay2::label6Click() {
   click();
-  // The rules pages come with the help screens.
+  flow_.showRules(1);
 }
 
 void Startplay2::label3Click(int index) {

@@ -61,6 +61,8 @@ class Screen {
 
   // The window's close box was used.
   virtual void closeRequested() {}
+  // The screen is being left: none of its timers may tick again.
+  virtual void stopTimers() {}
 
   Form form;
   // Called after a timer tick of the screen changed it, so its window redraws.

@@ -94,7 +94,7 @@ const struct {
   QByteArray format;
   QSize size;
 } kPictures[] = {{"Images/target2.bmp", "bmp", {800, 600}},  {"Images/logo2.jpg", "jpeg", {100, 139}},
-                 {"Images/targetmd.bmp", "bmp", {320, 240}}, {"Images/start.jpg", "jpeg", {200, 290}},
+                 {"Images/targetmd.bmp", "bmp", {320, 240}}, {"Images/start.jpg", "jpeg", {200, 262}},
                  {"Images/board.jpg", "jpeg", {286, 280}},   {"icons/sumdart-48.png", "png", {48, 48}},
                  {"icons/sumdart-256.png", "png", {256, 256}}};
 const char* const kSounds[] = {"click1", "cupdice", "ricochet", "divboard", "scrape",   "golfswng", "scifi002",

@@ -7,7 +7,9 @@
 #                             with that colour at its pixel (4, 4) when given)
 #   click X Y WHAT            a left click at window pixel (X, Y) of $wid
 #   shot NAME                 the whole screen to $out/NAME
-#   wait_dice_settled         waits until the game's dice stop changing
+#   wait_dice_settled SUM [X Y W H]
+#                             waits until the dice square (the game's by default)
+#                             differs from checksum SUM and then stays the same
 #   wait_exit                 waits for the program to end; sets status
 # Each step fails the run (exit 1) with what it saw; `fail` prints the
 # program's own output too.
@@ -163,12 +165,12 @@ region_sum() {
 # (48, 48) to (121, 121): waits until they have changed and then stayed the
 # same for half a second.
 wait_dice_settled() {
-  local before=$1 previous= same=0
+  local before=$1 x=${2:-48} y=${3:-48} w=${4:-74} h=${5:-74} previous= same=0
   for _ in $(seq 1 24); do  # up to 6 s
     sleep 0.25
     alive || fail "the program ended while the dice rolled"
     local now
-    now=$(region_sum 48 48 74 74)
+    now=$(region_sum "$x" "$y" "$w" "$h")
     if [[ $now != "$before" && $now == "$previous" ]]; then same=$((same + 1)); else same=0; fi
     previous=$now
     ((same >= 2)) && return 0

@@ -5,10 +5,13 @@
 #
 # Plays the program on a virtual X display as a teacher would: the title screen,
 # OK, a target typed on the set-up screen, two players, two moves, Exit (which
-# saves the game), Restart Previous Game (which brings it back), Exit from the
-# game and then from the title, which must end the program with status 0.
-# Screenshots and the program's output go to OUTPUT_DIR. Exits 77 (skipped) when
-# Xvfb, xdotool, ImageMagick or xwininfo are missing.
+# saves the game), Restart Previous Game (which brings it back); then the help:
+# the game's Cheat Chart, New Game, The Rules, page 2's practice throw and
+# chart, page 3's printable rules (opened by a stand-in xdg-open that records
+# what it was asked to open); then a new game left with Exit, and Exit from the
+# title, which must end the program with status 0. Screenshots and the
+# program's output go to OUTPUT_DIR. Exits 77 (skipped) when Xvfb, xdotool,
+# ImageMagick or xwininfo are missing.
 set -euo pipefail
 
 program=${1:?usage: run_e2e.sh PATH/TO/sumdart OUTPUT_DIR}
@@ -17,7 +20,14 @@ source "$(dirname "${BASH_SOURCE[0]}")/driver.sh"
 
 need_tools
 rm -rf "$out"
-mkdir -p "$out"
+mkdir -p "$out/stand-in"
+# The desktop's document opener, replaced by one that only records its arguments.
+cat >"$out/stand-in/xdg-open" <<STANDIN
+#!/bin/sh
+printf '%s\n' "\$@" >>"$out/xdg-open.log"
+STANDIN
+chmod +x "$out/stand-in/xdg-open"
+export PATH=$out/stand-in:$PATH
 start_display 1024x768
 start_program "$program"
 
@@ -65,6 +75,46 @@ click 184 368 "Restart Previous Game"
 wait_window 800 600
 sleep 0.5
 shot restored.png
+
+# The help: the cheat chart beside the game, which New Game closes.
+game=$wid
+click 72 140 "Cheat Chart"
+wait_window 598 306
+shot chart.png
+wid=$game
+click 712 576 "New Game"
+wait_window 372 438 0,0,192
+[[ -z $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
+  xdotool getwindowgeometry "$w" | grep -q 598x306 && echo "$w"; done) ]] || fail "New Game left the cheat chart open"
+setup=$wid
+click 288 262 "The Rules"
+wait_window 800 600
+shot rules1.png
+click 732 580 ">> Next Page"
+wait_window 800 600
+before=$(region_sum 472 176 74 74)
+click 508 152 "Throw Dice (practice)"
+wait_dice_settled "$before" 472 176 74 74
+page2=$wid
+click 404 524 "Cheat Chart (rules page 2)"
+wait_window 598 306
+shot rules2.png
+wid=$page2
+click 732 580 ">> Next Page"
+wait_window 800 600
+shot rules3.png
+click 150 580 "Open Rules Document for Printing"
+for _ in $(seq 1 50); do [[ -s $out/xdg-open.log ]] && break; sleep 0.1; done
+[[ -s $out/xdg-open.log ]] || fail "the document button asked the desktop to open nothing"
+grep -Eq 'Sumdart(%20| )Rules\.doc' "$out/xdg-open.log" || fail "the desktop was asked to open: $(cat "$out/xdg-open.log")"
+say "the desktop was asked to open $(head -n 1 "$out/xdg-open.log")"
+alive || fail "the program ended after the document button"
+click 768 16 "Exit (rules page 3)"
+
+# A new game, left at once, and Exit from the title.
+wid=$setup
+click 150 364 "2 players"
+wait_window 800 600
 click 60 576 "Exit"
 wait_window 372 438 192,192,192
 click 244 408 "Exit on the title screen"

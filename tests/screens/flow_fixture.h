@@ -16,6 +16,8 @@
 #include "screens/startautoplay2.h"
 #include "screens/startplay2.h"
 #include "screens/titlefrm.h"
+#include "help/cheatchart.h"
+#include "help/glimrules.h"
 
 namespace sumdart::testing_flow {
 
@@ -44,6 +46,9 @@ class FlowTest : public ::testing::Test, public ScreenView {
     if (&s == flow.opponent()) return "Opponent";
     if (&s == flow.currentGame()) return "Game";
     if (&s == flow.grey()) return "Grey";
+    if (&s == flow.chart()) return "Chart";
+    for (int page = 1; page <= 3; ++page)
+      if (&s == flow.rules(page)) return "Rules" + std::to_string(page);
     return "?";
   }
 
@@ -72,6 +77,9 @@ class FlowTest : public ::testing::Test, public ScreenView {
     throwDice(g, a, b, c, d);
     g.label1Click(label);
     clock.advance(2000);
+  }
+  std::vector<std::string> soundsSince(std::size_t from) const {
+    return {sound.played.begin() + static_cast<std::ptrdiff_t>(from), sound.played.end()};
   }
   long clicks() const { return std::count(sound.played.begin(), sound.played.end(), kClick); }
 

@@ -21,7 +21,7 @@ QImage boardPicture();
 QImage logoPicture();
 // The title screen's picture: 320 x 240.
 QImage titlePicture();
-// Rules page 1: the four players' tokens, dice and a clock: 200 x 290.
+// Rules page 1: the four players' tokens, dice and a clock: 200 x 262.
 QImage startPicture();
 // Rules page 3: a small board with the doubles picked out: 286 x 280.
 QImage doublesPicture();

@@ -186,7 +186,7 @@ QImage titlePicture() {
 }
 
 QImage startPicture() {
-  QImage image(200, 290, QImage::Format_RGB32);
+  QImage image(200, 262, QImage::Format_RGB32);
   fillPanel(image, QColor(16, 26, 120), QColor(4, 8, 56), kYellow);
 
   QPainter p(&image);
@@ -219,12 +219,12 @@ QImage startPicture() {
   // The four dice of a throw, as the game shows them on Blue's turn.
   const int values[] = {6, 4, 3, 1};
   for (int i = 0; i < 4; ++i) {
-    const QPointF at(34 + (i % 2) * 40, 186 + (i / 2) * 40);
+    const QPointF at(34 + (i % 2) * 40, 172 + (i / 2) * 40);
     drawDie(p, at, 34, (i % 2 ? 6 : -5), values[i], kPlayerBlue, Qt::white);
   }
-  drawStopwatch(p, QPointF(150, 210), 36, QStringLiteral("300"));
+  drawStopwatch(p, QPointF(150, 196), 36, QStringLiteral("300"));
 
-  drawOutlinedText(p, QPointF(100, 272), QStringLiteral("1 to 4 players"), arialBold(16), kYellow,
+  drawOutlinedText(p, QPointF(100, 246), QStringLiteral("1 to 4 players"), arialBold(16), kYellow,
                    QColor(0, 0, 0), 1.0);
   return image;
 }

@@ -1,0 +1,85 @@
+#include "help/cheatchart.h"
+
+#include <algorithm>
+
+#include "screens/screenflow.h"
+#include "state/numbers.h"
+
+namespace sumdart {
+
+namespace {
+constexpr Rgb kBack = rgb(0, 0, 192);
+constexpr double kStep = 105;  // twips the table moves for each step of the bar
+
+Ctl panel(double l, double t, double w, double h) {
+  Ctl c = textLabel("", l, t, w, h, colours::black, FontSpec{});
+  c.kind = Kind::Panel;
+  c.back = kBack;
+  c.transparent = false;
+  return c;
+}
+}  // namespace
+
+Cheatchart::Cheatchart(ScreenFlow& flow) : flow_(flow) {
+  form.caption = "Sumdart Cheat Chart";
+  form.back = kBack;
+  form.width = 8970;
+  form.height = 4590;
+  form.place = Placement::TopCentre;
+
+  Frame1 = panel(480, 4080, 8295, 495);
+  Frame1.frame = true;
+  HScroll1 = textLabel("", 120, 165, 8055, 255, colours::black, FontSpec{});
+  HScroll1.kind = Kind::ScrollBar;
+  Frame2 = panel(0, 120, 19500, 3975);
+  // The mask strip over the left margin: cells that scroll past the header
+  // column disappear under it.
+  Frame3 = panel(120 - 195, 0, 195, 4095);
+
+  // The header column from the layout, then the rest of each row made from it.
+  for (std::size_t m = 0; m < Label.size(); ++m) {
+    Ctl head = button(m == 0 ? "x" : decimalText(static_cast<long long>(m)), 120, 360.0 * static_cast<double>(m),
+                      345, 330, colours::yellow, rgb(64, 64, 64), FontSpec{"Arial", 12, true});
+    const int count = m == 0 ? 50 : std::min(50, 100 / static_cast<int>(m));
+    std::vector<Ctl>& row = Label[m];
+    row.reserve(static_cast<std::size_t>(count) + 1);
+    row.push_back(head);
+    for (int i = 1; i <= count; ++i) {
+      Ctl cell = head;
+      const Ctl& before = row.back();
+      cell.left = before.left + before.width + 30;
+      cell.caption = decimalText(static_cast<long long>(m == 0 ? 1 : m) * i);
+      if (m > 0) {
+        cell.back = i % 2 == 1 ? rgb(224, 224, 224) : rgb(192, 192, 192);
+        cell.fore = colours::lightBlue;
+      }
+      row.push_back(cell);
+    }
+    // The cells that show 100 are wider, so that three digits fit.
+    if (row.back().caption == "100") row.back().width = 450;
+  }
+
+  // Bottom of the stacking order first: the header column lies over the body
+  // cells that pass beneath it, and the mask over everything.
+  const int bar = form.add("Frame1", Frame1);
+  form.controls[static_cast<std::size_t>(form.add("HScroll1", HScroll1, {}, bar))].change = [this] { hscroll1Change(); };
+  const int grid = form.add("Frame2", Frame2);
+  for (std::size_t m = 0; m < Label.size(); ++m) {
+    const std::string name = "Label" + std::to_string(m + 2);
+    for (std::size_t i = 1; i < Label[m].size(); ++i)
+      form.add(arrayName(name.c_str(), static_cast<int>(i)), Label[m][i], {}, grid);
+  }
+  for (std::size_t m = 0; m < Label.size(); ++m)
+    form.add(arrayName(("Label" + std::to_string(m + 2)).c_str(), 0), Label[m][0], {}, grid);
+  form.add("Frame3", Frame3);
+}
+
+void Cheatchart::hscroll1Change() {
+  const double v = HScroll1.value;
+  Frame2.left = -kStep * v;
+  for (auto& row : Label) row[0].left = 120 + kStep * v;
+}
+
+void Cheatchart::closeRequested() { flow_.closeChart(); }
+
+}  // namespace sumdart

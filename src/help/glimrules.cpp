@@ -1,0 +1,205 @@
+#include "help/glimrules.h"
+
+#include "screens/screenflow.h"
+#include "screens/titlefrm.h"
+
+namespace sumdart {
+
+namespace {
+
+constexpr FontSpec arial(double pts, bool bold = true) { return FontSpec{"Arial", pts, bold}; }
+constexpr Rgb kGreen = rgb(0, 255, 0);
+
+// The pages' texts, exactly as they are shown (spaces included).
+const RulesText kPage1[] = {
+    {7, Style::PageNumber, 0, 0, 0, 0, "Page 1 of 3"},
+    {1, Style::SizedHeading, 120, 600, 2430, 285,
+     "Summary of the rules"},
+    {3, Style::Body, 120, 1080, 11415, 1005,
+     "The playing board resembles a dartboard. The board is divided into twenty sectors that are ordered in the same way as on a dartboard. The Sumdart board includes doubles and trebles, but unlike a dartboard also includes quadruples."},
+    {4, Style::Body, 120, 2040, 11655, 405,
+     "Each player starts with a target of 501 points."},
+    {2, Style::Body, 120, 2400, 11535, 645,
+     "Players take turns to throw four dice and combine their scores to generate a whole number between 1 and 100. For example: (6 + 4) x (3 + 1) = 40."},
+    {5, Style::Body, 120, 3000, 11655, 885,
+     "When a player has generated a number from their dice throw, they click on this number on the Sumdart board. The number is then subtracted from their target. The aim of the game is to reduce your target to zero. As in a standard game of darts players must finish with a double."},
+    {15, Style::Body, 120, 3960, 11175, 645,
+     "The winner is the first player to reduce their target to zero by clicking on a double."},
+    {9, Style::SizedHeading, 120, 4440, 2355, 285,
+     "Getting ready to play"},
+    {8, Style::Body, 120, 4800, 11655, 645,
+     "Before the game begins, the players can set the parameters of the game."},
+    {11, Style::Body, 120, 5220, 8655, 1245,
+     "Sumdart can be played against the clock. To play against the clock check the 'Timers On' checkbox. The default settings allow each player a total of 300 seconds to complete all their moves. By altering the value in the 'Set Total Time Allowed' box, this can be changed."},
+    {13, Style::Body, 120, 6480, 8655, 1485,
+     "Sumdart can be played by one to four players. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Blue, Red, Green, Yellow. Before proceeding with the game each player should choose their colour. If a series of games are played, players should change colours before each game."},
+    {14, Style::Body, 120, 7980, 8655, 1005,
+     "If there is just one player, select button '1'. The player then has the option to play on their own, or to play against the computer. The computer always plays as the second player - Red. The player can choose the level of play for the computer. "},
+};
+const RulesText kPage2[] = {
+    {20, Style::PageNumber, 0, 0, 0, 0, "Page 2 of 3"},
+    {1, Style::SizedHeading, 120, 600, 2400, 285,
+     "Generating a number"},
+    {2, Style::Body, 120, 960, 11655, 885,
+     "The player clicks the button labelled 'Throw Dice'. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination."},
+    {7, Style::Body, 120, 2040, 11655, 525,
+     "Click the button on the right to try out throwing the dice."},
+    {3, Style::Body, 120, 4200, 10215, 645,
+     "Note: A player may not create a number by placing two numerals beside each other.                     For example, having thrown 6, 4, 3, and 1, a player may not put 6 and 4 together to make 64 or 46."},
+    {4, Style::Body, 120, 4800, 11655, 405,
+     "Players may use a pencil and paper to help with their arithmetic, but should not use a calculator."},
+    {5, Style::Heading, 120, 5280, 11655, 645,
+     "Some examples of numbers that can be generated from one throw:"},
+    {6, Style::Body, 120, 5640, 11175, 645,
+     "6 + 4 + 3 + 1 = 14;   6 x 4 x 3 x 1 = 72;   (6 x 4) x (3 + 1) = 96;   (6/3) x (4 – 1) = 6."},
+    {9, Style::Heading, 120, 6240, 11655, 645,
+     "Cheat Chart"},
+    {8, Style::Body, 120, 6600, 11295, 885,
+     "Help with arithmetic can be obtained by clicking the button shown below which will open the Cheat Chart window. The Cheat Chart is a multiplication table. The number shown in each square is produced by multiplying the number at the start of its row by the number at the top of its column."},
+};
+const RulesText kPage3[] = {
+    {20, Style::PageNumber, 0, 0, 0, 0, "Page 3 of 3"},
+    {8, Style::Heading, 120, 720, 3945, 285,
+     "Selecting the number on the board"},
+    {10, Style::Body, 120, 1080, 11655, 645,
+     "Having generated a number, the player clicks this number on the board. If the number has been calculated correctly the player will score this number of points and they will be subtracted from the balance of their target. "},
+    {11, Style::Body, 120, 1680, 11655, 645,
+     "If the player has made a mistake and selected a number that cannot be generated from the dice throw, the player scores no points and the turn passes to the next player."},
+    {12, Style::Heading, 120, 2520, 1665, 285,
+     "The End"},
+    {13, Style::Body, 120, 2880, 11655, 1605,
+     "As in darts, players start with a target of 501 points. The game ends when one player has reduced their total to zero. However, as in darts, the final score must be made by clicking a double and this score must take the target to zero exactly. (The doubles are the numbers in the second ring of twenty numbers moving outwards from the centre of the board.)"},
+    {1, Style::SizedHeading, 120, 4320, 2220, 285,
+     "Playing with a timer"},
+    {2, Style::Body, 120, 4650, 6735, 2325,
+     "If the 'Timer On' option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 300 seconds, but this can be changed before starting each game. If a player runs out of time, they will not have any further turns during the remainder of the game. If all the players run out of time, the game ends and the player with the lowest score is the winner."},
+    {3, Style::SizedHeading, 120, 6840, 1710, 285,
+     "Shorter Games"},
+    {4, Style::Body, 120, 7170, 6735, 885,
+     "For a shorter game, a different target may be specified in the 'Target' text box before starting a game. A good target might be  401, 301, 201 or 101."},
+};
+
+template <std::size_t N>
+void addTexts(RulesPage& page, const RulesText (&texts)[N]) {
+  for (const RulesText& t : texts) {
+    Ctl c;
+    switch (t.style) {
+      case Style::PageNumber:
+        c = textLabel(t.text, 0, 0, 0, 0, colours::yellow, arial(9.75), Align::Left);
+        c.autosize = true;
+        break;
+      case Style::Heading:
+      case Style::SizedHeading:
+        c = textLabel(t.text, t.left, t.top, t.width, t.height, colours::yellow, arial(12), Align::Left);
+        c.autosize = t.style == Style::SizedHeading;
+        break;
+      case Style::Body:
+        c = textLabel(t.text, t.left, t.top, t.width, t.height, colours::yellow, arial(12, false), Align::Left);
+        break;
+    }
+    page.Label1[t.index] = c;
+  }
+}
+
+Ctl picture(const char* name, double left, double top) {
+  Ctl c = textLabel("", left, top, 0, 0, colours::black, arial(8));
+  c.picture = name;
+  c.ownSize = true;
+  return c;
+}
+
+}  // namespace
+
+RulesPage::RulesPage(Module1& m, Services s, ScreenFlow& flow, int page) : m_(m), s_(s), flow_(flow), page_(page) {
+  form.caption = "";
+  form.back = colours::lightBlue;
+  form.width = 11970;
+  form.height = 8970;
+  form.place = Placement::Fit;
+  Label1[0] = textLabel("The Rules of Sumdart", 0, 120, 12000, 360, colours::yellow, arial(15.75));
+  Label3[0] = button("Exit", 11160, 60, 735, 375, colours::yellow, colours::black, arial(12.75));
+  Label3[1] = button(">> Next Page", 10080, 8520, 1815, 375, colours::yellow, colours::black, arial(12.75));
+  Label3[2] = button("<< Previous Page", 7680, 8520, 2295, 375, colours::yellow, colours::black, arial(12.75));
+  Label3[2].visible = page > 1;
+  Label3[1].visible = page < 3;
+  switch (page) {
+    case 1: addTexts(*this, kPage1); break;
+    case 2: addTexts(*this, kPage2); break;
+    default: addTexts(*this, kPage3); break;
+  }
+  if (page != 2) {
+    Image1 = picture(page == 1 ? "images\\start.jpg" : "images\\board.jpg", page == 1 ? 8940 : 7680, page == 1 ? 4560 : 4320);
+    form.add("Image1", Image1);
+  }
+  for (auto& [index, label] : Label1) form.add(arrayName("Label1", index), label);
+  for (int i = 0; i < 3; ++i)
+    if (page > 1 || i < 2) form.add(arrayName("Label3", i), Label3[static_cast<std::size_t>(i)], [this, i] { label3Click(i); });
+}
+
+void RulesPage::click() {
+  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+}
+
+void RulesPage::label3Click(int index) {
+  // Leaving page 2 by any button closes the chart, whoever opened it.
+  if (page_ == 2) flow_.closeChart();
+  if (index == 1 && page_ < 3) flow_.showRules(page_ + 1);
+  if (index == 2 && page_ > 1) flow_.showRules(page_ - 1);
+  flow_.closeRules(page_);
+  click();
+}
+
+Glimrules::Glimrules(Module1& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 1) {}
+
+Glimrules2::Glimrules2(Module1& m, Services s, ScreenFlow& flow)
+    : RulesPage(m, s, flow, 2), Timer5(s.timers.createTimer()), Timer8(s.timers.createTimer()) {
+  Label2 = button("Throw Dice", 6600, 2040, 2055, 495, kGreen, colours::black, FontSpec{"Tahoma", 15.75, true});
+  Label14 = button("Cheat Chart", 5280, 7680, 1575, 375, kGreen, colours::black, FontSpec{"Tahoma", 11.25, true});
+  const double at[4][2] = {{7080, 2640}, {7680, 2640}, {7080, 3240}, {7680, 3240}};
+  for (std::size_t d = 0; d < 4; ++d) {
+    Label4[d] = button("", at[d][0], at[d][1], 495, 495, colours::white, colours::lightBlue, arial(20.25));
+    Label4[d].enabled = false;
+    form.add(arrayName("Label4", static_cast<int>(d)), Label4[d]);
+  }
+  form.add("Label2", Label2, [this] { label2Click(); });
+  form.add("Label14", Label14, [this] { label14Click(); });
+  Timer8->onTick([this] {
+    rollStep(*Timer8, s_.random, Label4, diceshown);
+    if (changed) changed();
+  });
+  Timer5->onTick([this] {
+    if (settleStep(*Timer5, Label4, dice, diceshown)) Timer5->stop();
+    if (changed) changed();
+  });
+}
+
+void Glimrules2::label2Click() {
+  // A throw during a throw starts afresh.
+  for (Ctl& die : Label4) die.caption.clear();
+  drawThrow(s_.random, s_.dayclock, dice);
+  startReveal(*Timer5, *Timer8, m_.soundon == 1, diceshown);
+  if (m_.soundon == 1) s_.sound.playsoundfile("wav\\cupdice.wav");
+}
+
+void Glimrules2::label14Click() {
+  flow_.openChart();
+  click();
+}
+
+void Glimrules2::stopTimers() {
+  Timer5->stop();
+  Timer8->stop();
+}
+
+Glimrules2b::Glimrules2b(Module1& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 3) {
+  Label2 = button("Open Rules Document for Printing", 120, 8520, 4275, 375, colours::yellow, colours::black, arial(12));
+  form.add("Label2", Label2, [this] { label2Click(); });
+}
+
+void Glimrules2b::label2Click() {
+  // Whatever the desktop makes of it, the click is answered.
+  s_.desktop.openDocument(kRulesDocument);
+  click();
+}
+
+}  // namespace sumdart

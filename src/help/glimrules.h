@@ -1,0 +1,86 @@
+#pragma once
+// The three pages of rules, opened from the set-up screen. Each page is its own
+// window; the navigation buttons show the next page before the current one
+// closes. Page 2 holds a practice throw and opens the cheat chart; page 3 opens
+// the printable rules document with the desktop's own application.
+#include <array>
+#include <map>
+#include <memory>
+
+#include "game/dice.h"
+#include "platform/seams.h"
+#include "platform/timer.h"
+#include "state/form.h"
+#include "state/module1.h"
+
+namespace sumdart {
+
+class ScreenFlow;
+
+inline constexpr const char* kRulesDocument = "Sumdart Rules.doc";
+
+// One line of a page's text.
+enum class Style { PageNumber, Heading, SizedHeading, Body };
+struct RulesText {
+  int index;  // of Label1
+  Style style;
+  double left, top, width, height;
+  const char* text;
+};
+
+class RulesPage : public Screen {
+ public:
+  RulesPage(Module1& m, Services s, ScreenFlow& flow, int page);
+
+  int page() const { return page_; }
+  void label3Click(int index);  // 0 Exit, 1 next page, 2 previous page
+  // The close box acts as the page's Exit.
+  void closeRequested() override { label3Click(0); }
+
+  Ctl Image1;
+  std::map<int, Ctl> Label1;  // 0 the title, then the page's texts
+  std::array<Ctl, 3> Label3;  // Exit, ">> Next Page", "<< Previous Page"
+
+ protected:
+  void click();
+  Module1& m_;
+  Services s_;
+  ScreenFlow& flow_;
+
+ private:
+  int page_;
+};
+
+// Page 1: the summary and getting ready to play.
+class Glimrules : public RulesPage {
+ public:
+  Glimrules(Module1& m, Services s, ScreenFlow& flow);
+};
+
+// Page 2: generating a number, with a practice throw and the cheat chart.
+class Glimrules2 : public RulesPage {
+ public:
+  Glimrules2(Module1& m, Services s, ScreenFlow& flow);
+
+  void label2Click();   // Throw Dice
+  void label14Click();  // Cheat Chart
+  void stopTimers() override;
+
+  Ctl Label2, Label14;
+  DiceFaces Label4;
+  Dice dice{};
+  std::int16_t diceshown = 0;
+  std::unique_ptr<Timer> Timer5, Timer8;  // settle one die a tick; roll the others
+};
+
+// Page 3: the board, the end of the game, the clocks, and the printable rules.
+class Glimrules2b : public RulesPage {
+ public:
+  Glimrules2b(Module1& m, Services s, ScreenFlow& flow);
+
+  void label2Click();  // Open Rules Document for Printing
+
+  Ctl Label2;
+};
+
+}  // namespace sumdart

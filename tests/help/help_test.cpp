@@ -1,0 +1,175 @@
+// The cheat chart, the rules pages and the practice throw, without windows.
+#include "../screens/flow_fixture.h"
+
+namespace sumdart::testing_flow {
+namespace {
+
+TEST_F(FlowTest, TheChartHoldsTheProductsUpToAHundred) {
+  flow.openChart();
+  const Cheatchart& c = *flow.chart();
+  // Per row: cells after the header, last caption, last width.
+  const std::tuple<std::size_t, const char*, double> rows[] = {
+      {50, "50", 345},  {50, "50", 345}, {50, "100", 450}, {33, "99", 345}, {25, "100", 450}, {20, "100", 450},
+      {16, "96", 345},  {14, "98", 345}, {12, "96", 345},  {11, "99", 345}, {10, "100", 450}};
+  std::size_t made = 0;
+  for (std::size_t m = 0; m < 11; ++m) {
+    const auto& row = c.Label[m];
+    const auto [count, last, width] = rows[m];
+    EXPECT_EQ(row.size() - 1, count) << m;
+    EXPECT_EQ(row.back().caption, last) << m;
+    EXPECT_EQ(row.back().width, width) << m;
+    EXPECT_EQ(row[0].caption, m == 0 ? "x" : std::to_string(m));
+    for (std::size_t i = 1; i < row.size(); ++i) {
+      EXPECT_EQ(row[i].left, 120 + 375.0 * static_cast<double>(i));
+      EXPECT_EQ(row[i].top, 360.0 * static_cast<double>(m));
+      const Rgb back = m == 0 ? rgb(64, 64, 64) : i % 2 ? rgb(224, 224, 224) : rgb(192, 192, 192);
+      EXPECT_EQ(row[i].back, back) << m << "," << i;
+    }
+    made += row.size() - 1;
+  }
+  EXPECT_EQ(made, 291u);
+}
+
+TEST_F(FlowTest, ScrollingMovesTheGridUnderAHeaderColumnThatStaysPut) {
+  flow.openChart();
+  Cheatchart& c = *flow.chart();
+  const auto at = [&](std::size_t m, std::size_t i) { return c.Frame2.left + c.Label[m][i].left; };  // window x
+  const auto positions = [&] {
+    std::vector<double> xs{c.Frame2.left};
+    for (const auto& row : c.Label)
+      for (const Ctl& cell : row) xs.push_back(cell.left);
+    return xs;
+  };
+  const auto loaded = positions();
+  const struct {
+    int value;
+    double grid;
+  } steps[] = {{0, 0}, {50, -5250}, {100, -10500}};
+  for (const auto& s : steps) {
+    c.HScroll1.value = s.value;
+    c.hscroll1Change();
+    EXPECT_EQ(c.Frame2.left, s.grid);
+    for (std::size_t m = 0; m < 11; ++m) EXPECT_EQ(at(m, 0), 120) << "header column, row " << m;
+  }
+  EXPECT_EQ(at(0, 50), 8370) << "column 50 fully visible at the right";
+  EXPECT_EQ(at(2, 50) + c.Label[2][50].width, 8820);
+  c.HScroll1.value = 0;
+  c.hscroll1Change();
+  EXPECT_EQ(positions(), loaded);
+}
+
+// The game's button opens the chart once and then only brings it forward;
+// leaving the game screen closes it.
+TEST_F(FlowTest, TheChartOpensOnceAndGoesWithTheGame) {
+  Glim1& g = toGame(2);
+  log.clear();
+  g.label14Click();
+  Cheatchart* chart = flow.chart();
+  chart->HScroll1.value = 40;
+  g.label14Click();
+  EXPECT_EQ(flow.chart(), chart);
+  EXPECT_EQ(chart->HScroll1.value, 40);
+  EXPECT_EQ(log, (std::vector<std::string>{"show Chart", "show Chart"}));
+  EXPECT_EQ(clicks(), 4);
+  for (int button : {1, 0}) {  // New Game, then Exit
+    act([&] { flow.currentGame()->label14Click(); });
+    act([&] { flow.currentGame()->label3Click(button); });
+    EXPECT_EQ(flow.chart(), nullptr);
+    if (button == 1) act([&] { flow.setup()->label1Click(1); });
+  }
+  act([&] { flow.closeChart(); });  // not open: nothing
+}
+
+// The navigation buttons of each page: the next page is shown before the
+// current one closes, and leaving page 2 closes the chart.
+TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
+  const struct {
+    int page, index, next;
+  } moves[] = {{1, 0, 0}, {1, 1, 2}, {2, 0, 0}, {2, 1, 3}, {2, 2, 1}, {3, 0, 0}, {3, 2, 2}};
+  Startplay2& s = toSetup();
+  for (const auto& mv : moves) {
+    SCOPED_TRACE(mv.page * 10 + mv.index);
+    flow.showRules(mv.page);
+    flow.openChart();
+    log.clear();
+    const long heard = clicks();
+    act([&] { flow.rules(mv.page)->label3Click(mv.index); });
+    for (int p = 1; p <= 3; ++p) EXPECT_EQ(flow.rules(p) != nullptr, p == mv.next) << p;
+    std::vector<std::string> want;
+    if (mv.page == 2) want.push_back("close Chart");
+    if (mv.next) want.push_back("show Rules" + std::to_string(mv.next));
+    want.push_back("close Rules" + std::to_string(mv.page));
+    EXPECT_EQ(log, want);
+    EXPECT_EQ(flow.chart() == nullptr, mv.page == 2);
+    EXPECT_EQ(clicks(), heard + 1);
+    if (mv.next) flow.closeRules(mv.next);
+    flow.closeChart();
+    flow.settle();
+  }
+  EXPECT_EQ(flow.setup(), &s) << "the set-up screen stays behind the pages";
+  // The Rules twice: one page 1, brought forward.
+  act([&] { s.label6Click(); });
+  RulesPage* first = flow.rules(1);
+  act([&] { s.label6Click(); });
+  EXPECT_EQ(flow.rules(1), first);
+  EXPECT_FALSE(flow.rules(3) && flow.rules(3)->Label3[1].visible);
+  flow.showRules(3);
+  EXPECT_FALSE(flow.rules(3)->Label3[1].visible) << "page 3 offers no way forward";
+}
+
+// The practice throw: drawn as the game draws, revealed on the game's timings
+// with sound on and off, judged and scored nowhere; it stops with its page.
+TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
+  for (int soundon : {1, 0}) {
+    SCOPED_TRACE(soundon);
+    m.soundon = static_cast<std::int16_t>(soundon);
+    flow.showRules(2);
+    auto& page = static_cast<Glimrules2&>(*flow.rules(2));
+    // First die drawn no times: a page that has never thrown shows 1, not 0.
+    random.push({0.0});
+    random.pushDie(6);
+    random.pushDie(3);
+    random.pushDie(2);
+    const std::size_t sounds = sound.played.size();
+    page.label2Click();
+    EXPECT_EQ(soundsSince(sounds).size(), static_cast<std::size_t>(soundon));
+    std::vector<std::int64_t> settled, rolling;
+    const std::int64_t start = clock.now();
+    page.changed = [&] {
+      if (rolling.empty() && page.Label4[3].enabled) rolling.push_back(clock.now() - start);
+      if (static_cast<std::size_t>(page.diceshown) > settled.size()) settled.push_back(clock.now() - start);
+      for (const Ctl& die : page.Label4) EXPECT_TRUE(die.caption.empty() || (die.caption >= "1" && die.caption <= "6"));
+    };
+    clock.advance(3000);
+    EXPECT_EQ(rolling, std::vector<std::int64_t>{soundon ? 1200 : 100});
+    const std::vector<std::int64_t> want =
+        soundon ? std::vector<std::int64_t>{1500, 1750, 2000, 2250} : std::vector<std::int64_t>{300, 550, 800, 1050};
+    EXPECT_EQ(settled, want);
+    EXPECT_EQ(page.Label4[0].caption + page.Label4[1].caption + page.Label4[2].caption + page.Label4[3].caption, "1632");
+    EXPECT_EQ(clock.activeCount(), 0);
+    // A throw during a throw starts afresh; leaving the page stops it at once.
+    clock.advance(1);
+    page.label2Click();
+    EXPECT_EQ(page.diceshown, 0);
+    for (const Ctl& die : page.Label4) EXPECT_TRUE(die.caption.empty());
+    clock.advance(400);
+    page.changed = nullptr;
+    act([&] { page.label3Click(0); });
+    EXPECT_EQ(clock.activeCount(), 0);
+    random.queue.clear();
+  }
+}
+
+TEST_F(FlowTest, PageThreeAsksTheDesktopForThePrintableRules) {
+  flow.showRules(3);
+  auto& page = static_cast<Glimrules2b&>(*flow.rules(3));
+  page.label2Click();
+  EXPECT_EQ(desktop.opened, std::vector<std::string>{"Sumdart Rules.doc"});
+  EXPECT_EQ(clicks(), 1);
+  m.soundon = 0;
+  page.label2Click();
+  EXPECT_EQ(clicks(), 1);
+}
+
+}  // namespace
+}  // namespace sumdart::testing_flow
