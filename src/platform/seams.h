@@ -19,6 +19,14 @@ class DayClock {
   virtual double secondsSinceMidnight() = 0;
 };
 
+// Always the same time of day: for tests, and for worksheets that must come out
+// the same again.
+class FixedDayClock : public DayClock {
+ public:
+  double secondsSinceMidnight() override { return seconds; }
+  double seconds = 36000.0;
+};
+
 // Plays a wave file by its program-relative name ("wav\\click1.wav") without
 // waiting; a new sound cuts off the one playing; any failure is silent.
 // Returns whether the sound was accepted.
@@ -87,11 +95,6 @@ class MemorySaveFile : public SaveFile {
   int writes = 0;
 };
 
-class FixedDayClock : public DayClock {
- public:
-  double secondsSinceMidnight() override { return seconds; }
-  double seconds = 36000.0;
-};
 
 class RecordingSound : public SoundPlayer {
  public:
