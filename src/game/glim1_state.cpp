@@ -4,11 +4,6 @@
 
 namespace sumdart {
 
-namespace {
-constexpr FontSpec arial(double pts) { return FontSpec{"Arial", pts, true}; }
-constexpr FontSpec tahoma(double pts) { return FontSpec{"Tahoma", pts, true}; }
-}  // namespace
-
 Glim1State::Glim1State() {
   using namespace colours;
   Label2 = textLabel("Blue to Play", 4440, 0, 3180, 660, blueText, arial(27.75));

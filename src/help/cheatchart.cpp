@@ -39,7 +39,7 @@ Cheatchart::Cheatchart(ScreenFlow& flow) : flow_(flow) {
   // The header column from the layout, then the rest of each row made from it.
   for (std::size_t m = 0; m < Label.size(); ++m) {
     Ctl head = button(m == 0 ? "x" : decimalText(static_cast<long long>(m)), 120, 360.0 * static_cast<double>(m),
-                      345, 330, colours::yellow, rgb(64, 64, 64), FontSpec{"Arial", 12, true});
+                      345, 330, colours::yellow, rgb(64, 64, 64), arial(12));
     const int count = m == 0 ? 50 : std::min(50, 100 / static_cast<int>(m));
     std::vector<Ctl>& row = Label[m];
     row.reserve(static_cast<std::size_t>(count) + 1);

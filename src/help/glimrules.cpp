@@ -1,13 +1,11 @@
 #include "help/glimrules.h"
 
 #include "screens/screenflow.h"
-#include "screens/titlefrm.h"
 
 namespace sumdart {
 
 namespace {
 
-constexpr FontSpec arial(double pts, bool bold = true) { return FontSpec{"Arial", pts, bold}; }
 constexpr Rgb kGreen = rgb(0, 255, 0);
 
 // The pages' texts, exactly as they are shown (spaces included).
@@ -110,7 +108,7 @@ Ctl picture(const char* name, double left, double top) {
 
 }  // namespace
 
-RulesPage::RulesPage(Module1& m, Services s, ScreenFlow& flow, int page) : m_(m), s_(s), flow_(flow), page_(page) {
+RulesPage::RulesPage(Module1& m, Services s, ScreenFlow& flow, int page) : FlowScreen(m, s, flow), page_(page) {
   form.caption = "";
   form.back = colours::lightBlue;
   form.width = 11970;
@@ -136,10 +134,6 @@ RulesPage::RulesPage(Module1& m, Services s, ScreenFlow& flow, int page) : m_(m)
     if (page > 1 || i < 2) form.add(arrayName("Label3", i), Label3[static_cast<std::size_t>(i)], [this, i] { label3Click(i); });
 }
 
-void RulesPage::click() {
-  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
-}
-
 void RulesPage::label3Click(int index) {
   // Leaving page 2 by any button closes the chart, whoever opened it.
   if (page_ == 2) flow_.closeChart();
@@ -153,8 +147,8 @@ Glimrules::Glimrules(Module1& m, Services s, ScreenFlow& flow) : RulesPage(m, s,
 
 Glimrules2::Glimrules2(Module1& m, Services s, ScreenFlow& flow)
     : RulesPage(m, s, flow, 2), Timer5(s.timers.createTimer()), Timer8(s.timers.createTimer()) {
-  Label2 = button("Throw Dice", 6600, 2040, 2055, 495, kGreen, colours::black, FontSpec{"Tahoma", 15.75, true});
-  Label14 = button("Cheat Chart", 5280, 7680, 1575, 375, kGreen, colours::black, FontSpec{"Tahoma", 11.25, true});
+  Label2 = button("Throw Dice", 6600, 2040, 2055, 495, kGreen, colours::black, tahoma(15.75));
+  Label14 = button("Cheat Chart", 5280, 7680, 1575, 375, kGreen, colours::black, tahoma(11.25));
   const double at[4][2] = {{7080, 2640}, {7680, 2640}, {7080, 3240}, {7680, 3240}};
   for (std::size_t d = 0; d < 4; ++d) {
     Label4[d] = button("", at[d][0], at[d][1], 495, 495, colours::white, colours::lightBlue, arial(20.25));

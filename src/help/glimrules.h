@@ -8,14 +8,10 @@
 #include <memory>
 
 #include "game/dice.h"
-#include "platform/seams.h"
 #include "platform/timer.h"
-#include "state/form.h"
-#include "state/module1.h"
+#include "screens/flow_screen.h"
 
 namespace sumdart {
-
-class ScreenFlow;
 
 inline constexpr const char* kRulesDocument = "Sumdart Rules.doc";
 
@@ -28,7 +24,7 @@ struct RulesText {
   const char* text;
 };
 
-class RulesPage : public Screen {
+class RulesPage : public FlowScreen {
  public:
   RulesPage(Module1& m, Services s, ScreenFlow& flow, int page);
 
@@ -40,12 +36,6 @@ class RulesPage : public Screen {
   Ctl Image1;
   std::map<int, Ctl> Label1;  // 0 the title, then the page's texts
   std::array<Ctl, 3> Label3;  // Exit, ">> Next Page", "<< Previous Page"
-
- protected:
-  void click();
-  Module1& m_;
-  Services s_;
-  ScreenFlow& flow_;
 
  private:
   int page_;

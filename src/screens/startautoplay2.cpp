@@ -3,24 +3,18 @@
 #include "game/glim1.h"
 #include "screens/screenflow.h"
 #include "screens/startplay2.h"
-#include "screens/titlefrm.h"
 #include "state/numbers.h"
 
 namespace sumdart {
 
 namespace {
-constexpr FontSpec arial(double pts) { return FontSpec{"Arial", pts, true}; }
-constexpr FontSpec tahoma(double pts) { return FontSpec{"Tahoma", pts, true}; }
 constexpr Rgb kBack = rgb(0, 0, 192);
 constexpr const char* kNotice = "The computer is playing as red. ";
 }  // namespace
 
-Startautoplay2::Startautoplay2(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {
+Startautoplay2::Startautoplay2(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
-  form.back = kBack;
-  form.width = 5580;
-  form.height = 6570;
-  Label4 = textLabel("Sumdart", 120, 120, 5355, 1215, title, arial(39.75));
+  smallScreen(kBack, Label4);
   Label2 = textLabel(" Set Level for the computer", 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
   Image2 = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
   const char* levels[3] = {"Level 1 - Easy", "Level 2", "Level 3 - Hard"};
@@ -46,15 +40,10 @@ Startautoplay2::Startautoplay2(Module1& m, Services s, ScreenFlow& flow) : m_(m)
   form.add("Label3(0)", Label3, [this] { label3Click(); });
 }
 
-void Startautoplay2::click() {
-  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
-}
-
 void Startautoplay2::open() {
   m_.computerlevel = 0;
   form.place = Placement::Centre;
-  Image2.picture = kLogoPictureName;
-  if (!s_.desktop.pictureLoads(kLogoPictureName)) form.place = Placement::Fit;
+  showPicture(Image2, kLogoPictureName);
 }
 
 void Startautoplay2::option1Click(int) { click(); }
@@ -62,11 +51,14 @@ void Startautoplay2::option1Click(int) { click(); }
 void Startautoplay2::label1Click() {
   m_.numberofplayers = 1;
   m_.computerlevel = 0;
-  Glim1* game = flow_.game();
-  if (!game) return;
+  if (Glim1* game = flow_.game()) startGame(*game);
+}
+
+// Shows the game with Blue's and Red's targets and leaves this screen.
+void Startautoplay2::startGame(Glim1& game) {
   flow_.showGame();
-  game->st.Label6[1].caption = decimalText(m_.bluescore);
-  game->st.Label6[2].caption = decimalText(m_.redscore);
+  game.st.Label6[1].caption = decimalText(m_.bluescore);
+  game.st.Label6[2].caption = decimalText(m_.redscore);
   flow_.close(*this);
   click();
 }
@@ -85,11 +77,7 @@ void Startautoplay2::label7Click() {
   if (!game) return;
   game->st.Label5[6].caption = notice;
   game->st.Label5[2].visible = game->st.Label5[6].visible = game->st.Label6[2].visible = true;
-  flow_.showGame();
-  game->st.Label6[1].caption = decimalText(m_.bluescore);
-  game->st.Label6[2].caption = decimalText(m_.redscore);
-  flow_.close(*this);
-  click();
+  startGame(*game);
 }
 
 void Startautoplay2::label3Click() {

@@ -3,15 +3,13 @@
 // computer always plays Red.
 #include <array>
 
-#include "platform/seams.h"
-#include "state/form.h"
-#include "state/module1.h"
+#include "screens/flow_screen.h"
 
 namespace sumdart {
 
-class ScreenFlow;
+class Glim1;
 
-class Startautoplay2 : public Screen {
+class Startautoplay2 : public FlowScreen {
  public:
   Startautoplay2(Module1& m, Services s, ScreenFlow& flow);
 
@@ -27,10 +25,7 @@ class Startautoplay2 : public Screen {
   std::array<Ctl, 3> Option1;
 
  private:
-  void click();
-  Module1& m_;
-  Services s_;
-  ScreenFlow& flow_;
+  void startGame(Glim1& game);
 };
 
 }  // namespace sumdart

@@ -4,14 +4,11 @@
 
 #include "game/glim1.h"
 #include "screens/screenflow.h"
-#include "screens/titlefrm.h"
 #include "state/numbers.h"
 
 namespace sumdart {
 
 namespace {
-constexpr FontSpec arial(double pts) { return FontSpec{"Arial", pts, true}; }
-constexpr FontSpec tahoma(double pts) { return FontSpec{"Tahoma", pts, true}; }
 constexpr Rgb kBack = rgb(0, 0, 192);
 constexpr int kProposedTarget = 501;
 
@@ -43,12 +40,9 @@ std::int16_t targetFrom(std::string_view text) {
 
 bool boxAccepts(int code) { return (code >= '0' && code <= '9') || code == '-' || code == '.' || code == 8 || code == 13; }
 
-Startplay2::Startplay2(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {
+Startplay2::Startplay2(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
-  form.back = kBack;
-  form.width = 5580;
-  form.height = 6570;
-  Label4 = textLabel("Sumdart", 120, 120, 5355, 1215, title, arial(39.75));
+  smallScreen(kBack, Label4);
   Label3[1] = textLabel("Target", 360, 1320, 1440, 480, yellow, arial(20.25), Align::Right);
   Text1 = box("501", 2040, 1320, 975, 495, 15.75, 3);
   Image2 = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
@@ -84,19 +78,11 @@ Startplay2::Startplay2(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s),
   form.tabOrder = {"Text2", "Check1", "Check2", "Check3", "Text1"};
 }
 
-void Startplay2::click() {
-  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
-}
-
 void Startplay2::open() {
   m_.computerlevel = 0;
   form.place = Placement::Centre;
   form.focus = "Text2";
-  Image2.picture = kLogoPictureName;
-  if (!s_.desktop.pictureLoads(kLogoPictureName)) {
-    form.place = Placement::Fit;
-    return;
-  }
+  if (!showPicture(Image2, kLogoPictureName)) return;
   Check3.visible = s_.desktop.screenWidthTwips() > 12000;
   if (m_.hidedesktop == 0) {
     // Clearing the box acts as a click on it would.

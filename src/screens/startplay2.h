@@ -6,13 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/seams.h"
-#include "state/form.h"
-#include "state/module1.h"
+#include "screens/flow_screen.h"
 
 namespace sumdart {
-
-class ScreenFlow;
 
 inline constexpr const char* kLogoPictureName = "Images\\logo2.jpg";
 
@@ -25,7 +21,7 @@ std::int16_t targetFrom(std::string_view text);
 // The key filter of both boxes: digits, "-", ".", Backspace and Enter.
 bool boxAccepts(int code);
 
-class Startplay2 : public Screen {
+class Startplay2 : public FlowScreen {
  public:
   Startplay2(Module1& m, Services s, ScreenFlow& flow);
 
@@ -43,12 +39,6 @@ class Startplay2 : public Screen {
   Ctl Label4, Text1, Image2, Check1, Check2, Text2, Label6, Check3, Label2;
   std::array<Ctl, 4> Label3;  // 0 Exit, 1 "Target", 2 "Set Total Time Allowed", 3 "seconds"
   std::array<Ctl, 4> Label1;  // "1".."4"
-
- private:
-  void click();
-  Module1& m_;
-  Services s_;
-  ScreenFlow& flow_;
 };
 
 }  // namespace sumdart

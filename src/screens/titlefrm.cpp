@@ -5,21 +5,14 @@
 
 namespace sumdart {
 
-namespace {
-constexpr FontSpec arial(double pts) { return FontSpec{"Arial", pts, true}; }
-}  // namespace
-
-Titlefrm::Titlefrm(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {
+Titlefrm::Titlefrm(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
-  form.back = rgb(192, 192, 192);
-  form.width = 5580;
-  form.height = 6570;
+  smallScreen(rgb(192, 192, 192), Label4);
   Frame1 = textLabel("", 0, -90, 5595, 6660, black, arial(8));
   Frame1.kind = Kind::Panel;
   Frame1.back = form.back;
   Frame1.transparent = false;
   Frame1.frame = true;
-  Label4 = textLabel("Sumdart", 120, 120, 5355, 1215, title, arial(39.75));
   Picture1 = textLabel("", 360, 1560, 4800, 3600, black, arial(8));
   Label6 = button("Restart Previous Game", 780, 5400, 3975, 435, yellow, black, arial(15.75));
   Label5 = button("OK", 1020, 6000, 1695, 435, yellow, black, arial(15.75));
@@ -36,8 +29,7 @@ Titlefrm::Titlefrm(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flo
 void Titlefrm::open() {
   form.place = Placement::Centre;
   m_.soundon = 1;
-  Picture1.picture = kTitlePicture;
-  if (!s_.desktop.pictureLoads(kTitlePicture)) form.place = Placement::Fit;
+  showPicture(Picture1, kTitlePicture);
 }
 
 void Titlefrm::label5Click() {
@@ -46,7 +38,7 @@ void Titlefrm::label5Click() {
   flow_.showGrey();
   flow_.showSetup();
   flow_.close(*this);
-  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+  click();
 }
 
 void Titlefrm::label6Click() {
@@ -71,7 +63,7 @@ void Titlefrm::label6Click() {
   if (m_.hidedesktop == 1) flow_.showGrey();
   flow_.showGame();
   flow_.close(*this);
-  if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+  click();
   m_.restartgame = 0;
 }
 

@@ -2,18 +2,13 @@
 // The title screen: the program's first window and the one it comes back to.
 // OK sets up a new game, Restart Previous Game carries on with the saved one,
 // Exit ends the program.
-#include "platform/seams.h"
-#include "state/form.h"
-#include "state/module1.h"
+#include "screens/flow_screen.h"
 
 namespace sumdart {
 
-class ScreenFlow;
-
 inline constexpr const char* kTitlePicture = "Images\\targetmd.bmp";
-inline constexpr const char* kClickSound = "wav\\click1.wav";
 
-class Titlefrm : public Screen {
+class Titlefrm : public FlowScreen {
  public:
   Titlefrm(Module1& m, Services s, ScreenFlow& flow);
 
@@ -25,11 +20,6 @@ class Titlefrm : public Screen {
   void closeRequested() override { label7Click(); }
 
   Ctl Frame1, Label4, Picture1, Label6, Label5, Label7;
-
- private:
-  Module1& m_;
-  Services s_;
-  ScreenFlow& flow_;
 };
 
 }  // namespace sumdart

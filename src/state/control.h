@@ -19,6 +19,9 @@ struct FontSpec {
   bool bold = true;
 };
 
+constexpr FontSpec arial(double points, bool bold = true) { return FontSpec{"Arial", points, bold}; }
+constexpr FontSpec tahoma(double points) { return FontSpec{"Tahoma", points, true}; }
+
 struct Ctl {
   std::string caption;
   Rgb fore{};

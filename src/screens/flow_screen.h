@@ -1,0 +1,45 @@
+#pragma once
+// What the screens that ScreenFlow moves between have in common: the shared
+// state, the collaborators, their owner, and the click sound of their buttons.
+#include "platform/seams.h"
+#include "state/form.h"
+#include "state/module1.h"
+
+namespace sumdart {
+
+class ScreenFlow;
+
+inline constexpr const char* kClickSound = "wav\\click1.wav";
+
+class FlowScreen : public Screen {
+ protected:
+  FlowScreen(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {}
+
+  // The click that ends a button's action, when sound is on.
+  void click() {
+    if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+  }
+  // Shows the picture in `c`. A picture that does not load leaves the screen
+  // fitted to the full window size instead of centred, as the smaller screens
+  // have always done; returns whether it loaded.
+  bool showPicture(Ctl& c, const char* name) {
+    c.picture = name;
+    if (s_.desktop.pictureLoads(name)) return true;
+    form.place = Placement::Fit;
+    return false;
+  }
+  // The 5580 x 6570 twips of the title, set-up and opponent screens, with the
+  // name of the game across the top.
+  void smallScreen(Rgb back, Ctl& title) {
+    form.back = back;
+    form.width = 5580;
+    form.height = 6570;
+    title = textLabel("Sumdart", 120, 120, 5355, 1215, colours::title, arial(39.75));
+  }
+
+  Module1& m_;
+  Services s_;
+  ScreenFlow& flow_;
+};
+
+}  // namespace sumdart
