@@ -12,12 +12,16 @@ packages=(
   libqt6multimedia6
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # start-up benchmark: a stopwatch that watches the X display
+  libxcb1-dev
   # fonts the windows are laid out for
   fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # end-to-end test: a virtual X display, clicks and screenshots
   xvfb xdotool imagemagick x11-utils
   # worksheet test: the text of a PDF
   poppler-utils
+  # install test: the menu entry and its metadata
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -3,10 +3,11 @@
 # folder for logs and pictures) and then calls, in order:
 #   need_tools; start_display [WIDTHxHEIGHT]; start_program PROGRAM [WORKDIR]
 # and then waits for windows, clicks and takes screenshots:
-#   wait_window W H [R,G,B]   sets wid, win_x, win_y (a window W x H pixels,
+#   wait_window W H [R,G,B]   sets wid, win_x, win_y, win_w, win_h (a window W x H pixels,
 #                             with that colour at its pixel (4, 4) when given)
 #   click X Y WHAT            a left click at window pixel (X, Y) of $wid
-#   shot NAME                 the whole screen to $out/NAME
+#   shot NAME                 the whole screen to $out/NAME, and the place of
+#                             window $wid on it to $out/NAME.geometry
 #   wait_dice_settled SUM [X Y W H]
 #                             waits until the dice square (the game's by default)
 #                             differs from checksum SUM and then stays the same
@@ -130,7 +131,7 @@ wait_window() {
       eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$' || true)"
       [[ $WIDTH == "$want_w" && $HEIGHT == "$want_h" ]] || continue
       if [[ -n $colour && $(pixel $((X + 4)) $((Y + 4))) != "$colour" ]]; then continue; fi
-      wid=$w win_x=$X win_y=$Y
+      wid=$w win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
       sleep 0.3  # let the first paint finish
       xdotool windowraise "$wid" 2>/dev/null || true
       # Keys go to the window with the input focus; there is no window manager to give it.
@@ -153,6 +154,7 @@ click() {
 
 shot() {
   import -silent -window root "$out/$1"
+  [[ -n ${wid:-} ]] && echo "${win_w}x${win_h}+${win_x}+${win_y}" >"$out/$1.geometry"
   say "saved $out/$1"
 }
 
