@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice:
-#   build-test/  warnings as errors, with the end-to-end test under Xvfb
-#   build-asan/  the same suite under AddressSanitizer and
-#                UndefinedBehaviorSanitizer
-# and finally runs the benchmarks briefly so they keep working.
+#   build-test/     warnings as errors, with the install check and the
+#                   end-to-end test of the installed program under Xvfb
+#   build-asan/     the same suite under AddressSanitizer and
+#                   UndefinedBehaviorSanitizer
+# and finally runs the benchmarks briefly so they keep working: the judge, and
+# the start-up time of a Release build (build-release/) against a bare Qt window.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -66,11 +68,14 @@ phase "build-asan: tests"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 phase_done
 
+phase "benchmarks (brief run)"
 if [[ -x build-test/bin/sumdart-bench ]]; then
-  phase "benchmarks (brief run)"
   build-test/bin/sumdart-bench --benchmark_min_time=0.05
-  phase_done
 fi
+configure build-release -DCMAKE_BUILD_TYPE=Release -DSUMDART_TESTS=OFF -DSUMDART_BENCH=ON
+cmake --build build-release -j "$jobs"
+bash bench/startup.sh 5 build-release
+phase_done
 
 echo
 echo "All tests passed in $SECONDS s."

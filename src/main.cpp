@@ -1,7 +1,9 @@
 // Sumdart: the arithmetic darts game.
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTime>
+#include <QTimer>
 
 #include "platform/qt_dayclock.h"
 #include "platform/qt_desktop.h"
@@ -15,7 +17,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sumdart"));
-  QApplication::setDesktopFileName(QStringLiteral("sumdart"));
+  QApplication::setDesktopFileName(QStringLiteral("io.github.sumdart.Sumdart"));
   // The screens decide when the program ends (Exit, or closing the title or
   // set-up screen); a moment with no window shown is not the end.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -25,12 +27,18 @@ int main(int argc, char** argv) {
   sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
   sumdart::QtDayClock dayclock;
   sumdart::QtSoundPlayer sound;
-  // Load every sound up front, so the first of each plays at once.
-  sound.preload({"wav\\click1.wav", "wav\\cupdice.wav", "wav\\ricochet.wav", "wav\\divboard.wav",
-                 "wav\\scrape.wav", "wav\\golfswng.wav", "wav\\scifi002.wav", "wav\\archer.wav",
-                 "wav\\scifi003.wav", "wav\\botrockt.wav", "wav\\scifi011.wav", "wav\\scifi020.wav",
-                 "wav\\gong.wav", "wav\\arrow.wav"});
   sumdart::QtDesktop desktop;
+  // Once the first window is up (not before, so that it comes up at once): the
+  // windows' icon (the menu's once installed, else the one beside the program),
+  // and every sound, so that the first play of each starts at once.
+  QTimer::singleShot(0, &app, [&sound, &desktop] {
+    const QPixmap icon = desktop.picture("icons\\sumdart-256.png");
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sumdart"), QIcon(icon)));
+    sound.preload({"wav\\click1.wav", "wav\\cupdice.wav", "wav\\ricochet.wav", "wav\\divboard.wav",
+                   "wav\\scrape.wav", "wav\\golfswng.wav", "wav\\scifi002.wav", "wav\\archer.wav",
+                   "wav\\scifi003.wav", "wav\\botrockt.wav", "wav\\scifi011.wav", "wav\\scifi020.wav",
+                   "wav\\gong.wav", "wav\\arrow.wav"});
+  });
   sumdart::QtSaveFile savefile;
   sumdart::Services services{timers, random, dayclock, sound, desktop, savefile};
 

@@ -70,7 +70,7 @@ FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()>
     QWidget* b = control(screen.form.tabOrder[i]);
     if (a && b) setTabOrder(a, b);
   }
-  render();
+  place();
 }
 
 QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {

@@ -24,8 +24,10 @@ void ScreenWindows::show(Screen& s) {
     FormWindow* drawn = w;
     s.changed = [drawn] { drawn->render(); };
   }
-  w->render();
+  // Shown, then drawn: the records are all in place before the window's
+  // first paint, and the window is not kept from coming up by the drawing.
   w->show();
+  w->render();
   if (s.form.place == Placement::FullScreen) {
     w->lower();
   } else {

@@ -1,0 +1,12 @@
+// The baseline of the start-up benchmark: the least a Qt Widgets program does
+// to show a window of the title screen's size.
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QWidget window;
+  window.setFixedSize(372, 438);
+  window.show();
+  return QApplication::exec();
+}
