@@ -138,7 +138,7 @@ void Glim1::load() {
   }
 
   st.gameover = 0;
-  st.paircount = st.triplecount = st.resultcount = 0;
+  st.judge.paircount = st.judge.triplecount = st.judge.resultcount = 0;
   st.bannerflashcount = 0;
 
   // Labels 1..84 are copies of label 0, hidden until placed.
@@ -193,7 +193,7 @@ void Glim1::commonStart() {
       die.fore = colours::black;
     }
   }
-  st.clearStores();
+  st.judge.clearStores();
 }
 
 void Glim1::label3Click(int index) {
@@ -203,10 +203,10 @@ void Glim1::label3Click(int index) {
       if (st.gameover != 0) return;
       for (Ctl& c : st.Label1) c.fore = colours::boardGrey;
       st.Label3[2].enabled = false;
-      drawThrow(s_.random, s_.dayclock, st.dice);
+      drawThrow(s_.random, s_.dayclock, st.judge.dice);
       startReveal(timer(5), timer(8), m_.soundon == 1, st.diceshown);
-      st.allowednumbers();
-      st.allowednumbers2();
+      st.judge.allowednumbers();
+      st.judge.allowednumbers2();
       play("wav\\cupdice.wav");
       return;
     }
@@ -245,7 +245,7 @@ void Glim1::label1Click(int index) {
   const double x0 = leadingNumber(label.caption);
   const int v = toInt16(x0);
 
-  if (v < 0 || v > 100 || st.allowed[static_cast<std::size_t>(v)] == 0) {
+  if (v < 0 || v > 100 || st.judge.allowed[static_cast<std::size_t>(v)] == 0) {
     for (Ctl& c : st.Label12) c.visible = false;
     st.Label13.visible = false;
     st.Label10.caption = kIllegalMove;

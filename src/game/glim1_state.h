@@ -16,8 +16,12 @@ inline constexpr const char* kReminder = "Don't forget,    you must     finish w
 inline constexpr const char* kBoardPicture = "Images\\target2.bmp";
 inline constexpr const char* kLogoPicture = "Images\\logo2.jpg";
 
-struct Glim1State : NumberJudge {
-  // Fields of the game in progress (dice, allowed and the judge's lists come from NumberJudge).
+struct Glim1State {
+  // The judge of the current throw: its dice, the numbers they make (allowed)
+  // and its working lists.
+  NumberJudge judge;
+
+  // Fields of the game in progress.
   std::int16_t turncounter = -1;
   std::int16_t gameover = 0;
   std::int16_t diceshown = 0;

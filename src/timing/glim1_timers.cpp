@@ -63,7 +63,7 @@ void Glim1::timer1Tick() {
 void Glim1::timer8Tick() { rollStep(timer(8), s_.random, st.Label4, st.diceshown); }
 
 void Glim1::timer5Tick() {
-  if (settleStep(timer(5), st.Label4, st.dice, st.diceshown)) {
+  if (settleStep(timer(5), st.Label4, st.judge.dice, st.diceshown)) {
     if (st.turncounter % 2 == 0 && m_.computerlevel != 0) timer(6).start();
     if (m_.timeallowed != 0) timer(7).start();
     timer(5).stop();
@@ -90,14 +90,14 @@ void Glim1::timer7Tick() {
 bool Glim1::computerCanPlay(int index) const {
   const Ctl& c = st.Label1[static_cast<std::size_t>(index)];
   const int v = captionNumber(c);
-  return c.visible && v >= 0 && v <= 100 && st.allowed[static_cast<std::size_t>(v)] == 1;
+  return c.visible && v >= 0 && v <= 100 && st.judge.allowed[static_cast<std::size_t>(v)] == 1;
 }
 
 void Glim1::timer6Tick() {
   const int red = m_.redscore;
   if (red < 101) {
     for (int i = 1; i <= 100; ++i) {
-      if (i > red || i == red - 1 || (i == red && red % 2 != 0)) st.allowed[static_cast<std::size_t>(i)] = 0;
+      if (i > red || i == red - 1 || (i == red && red % 2 != 0)) st.judge.allowed[static_cast<std::size_t>(i)] = 0;
     }
   }
 
