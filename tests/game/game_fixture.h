@@ -5,9 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
+#include <functional>
 #include <memory>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,17 +15,9 @@
 #include "platform/manual_clock.h"
 #include "platform/random.h"
 #include "platform/seams.h"
-#include "state/colour.h"
-#include "state/module1.h"
 #include "state/numbers.h"
 
-namespace sumdart {
-
-inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
-  return os << "RGB(" << int{c.r} << "," << int{c.g} << "," << int{c.b} << ")";
-}
-
-namespace testing_game {
+namespace sumdart::testing_game {
 
 // Colours written out here, not taken from the program's table.
 inline constexpr Rgb kBlack = rgb(0, 0, 0), kWhite = rgb(255, 255, 255), kGrey = rgb(224, 224, 224);
@@ -35,8 +26,9 @@ inline constexpr Rgb kGreen = rgb(0, 255, 0), kYellow = rgb(255, 255, 0), kTitle
 
 // Sound names as the game plays them.
 inline std::string wav(const char* name) { return std::string("wav\\") + name + ".wav"; }
+using Sounds = std::vector<std::string>;
 
-// The screens around the game screen: records what the game asks of them.
+// The screens around the game screen: counts what the game asks of them.
 struct HostDouble : Glim1Host {
   void newGame() override { ++newGames; }
   void exitGame() override { ++exits; }
@@ -46,13 +38,7 @@ struct HostDouble : Glim1Host {
 };
 
 // Options of a new game, as the set-up screens choose them.
-struct GameOptions {
-  int players = 2;
-  int target = 501;
-  int timeallowed = 0;
-  int soundon = 1;
-  int computerlevel = 0;
-};
+struct GameOptions { int players = 2, target = 501, timeallowed = 0, soundon = 1, computerlevel = 0; };
 
 class GameTest : public ::testing::Test {
  protected:
@@ -67,8 +53,7 @@ class GameTest : public ::testing::Test {
     game = std::make_unique<Glim1>(m, Services{clock, random, day, sound, desktop, savefile}, host);
     game->load();
     for (int n = 1; n <= s.players; ++n) {
-      st().Label5[static_cast<std::size_t>(n)].visible = true;
-      panel(n).visible = true;
+      st().Label5[static_cast<std::size_t>(n)].visible = panel(n).visible = true;
       if (m.restartgame != 1) panel(n).caption = decimalText(s.target);  // a restored game shows its saved scores
     }
   }
@@ -80,37 +65,27 @@ class GameTest : public ::testing::Test {
   Ctl& boardLabel(int i) { return st().Label1[static_cast<std::size_t>(i)]; }
   Ctl& clockLabel(int slot) { return st().Label12[static_cast<std::size_t>(slot)]; }
   const std::string& banner() { return st().Label2.caption; }
+  std::string faces() { return die(0).caption + die(1).caption + die(2).caption + die(3).caption; }
+  void click(int index) { game->label1Click(index); }
 
   // Sets a player's remaining target and its panel, as a game in progress would show it.
-  void setScore(int n, int value) {
-    m.score(n) = static_cast<std::int16_t>(value);
-    panel(n).caption = decimalText(value);
-  }
+  void setScore(int n, int v) { m.score(n) = static_cast<std::int16_t>(v); panel(n).caption = decimalText(v); }
 
   // Clicks Throw Dice with the throw scripted to come out as a, b, c, d.
-  void throwOnly(int a, int b, int c, int d) {
-    ASSERT_TRUE(random.queue.empty()) << "draws left over from an earlier step";
-    random.pushThrow(a, b, c, d);
-    game->label3Click(2);
-  }
+  void throwOnly(int a, int b, int c, int d) { random.pushThrow(a, b, c, d); game->label3Click(2); }
 
   // Lets the dice animation run until the last die has settled and the flicker has stopped.
   void reveal() {
-    for (int i = 0; i < 5000 && timer(5).isActive(); ++i) clock.advance(1);
-    ASSERT_FALSE(timer(5).isActive()) << "the dice never settled";
-    for (int i = 0; i < 50 && timer(8).isActive(); ++i) clock.advance(1);
-    ASSERT_FALSE(timer(8).isActive()) << "the dice never stopped flickering";
+    for (int i = 0; i < 5000 && (timer(5).isActive() || timer(8).isActive()); ++i) clock.advance(1);
+    ASSERT_FALSE(timer(5).isActive() || timer(8).isActive()) << "the dice never came to rest";
   }
 
   // Throws a scripted throw and waits for it to be revealed; the board is then open.
   void throwDice(int a, int b, int c, int d) {
     throwOnly(a, b, c, d);
     reveal();
-    const int faces[4] = {a, b, c, d};
-    for (int k = 0; k < 4; ++k) ASSERT_EQ(die(k).caption, decimalText(faces[k])) << "die " << k;
+    ASSERT_EQ(faces(), std::to_string(1000 * a + 100 * b + 10 * c + d));
   }
-
-  void click(int index) { game->label1Click(index); }
 
   // The two seconds between a board click and the next player's announcement.
   void handOver() {
@@ -120,45 +95,45 @@ class GameTest : public ::testing::Test {
   }
 
   // A whole turn: scripted throw, a click on a board label, the hand-over.
-  void turn(int a, int b, int c, int d, int label) {
-    throwDice(a, b, c, d);
-    click(label);
+  void turn(int a, int b, int c, int d, int label) { throwDice(a, b, c, d); click(label); handOver(); }
+
+  // The player to move throws and lets the clock run down to zero (clocks must be on); the hand-over follows.
+  void timeOut() {
+    const int slot = game->playerToMove();
+    ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+    for (int i = 0; i < 10000 && clockLabel(slot).caption != "0"; ++i) clock.advance(1000);
+    ASSERT_EQ(clockLabel(slot).caption, "0");
     handOver();
   }
 
-  // Lets the mover's clock run down to zero without a move (clocks must be on).
-  void runOutOfTime() {
-    const int slot = game->playerToMove();
-    for (int i = 0; i < 10000 && clockLabel(slot).caption != "0"; ++i) clock.advance(1000);
-    ASSERT_EQ(clockLabel(slot).caption, "0");
-  }
-
-  // Everything a refused board click must leave alone, as one comparable text.
+  // Everything a refused click must leave alone, as one comparable text.
   std::string snapshot() {
     std::ostringstream o;
     o << "turn " << st().turncounter << ", over " << st().gameover << ", clicked " << st().clickedlabel << ", banner '"
       << banner() << "', message " << st().Label10.visible << ", sounds " << sound.played.size() << ", scores";
     for (int n = 1; n <= 4; ++n) o << " " << m.score(n) << "/" << panel(n).caption;
-    o << ", timers";
-    for (int t = 1; t <= 13; ++t)
-      if (timer(t).isActive()) o << " " << t;
+    o << ", timers" << activeTimers();
     return o.str();
   }
+  std::string activeTimers() {
+    std::string s;
+    for (int t = 1; t <= 13; ++t) s += timer(t).isActive() ? " " + std::to_string(t) : "";
+    return s;
+  }
+  void expectNothingFrom(const std::function<void()>& clicks) {
+    const std::string before = snapshot();
+    clicks();
+    EXPECT_EQ(snapshot(), before);
+  }
 
-  // The players' remaining targets; each panel shown must show its player's.
+  // The players' remaining targets, as their panels show them: -1 for a panel that shows another.
   std::vector<int> scores(int players) {
     std::vector<int> v;
-    for (int n = 1; n <= players; ++n) {
-      v.push_back(m.score(n));
-      EXPECT_TRUE(!panel(n).visible || panel(n).caption == decimalText(m.score(n)))
-          << "panel " << n << " shows " << panel(n).caption << " for " << m.score(n);
-    }
+    for (int n = 1; n <= players; ++n) v.push_back(panel(n).caption == decimalText(m.score(n)) ? m.score(n) : -1);
     return v;
   }
 
-  std::vector<std::string> soundsSince(std::size_t from) const {
-    return {sound.played.begin() + static_cast<std::ptrdiff_t>(from), sound.played.end()};
-  }
+  Sounds soundsSince(std::size_t from) const { return {sound.played.begin() + long(from), sound.played.end()}; }
   long count(const std::string& name) const { return std::count(sound.played.begin(), sound.played.end(), name); }
 
   ManualClock clock;
@@ -172,5 +147,4 @@ class GameTest : public ::testing::Test {
   std::unique_ptr<Glim1> game;  // declared last: goes before the seams it uses
 };
 
-}  // namespace testing_game
-}  // namespace sumdart
+}  // namespace sumdart::testing_game

@@ -9,16 +9,14 @@ namespace {
 TEST(SlotFor, IsAlwaysARealSlot) {
   // {count, players, slot}; counts below zero come from a damaged saved game,
   // and no players gives slot 0 rather than a division by zero.
-  const int cases[][3] = {{0, 1, 0},  {5, 1, 0},  {1, 2, 1},  {2, 2, 0},  {7, 3, 1},   {3, 4, 3},
-                          {4, 4, 0},  {9, 4, 1},  {-1, 1, 0}, {-1, 2, 1}, {-1, 3, 2},  {-1, 4, 3},
-                          {-5, 4, 3}, {-32768, 3, 1}, {3, 0, 0}, {3, -2, 0}};
+  const int cases[][3] = {
+      {0, 1, 0},  {5, 1, 0},  {1, 2, 1},  {2, 2, 0},  {7, 3, 1},  {3, 4, 3},      {4, 4, 0}, {9, 4, 1},
+      {-1, 1, 0}, {-1, 2, 1}, {-1, 3, 2}, {-1, 4, 3}, {-5, 4, 3}, {-32768, 3, 1}, {3, 0, 0}, {3, -2, 0}};
   for (const auto& c : cases) EXPECT_EQ(slotFor(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
 }
 
 TEST(Module1, ScoreNamesEachPlayersTarget) {
   Module1 m;
-  m.setAllScores(301);
-  EXPECT_EQ(m.bluescore + m.redscore + m.greenscore + m.yellowscore, 4 * 301);
   for (int n = 1; n <= 4; ++n) m.score(n) = static_cast<std::int16_t>(11 * n);
   EXPECT_EQ((std::array<int, 4>{m.bluescore, m.redscore, m.greenscore, m.yellowscore}),
             (std::array<int, 4>{11, 22, 33, 44}));

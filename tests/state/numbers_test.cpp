@@ -27,18 +27,15 @@ TEST(Numbers, ToInt16RoundsThenClamps) {
   for (auto [in, out] : cases) EXPECT_EQ(toInt16(in), out) << in;
 }
 
-TEST(Numbers, LeadingNumberReadsTheLongestLeadingNumber) {
-  const std::pair<const char*, double> cases[] = {{"", 0},     {"-", 0},   {".", 0},     {"abc", 0},   {"--5", 0},
-                                                  {"12-3", 12}, {"-45", -45}, {"60s", 60}, {"1.2.3", 1.2}, {".5", 0.5},
-                                                  {"5.", 5},   {"007", 7}};
-  for (auto [text, value] : cases) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';
-}
-
-TEST(Numbers, WholeTextNumberAcceptsOnlyAWholeNumberText) {
-  const std::pair<const char*, std::optional<double>> cases[] = {
+TEST(Numbers, LeadingNumberReadsAPrefixAndWholeTextNumberOnlyAWholeNumber) {
+  const std::pair<const char*, double> leading[] = {
+      {"", 0},     {"-", 0},    {".", 0},      {"abc", 0},  {"--5", 0}, {"12-3", 12},
+      {"-45", -45}, {"60s", 60}, {"1.2.3", 1.2}, {".5", 0.5}, {"5.", 5},  {"007", 7}};
+  for (auto [text, value] : leading) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';
+  const std::pair<const char*, std::optional<double>> whole[] = {
       {"501", 501}, {"-5", -5}, {"12.5", 12.5}, {".5", 0.5}, {"5.", 5}, {"0", 0}, {"", {}}, {"-", {}}, {".", {}},
       {"-.", {}},   {"1-2", {}}, {" 5", {}},    {"5 ", {}},  {"5a", {}}, {"1.2.3", {}}, {"+5", {}}};
-  for (auto [text, value] : cases) EXPECT_EQ(wholeTextNumber(text), value) << '"' << text << '"';
+  for (auto [text, value] : whole) EXPECT_EQ(wholeTextNumber(text), value) << '"' << text << '"';
   EXPECT_EQ(decimalText(-32768), "-32768");
 }
 

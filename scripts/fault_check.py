@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Planted-fault check: do the tests notice a plausible fault in the code?
+
+    scripts/fault_check.py FAULTS_FILE [FAULTS_FILE...] [--work DIR] [--only N]
+
+Each fault is a block of lines, blocks separated by a blank line:
+
+    # what the fault is (optional comment lines)
+    file: src/game/glim1.cpp
+    find: if (x > s || x == s - 1 || (x == s && st.isdouble == 0)) {
+    replace: if (x > s || (x == s && st.isdouble == 0)) {
+    target: test_game
+
+`find` must occur exactly once in the file. For every fault the tree is copied
+once into a private folder (so nothing in the checkout changes), the fault is
+planted there, the `target` test program is built and run, and the file is put
+back. A fault counts as caught when the test program fails. Needs the project's
+build tools; not part of the test command.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+
+
+def parse(path):
+    faults, block = [], {}
+    comment = []
+    for raw in open(path, encoding="utf-8").read().splitlines() + [""]:
+        line = raw.rstrip("\n")
+        if not line.strip():
+            if block:
+                block["why"] = " ".join(comment)
+                block["source"] = path
+                faults.append(block)
+            block, comment = {}, []
+            continue
+        if line.startswith("#"):
+            comment.append(line.lstrip("# "))
+            continue
+        key, _, value = line.partition(": ")
+        block[key.strip()] = value
+    return faults
+
+
+def run(cmd, cwd, timeout):
+    try:
+        return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout).returncode
+    except subprocess.TimeoutExpired:
+        return "timeout"
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("faults", nargs="+")
+    ap.add_argument("--work", default="/tmp/sumdart-faults")
+    ap.add_argument("--only", type=int, default=0, help="check only fault number N (1-based)")
+    args = ap.parse_args()
+    top = subprocess.check_output(["git", "rev-parse", "--show-toplevel"], text=True).strip()
+    faults = [f for path in args.faults for f in parse(path)]
+
+    tree = os.path.join(args.work, "tree")
+    build = os.path.join(args.work, "build")
+    os.makedirs(args.work, exist_ok=True)
+    # A private copy of the checkout as it is now (uncommitted changes included).
+    # Files are compared by content and copied with the time of copying, so a
+    # file put back since an earlier run is always rebuilt.
+    subprocess.check_call(["rsync", "-rlpc", "--delete", "--exclude", "/build*", "--exclude", ".git", top + "/", tree + "/"])
+    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
+        subprocess.check_call(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
+                               "-DSUMDART_BENCH=OFF"], stdout=subprocess.DEVNULL)
+    env_ok = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+
+    caught, missed, broken = 0, [], []
+    for n, f in enumerate(faults, 1):
+        if args.only and n != args.only:
+            continue
+        path = os.path.join(tree, f["file"])
+        text = open(path, encoding="utf-8").read()
+        if text.count(f["find"]) != 1:
+            broken.append((n, f, "find text occurs %d times" % text.count(f["find"])))
+            continue
+        try:
+            open(path, "w", encoding="utf-8").write(text.replace(f["find"], f["replace"]))
+            if run(["cmake", "--build", build, "--target", f["target"]], tree, 900) != 0:
+                broken.append((n, f, "does not build"))
+                continue
+            result = run([os.path.join(build, "bin", f["target"])], os.path.join(build, "bin"), 300)
+            if result == 0:
+                missed.append((n, f))
+                print("MISSED %3d %s: %s" % (n, f["file"], f["why"] or f["replace"]), flush=True)
+            else:
+                caught += 1
+                print("caught %3d %s" % (n, f["file"]), flush=True)
+        finally:
+            open(path, "w", encoding="utf-8").write(text)
+    for n, f, why in broken:
+        print("INVALID %3d %s: %s" % (n, f["file"], why))
+    total = caught + len(missed)
+    print("%d of %d planted faults caught (%d invalid)" % (caught, total, len(broken)))
+    return 0 if not missed and not broken else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
