@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   # compiler and build tools
   build-essential cmake ninja-build pkg-config
-  # Qt 6 Widgets and Multimedia (qt6-base-dev brings the GL and Vulkan
-  # headers its CMake files look for, and the xcb platform plugin)
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev libvulkan-dev
-  libqt6multimedia6
+  # Qt 6 Widgets (qt6-base-dev brings the GL and Vulkan headers its CMake
+  # files look for, and the xcb platform plugin)
+  qt6-base-dev qt6-qpa-plugins libgl-dev libvulkan-dev
+  # sound: the desktop's sound server, reached through libpulse-simple
+  libpulse0
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # start-up benchmark: a stopwatch that watches the X display

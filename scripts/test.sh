@@ -41,11 +41,11 @@ configure() {
   fi
 }
 
-# Sanitized programs carry their own default options (tools/sanitizer_defaults.cpp):
+# Sanitized programs carry their own default options (tools/sanitizer_defaults.cpp),
 # among them intercept_tls_get_addr=0, without which LeakSanitizer's check at
-# exit can crash on some machines, and the suppression of Qt Multimedia's own
-# leak. The option is also added here after whatever the caller set, so it shows
-# in the log and a caller's ASAN_OPTIONS adds to it instead of dropping it.
+# exit can crash on some machines. The option is also added here after whatever
+# the caller set, so it shows in the log and a caller's ASAN_OPTIONS adds to it
+# instead of dropping it.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_tls_get_addr=0"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 

@@ -7,7 +7,7 @@
 
 #include "platform/qt_dayclock.h"
 #include "platform/qt_desktop.h"
-#include "platform/qt_sound.h"
+#include "platform/wav_sound.h"
 #include "platform/qt_timer.h"
 #include "platform/random.h"
 #include "platform/screen_windows.h"
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   sumdart::QtTimerFactory timers;
   sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
   sumdart::QtDayClock dayclock;
-  sumdart::QtSoundPlayer sound;
+  sumdart::WavSoundPlayer sound;
   sumdart::QtDesktop desktop;
   // Once the first window is up (not before, so that it comes up at once): the
   // windows' icon (the menu's once installed, else the one beside the program),

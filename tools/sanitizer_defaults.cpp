@@ -1,9 +1,9 @@
-// Default run-time options of AddressSanitizer, LeakSanitizer and
-// UndefinedBehaviorSanitizer, linked into every program of a sanitized build
-// (the build-time asset generator and every test included), so a sanitized
+// Default run-time options of AddressSanitizer and UndefinedBehaviorSanitizer,
+// linked into every program of a sanitized build (the build-time asset
+// generator and every test included), so a sanitized
 // program behaves the same however it is started: by ctest, by the build, or
-// by hand. Options in ASAN_OPTIONS, LSAN_OPTIONS or UBSAN_OPTIONS are applied
-// after these and add to them.
+// by hand. Options in ASAN_OPTIONS or UBSAN_OPTIONS are applied after these and
+// add to them.
 //
 // intercept_tls_get_addr=0: up to GCC 13 the runtime's __tls_get_addr hook can
 // take a dynamic TLS block for an old glibc layout, depending only on where the
@@ -11,19 +11,12 @@
 // range and crashes ("Tracer caught signal 11") on some machines and not on
 // others. Any program that loads a shared library with thread-local storage
 // (the Qt platform plugins) can hit it. Leak checking stays on without the hook.
-//
-// fast_unwind_on_malloc=0: full stacks on allocation, so the suppression below
-// can see which library an allocation came from.
 
 extern "C" {
 
 const char* __asan_default_options() {
-  return "intercept_tls_get_addr=0:detect_stack_use_after_return=1:fast_unwind_on_malloc=0";
+  return "intercept_tls_get_addr=0:detect_stack_use_after_return=1";
 }
-
-// Qt Multimedia 6.4 leaves a sound that is still loading in a cycle of its own
-// objects when its effect is destroyed; that memory is Qt's, not ours.
-const char* __lsan_default_suppressions() { return "leak:libQt6Multimedia.so\n"; }
 
 const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
 
