@@ -10,6 +10,7 @@
 
 namespace judgetest {
 
+// A fraction in lowest terms with a positive denominator.
 struct Frac {
   std::int64_t n = 0, d = 1;
   Frac(std::int64_t num = 0, std::int64_t den = 1) {
@@ -31,41 +32,31 @@ inline std::int64_t nearest(const Frac& f) {
   return twice < f.d || (twice == f.d && k % 2 == 0) ? k : k + 1;
 }
 
-// The value of `s`; the digits it reads are appended to `dice`.
+// The value of `s`; the digits it reads are appended to `dice`. Level 0 reads a
+// sum of products, level 1 a product of atoms, level 2 a digit or a bracket.
 inline Frac evaluate(const std::string& s, std::vector<int>& dice) {
   std::size_t i = 0;
   const auto take = [&](const std::string& token) {
     while (i < s.size() && s[i] == ' ') ++i;
     return s.compare(i, token.size(), token) == 0 ? (i += token.size(), true) : false;
   };
-  std::function<Frac()> sum;
-  const auto atom = [&]() -> Frac {
-    if (take("(")) {
-      const Frac v = sum();
-      if (!take(")")) throw std::invalid_argument("no ) in " + s);
-      return v;
+  std::function<Frac(int)> read = [&](int level) -> Frac {
+    if (level == 2 && take("(")) {
+      const Frac v = read(0);
+      return take(")") ? v : throw std::invalid_argument("no ) in " + s);
     }
-    if (i >= s.size() || s[i] < '0' || s[i] > '9') throw std::invalid_argument("no number in " + s);
-    dice.push_back(s[i] - '0');
-    return Frac(s[i++] - '0');
-  };
-  const auto product = [&] {
-    for (Frac v = atom();;) {
-      if (take("×")) v = v * atom();
-      else if (take("÷")) v = v / atom();
+    if (level == 2 && (i >= s.size() || s[i] < '0' || s[i] > '9')) throw std::invalid_argument("no number in " + s);
+    if (level == 2) return dice.push_back(s[i] - '0'), Frac(s[i++] - '0');
+    for (Frac v = read(level + 1);;) {
+      if (level == 0 && take("+")) v = v + read(1);
+      else if (level == 0 && take("-")) v = v - read(1);
+      else if (level == 1 && take("×")) v = v * read(2);
+      else if (level == 1 && take("÷")) v = v / read(2);
       else return v;
     }
   };
-  sum = [&] {
-    for (Frac v = product();;) {
-      if (take("+")) v = v + product();
-      else if (take("-")) v = v - product();
-      else return v;
-    }
-  };
-  const Frac v = sum();
-  if (i != s.size()) throw std::invalid_argument("left over in " + s);
-  return v;
+  const Frac v = read(0);
+  return i == s.size() ? v : throw std::invalid_argument("left over in " + s);
 }
 
 }  // namespace judgetest

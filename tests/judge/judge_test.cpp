@@ -1,126 +1,274 @@
+// The number judge (doubles) and the explainer (exact fractions) are written
+// apart; each checks the other over every throw. Every expression the explainer
+// or sumdart-solve prints is read back by a third, separate evaluator
+// (exact_eval.h), and every number sumdart-solve names, in its list and in the
+// --worksheet PDF (read back with poppler's pdftotext and pdfinfo), is checked
+// against the judge.
 #include "judge/judge.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
-#include <atomic>
-#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
-#include <new>
-#include <vector>
+#include <regex>
+#include <sstream>
 
-// Counts the allocations of this test binary, to show that a judgement makes none.
-// The other forms of new (array, nothrow) reach this one.
-static std::atomic<long> allocations{0};
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "exact_eval.h"
+#include "judge/explain.h"
 
 namespace {
 
+namespace fs = std::filesystem;
+using judgetest::Frac;
 using sumdart::NumberJudge;
-using Throw = std::array<int, 4>;
 
-std::vector<int> allowedOf(const NumberJudge& j) {
-  std::vector<int> out;
-  for (int n = 0; n <= 101; ++n)
-    if (j.isAllowed(n)) out.push_back(n);
-  return out;
-}
-
-std::vector<int> judged(const Throw& t) {
-  auto j = std::make_unique<NumberJudge>();
-  j->judge(t[0], t[1], t[2], t[3]);
-  return allowedOf(*j);
-}
-
-TEST(judge, KnownThrows) {
-  struct Example {
-    Throw dice;
-    int count;  // -1: not checked
-    std::vector<int> allows;  // all of them when count is their number
-  };
-  const Example examples[] = {
-      {{1, 1, 1, 1}, 4, {1, 2, 3, 4}},
-      {{6, 4, 3, 1}, 57, {6, 14, 40, 72, 96}},
-      {{1, 1, 5, 6}, -1, {8}},   // 6 ÷ (1 + 1) + 5
-      {{2, 5, 5, 5}, -1, {62}},  // 62.5 goes to the even 62
-      {{2, 3, 5, 6}, -1, {38}},  // 37.5 goes to the even 38
-      {{1, 4, 4, 6}, -1, {17}},  // 16.67
-      {{6, 6, 6, 6}, 21, {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 24, 30, 35, 36, 37, 42, 48, 66, 72, 78}},
-      {{5, 5, 5, 5}, -1, {100}},
-      {{3, 4, 5, 6}, 69, {}},
-  };
-  for (const Example& e : examples) {
-    SCOPED_TRACE(::testing::Message() << e.dice[0] << e.dice[1] << e.dice[2] << e.dice[3]);
-    const std::vector<int> got = judged(e.dice);
-    if (e.count >= 0) { EXPECT_EQ(static_cast<int>(got.size()), e.count); }
-    for (int n : e.allows) EXPECT_TRUE(std::binary_search(got.begin(), got.end(), n)) << n;
-  }
-}
-
-// One judge takes every throw in turn, so each judgement follows another; it must
-// give what a fresh judge gives for the same dice in sorted order, and leave its
-// lists as the enumeration fills them.
-TEST(judge, OrderOfDiceAndPreviousThrowsDoNotMatterAndCountsRangeFrom4To69) {
+// One judge takes every throw in turn, so each judgement follows another: it must
+// give what a fresh judge gives for the same dice in another order, exactly the
+// numbers the explainer explains, and each explanation must use the four dice
+// once and round to its number.
+TEST(Judge, AgreesWithTheExplainerOnEveryThrow) {
   auto reused = std::make_unique<NumberJudge>();
-  std::size_t fewest = 100, most = 0;
+  int fewest = 100, most = 0;
   for (int i = 0; i < 1296; ++i) {
-    Throw t{i / 216 + 1, i / 36 % 6 + 1, i / 6 % 6 + 1, i % 6 + 1};
-    reused->judge(t[0], t[1], t[2], t[3]);
-    const std::vector<int> got = allowedOf(*reused);
-    std::sort(t.begin(), t.end());
-    ASSERT_EQ(got, judged(t)) << i;
-    EXPECT_EQ(reused->countAllowed(), static_cast<int>(got.size()));
-    fewest = std::min(fewest, got.size());
-    most = std::max(most, got.size());
-    ASSERT_EQ(reused->triplecount, 1728);
-    EXPECT_EQ(reused->triplelist[1728], 0);  // the two-pairs shape leaves 0 in unused slots
-    EXPECT_TRUE(std::all_of(reused->resultlist.begin() + reused->resultcount, reused->resultlist.end(),
-                            [](double v) { return v == 1000; }));
+    std::array<int, 4> dice{i / 216 + 1, i / 36 % 6 + 1, i / 6 % 6 + 1, i % 6 + 1};
+    SCOPED_TRACE(::testing::Message() << dice[0] << dice[1] << dice[2] << dice[3]);
+    reused->judge(dice[0], dice[1], dice[2], dice[3]);
+    const sumdart::Explanations ex = sumdart::explainThrow(dice);
+    std::ranges::sort(dice);
+    auto fresh = std::make_unique<NumberJudge>();
+    fresh->judge(dice[3], dice[2], dice[1], dice[0]);
+    int count = 0;
+    for (int n = 1; n <= 100; ++n) {
+      const auto& e = ex[static_cast<std::size_t>(n)];
+      ASSERT_EQ(reused->isAllowed(n), fresh->isAllowed(n)) << n;
+      ASSERT_EQ(reused->isAllowed(n), e.has_value()) << n;
+      if (!e) continue;
+      ++count;
+      std::vector<int> used;
+      const Frac value = judgetest::evaluate(e->expression, used);
+      std::ranges::sort(used);
+      EXPECT_TRUE(std::ranges::equal(used, dice)) << e->expression;
+      EXPECT_EQ(judgetest::nearest(value), n) << e->expression;
+      EXPECT_EQ(e->exact, value == Frac(n)) << e->expression;
+      EXPECT_EQ(value, Frac(e->value.num(), e->value.den())) << e->expression;
+    }
+    ASSERT_EQ(reused->countAllowed(), count);
+    fewest = std::min(fewest, count);
+    most = std::max(most, count);
   }
-  EXPECT_EQ(fewest, 4u);
-  EXPECT_EQ(most, 69u);
+  EXPECT_EQ(fewest, 4);  // 1 1 1 1
+  EXPECT_EQ(most, 69);   // 3 4 5 6
 }
 
-TEST(judge, AJudgementAllocatesNothing) {
-  auto judge = std::make_unique<NumberJudge>();
-  const long before = allocations.load();
-  for (int i = 0; i < 1296; i += 7) judge->judge(i / 216 + 1, i / 36 % 6 + 1, i / 6 % 6 + 1, i % 6 + 1);
-  judge->clearStores();
-  EXPECT_EQ(allocations.load() - before, 0);
-  auto probe = std::make_unique<int>(1);  // the counter does see allocations
-  EXPECT_EQ(allocations.load() - before, 1);
-}
-
-TEST(judge, CombinationStepSkipsADivisionBy0) {
+// The game's steps run on their own: a division by 0 is skipped, its slot keeping
+// what it held; clearStores empties the counters and allowed[1..100].
+TEST(Judge, CombinationStepAndClearStores) {
   auto j = std::make_unique<NumberJudge>();
   j->pairlist.fill(1000);
-  j->firstnumber = j->secondnumber = 0;
-  j->allowedalg();  // both quotients skipped: their slots keep what they held
+  j->allowedalg();  // 0 and 0: both quotients skipped
   j->firstnumber = 2;
   j->secondnumber = 8;
   j->allowedalg();
   EXPECT_EQ(j->pairlist, (std::array<double, 13>{0, 0, 0, 0, 1000, 1000, 16, 10, -6, 6, 0.25, 4, 1000}));
   EXPECT_EQ(j->paircount, 12);
-}
-
-TEST(judge, ClearStoresEmptiesEverythingButEntry0) {
-  auto j = std::make_unique<NumberJudge>();
   j->judge(6, 4, 3, 1);
   j->allowed[0] = 7;
   j->clearStores();
   EXPECT_EQ(j->allowed[0], 7);
   EXPECT_EQ(j->countAllowed() + j->paircount + j->triplecount + j->resultcount, 0);
-  const auto zero = [](double v) { return v == 0; };
-  EXPECT_TRUE(std::all_of(j->pairlist.begin(), j->pairlist.end(), zero) &&
-              std::all_of(j->triplelist.begin(), j->triplelist.end(), zero) &&
-              std::all_of(j->resultlist.begin(), j->resultlist.end(), zero));
+}
+
+// Of the ways to make a number, exact beats rounded, then fewest brackets, then
+// dice from largest to smallest.
+TEST(Explainer, PrefersExactValuesAndFewBracketsAndFormatsValues) {
+  const sumdart::Explanations ex = sumdart::explainThrow({6, 4, 3, 1});
+  EXPECT_EQ(ex[14]->expression, "6 + 4 + 3 + 1");
+  EXPECT_EQ(ex[96]->expression, "6 × 4 × (3 + 1)");
+  EXPECT_EQ(ex[24]->expression, "6 ÷ (1 - 3 ÷ 4)");
+  const auto rounded = sumdart::explainThrow({2, 5, 5, 5})[62];
+  EXPECT_EQ(rounded->expression, "5 × 5 × 5 ÷ 2");
+  EXPECT_FALSE(rounded->exact);
+  const std::pair<sumdart::Rational, std::string> formats[] = {
+      {{125, 2}, "62.5"},        {{40, 1}, "40"},           {{1, 16}, "0.0625"},        {{-3, 4}, "-0.75"},
+      {{50, 3}, "50/3 (16.67)"}, {{1, 64}, "1/64 (0.02)"}, {{-2, 3}, "-2/3 (-0.67)"}};
+  for (const auto& [v, text] : formats) EXPECT_EQ(sumdart::formatValue(v), text);
+  EXPECT_EQ(sumdart::nearestWhole({5, 2}), 2);
+}
+
+// ---- sumdart-solve, run as a separate process ---------------------------------
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+// What the judge says of a throw: the numbers it allows, and the board's doubles
+// (twice each sector number 1..20) among them.
+struct Judged {
+  std::vector<int> allowed, doubles;
+  explicit Judged(const std::vector<int>& d) {
+    NumberJudge judge;
+    judge.judge(d[0], d[1], d[2], d[3]);
+    for (int n = 1; n <= 100; ++n)
+      if (judge.isAllowed(n)) allowed.push_back(n);
+    for (int n = 2; n <= 40; n += 2)
+      if (judge.isAllowed(n)) doubles.push_back(n);
+  }
+};
+
+// The number an entry ("17 ≈ 4 × (4 + 1 ÷ 6) = 50/3 (16.67)", "40 = (6 + 3 + 1) × 4")
+// claims, after checking that its expression uses the throw's dice, rounds to that
+// number, and is marked "=" exactly when it makes the number exactly.
+int checkedNumber(const std::string& entry, std::vector<int> dice) {
+  std::smatch m;
+  EXPECT_TRUE(std::regex_match(entry, m, std::regex(R"(^\s*(\d+)\s*(=|≈)\s*(.*?)(\s*=\s*[-/.() \d]+)?\s*$)"))) << entry;
+  if (m.empty()) return -1;
+  std::string expression = m[3];
+  for (std::size_t at; (at = expression.find("−")) != std::string::npos;) expression.replace(at, 3, "-");
+  std::vector<int> used;
+  const Frac value = judgetest::evaluate(expression, used);
+  std::ranges::sort(used);
+  std::ranges::sort(dice);
+  EXPECT_EQ(used, dice) << entry;
+  EXPECT_EQ(judgetest::nearest(value), std::stoi(m[1])) << entry;
+  EXPECT_EQ(value == Frac(std::stoi(m[1])), m[2] == "=") << entry;
+  return std::stoi(m[1]);
+}
+
+struct Outcome { int status = -1; std::string out, err; };
+
+class SolveCommand : public ::testing::Test {
+ protected:
+  // Where the sheets go; the captured output stays outside it.
+  fs::path out(const std::string& name) const { return root_ / "out" / name; }
+  static std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+  static std::string slurp(const fs::path& file) {
+    std::ostringstream s;
+    s << std::ifstream(file).rdbuf();
+    return s.str();
+  }
+  Outcome run(const std::string& command) const {
+    const int result = std::system((command + " >" + quoted(root_ / "stdout") + " 2>" + quoted(root_ / "stderr")).c_str());
+    return {WIFEXITED(result) ? WEXITSTATUS(result) : -1, slurp(root_ / "stdout"), slurp(root_ / "stderr")};
+  }
+  Outcome solve(const std::string& args) const { return run("'" SUMDART_SOLVE_PATH "' " + args); }
+  std::string text(const std::string& pdf) const { return run("pdftotext -layout " + quoted(out(pdf)) + " -").out; }
+  std::string info(const std::string& pdf, const std::string& field) const {
+    std::smatch m;
+    const std::string all = run("pdfinfo " + quoted(out(pdf))).out;
+    return std::regex_search(all, m, std::regex(field + R"(:\s*(.*))")) ? std::string(m[1]) : "";
+  }
+
+  QTemporaryDir tmp_;
+  const fs::path root_ = tmp_.path().toStdString();
+  const bool madeOut_ = fs::create_directory(out(""));
+};
+
+// Every line but the last names a number the judge allows, in order, with a way
+// to make it; the last counts them.
+TEST_F(SolveCommand, ListsEveryNumberTheJudgeAllowsWithAWayToMakeIt) {
+  for (const std::string args : {"1 1 1 1", "1 4 4 6", "2 5 5 5", "6 4 3 1", "3 4 5 6"}) {
+    SCOPED_TRACE(args);
+    const std::vector<int> dice{args[0] - '0', args[2] - '0', args[4] - '0', args[6] - '0'};
+    const Outcome o = solve(args);
+    EXPECT_TRUE(o.status == 0 && o.err.empty()) << o.err;
+    std::vector<std::string> listed = lines(o.out);
+    const Judged judged(dice);
+    ASSERT_EQ(listed.size(), judged.allowed.size() + 1);
+    EXPECT_EQ(listed.back(), std::to_string(judged.allowed.size()) + " numbers can be made from " + args + ".");
+    listed.pop_back();
+    std::vector<int> made;
+    for (const std::string& line : listed) made.push_back(checkedNumber(line, dice));
+    EXPECT_EQ(made, judged.allowed);
+  }
+  EXPECT_EQ(lines(solve("1 4 4 6").out)[16], "17 ≈ 4 × (4 + 1 ÷ 6) = 50/3 (16.67)");
+  for (const char* flag : {"--help", "-h"}) EXPECT_TRUE(solve(flag).out.starts_with("usage: sumdart-solve")) << flag;
+}
+
+// The sheet numbers N throws and the key gives the same N, each agreeing with the
+// judge: its count, its highest number and its doubles, each with a way to make it.
+TEST_F(SolveCommand, WorksheetKeyAgreesWithTheJudgeOnEveryThrow) {
+  // More throws than fit on a page; this seed's key has numbers made by rounding.
+  const Outcome r = solve("--worksheet 13 --seed 11 -o " + quoted(out("sheet.pdf")));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(r.out, m, std::regex(R"(13 throws on (\d+) pages?, then the answer key on (\d+))")));
+  EXPECT_GE(std::stoi(m[1]), 2);
+  EXPECT_LE(std::stoi(m[2]), std::stoi(m[1]));  // here the key, a few lines a throw, is the shorter: pages are filled
+  EXPECT_EQ(info("sheet.pdf", "Pages"), std::to_string(std::stoi(m[1]) + std::stoi(m[2])));
+
+  // The sheet's "Throw n" lines, then after "Answer key" one line per throw (dice,
+  // count, highest) and its doubles in columns.
+  const std::regex numbered(R"(Throw (\d+))"), columns(R"(\s{2,})"),
+      keyLine(R"(Throw \d+\s+([1-6])\s+([1-6])\s+([1-6])\s+([1-6])\s+(\d+) numbers?\s+Highest:\s*(.*\S))");
+  std::vector<int> sheet;
+  std::vector<std::pair<std::vector<int>, std::vector<int>>> key;  // each throw's dice, and the doubles it gives
+  bool inKey = false;
+  for (const std::string& line : lines(text("sheet.pdf"))) {
+    inKey = inKey || line.find("Answer key") != std::string::npos;
+    if (!inKey && std::regex_search(line, m, numbered)) {
+      sheet.push_back(std::stoi(m[1]));
+    } else if (inKey && std::regex_search(line, m, keyLine)) {
+      const std::vector<int> dice{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])};
+      EXPECT_EQ(std::stoul(m[5]), Judged(dice).allowed.size()) << line;
+      EXPECT_EQ(checkedNumber(m[6], dice), Judged(dice).allowed.back()) << line;
+      key.push_back({dice, {}});
+    } else if (inKey && !key.empty()) {
+      for (std::sregex_token_iterator f(line.begin(), line.end(), columns, -1), end; f != end; ++f)
+        if (f->str().find('=') != std::string::npos)
+          key.back().second.push_back(checkedNumber(std::regex_replace(f->str(), std::regex("^Doubles:"), ""), key.back().first));
+    }
+  }
+  EXPECT_EQ(sheet, (std::vector{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+  ASSERT_EQ(key.size(), 13u);
+  for (const auto& [dice, doubles] : key) EXPECT_EQ(doubles, Judged(dice).doubles);
+}
+
+TEST_F(SolveCommand, WorksheetSameSeedSameSheet) {
+  ASSERT_EQ(solve("--worksheet 6 --seed 99 -o " + quoted(out("a.pdf"))).status, 0);
+  // Without -o it goes to sumdart-worksheet.pdf in the current folder.
+  ASSERT_EQ(run("cd " + quoted(out("")) + " && '" SUMDART_SOLVE_PATH "' --worksheet 6 --seed 99").status, 0);
+  EXPECT_NE(text("a.pdf"), "");
+  EXPECT_EQ(text("sumdart-worksheet.pdf"), text("a.pdf"));
+  ASSERT_EQ(solve("--worksheet 6 -o " + quoted(out("b.pdf"))).status, 0);
+  ASSERT_EQ(solve("--worksheet 6 -o " + quoted(out("c.pdf"))).status, 0);
+  EXPECT_NE(text("b.pdf"), text("c.pdf"));
+  ASSERT_EQ(solve("--worksheet 6 --letter -o " + quoted(out("letter.pdf"))).status, 0);
+  EXPECT_NE(info("letter.pdf", "Page size"), info("a.pdf", "Page size"));
+}
+
+// Status 2, a message naming the problem and the usage, and last week's sheet left
+// as it was.
+TEST_F(SolveCommand, BadInputsWriteNothing) {
+  std::ofstream(out("kept.pdf")) << "last week's sheet";
+  const std::string toKept = " -o " + quoted(out("kept.pdf"));
+  const std::pair<std::string, std::string> cases[] = {
+      {"", "expected four dice, got 0"},              {"1 2 3", "expected four dice, got 3"},
+      {"1 2 3 4 5", "expected four dice, got 5"},     {"1 2 3 x", "\"x\" is not a whole number"},
+      {"2.5 2 3 4", "\"2.5\" is not a whole number"}, {"1 2 7 4", "7 is outside 1 to 6"},
+      {"0 2 3 4", "0 is outside 1 to 6"},             {"1 2 3 -1", "-1 is outside 1 to 6"},
+      {"--worksheet 0" + toKept, "\"0\""},            {"--worksheet 41" + toKept, "\"41\""},
+      {"--worksheet ten" + toKept, "\"ten\""},        {"--worksheet 5 --seed 1.5" + toKept, "\"1.5\""},
+      {"--worksheet 5 --seed" + toKept, "--seed"},    {"--worksheet 5 --colour" + toKept, "--colour"},
+      {"--worksheet 5 6" + toKept, "\"6\""},          {"--seed 5" + toKept, "--seed"},
+      {"--worksheet 5 -o " + quoted(out("missing/sheet.pdf")), out("missing/sheet.pdf")},
+      {"--worksheet 5 -o " + quoted(out("")), out("")}};
+  for (const auto& [args, named] : cases) {
+    const Outcome r = solve(args);
+    EXPECT_TRUE(r.status == 2 && r.out.empty()) << args;
+    EXPECT_TRUE(r.err.starts_with("sumdart-solve: ") && r.err.find("\nusage: sumdart-solve") != std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(named), std::string::npos) << args << "\n" << r.err;
+    EXPECT_EQ(std::distance(fs::directory_iterator(out("")), {}), 1) << args;
+    EXPECT_EQ(slurp(out("kept.pdf")), "last week's sheet") << args;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,376 @@
+// The Qt adapters on real folders, a real event loop and real (offscreen)
+// screens: finding the program's files, the desktop (pictures and documents),
+// the document opener, the saved-game file, the timers, sound, twips and window
+// fitting. Nothing sleeps: the event loop runs until a condition holds, with a
+// deadline.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtEndian>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <csignal>
+#include <limits>
+#include <mutex>
+
+#include "platform/fitform.h"
+#include "platform/paths.h"
+#include "platform/qt_desktop.h"
+#include "platform/wav_sound.h"
+#include "platform/qt_timer.h"
+#include "platform/twips.h"
+#include "qt_app_env.h"
+
+namespace sumdart {
+namespace {
+
+using test::runFor;
+using test::runUntil;
+using test::writeFile;
+
+TEST(Paths, ResolvesProgramNames) {
+  QTemporaryDir tmp;
+  const QString game = tmp.filePath("game");
+  writeFile(tmp.filePath("secret.wav"));  // beside the game folder, never reachable from it
+  for (const char* file : {"wav/click1.wav", "wav/Gong.wav", "wav/gong.wav", "Images/target2.bmp", "Images/start.jpg",
+                           "Images/logo2.jpg", "images/logo2.jpg", "images/board.jpg", "Images/sub/deep.bmp",
+                           "Sumdart Rules.doc"})
+    writeFile(game + "/" + file);
+  // {name, the file it finds under game/}; two spellings of a folder are searched as one, an exact spelling wins.
+  const std::pair<const char*, const char*> found[] = {
+      {"wav\\click1.wav", "wav/click1.wav"},         {"wav/click1.wav", "wav/click1.wav"},
+      {".\\wav\\click1.wav", "wav/click1.wav"},      {"wav\\\\click1.wav", "wav/click1.wav"},
+      {"images\\target2.bmp", "Images/target2.bmp"}, {"IMAGES\\START.JPG", "Images/start.jpg"},
+      {"sumdart rules.DOC", "Sumdart Rules.doc"},    {"Images\\board.jpg", "images/board.jpg"},
+      {"Images\\logo2.jpg", "Images/logo2.jpg"},     {"images\\logo2.jpg", "images/logo2.jpg"},
+      {"wav\\Gong.wav", "wav/Gong.wav"},             {"wav\\gong.wav", "wav/gong.wav"}};
+  for (const auto& [name, file] : found)
+    EXPECT_EQ(resolveAsset(name, {game}), QFileInfo(game + "/" + file).absoluteFilePath()) << name;
+  // Missing files, and names that could leave the folder.
+  const QString nothing[] = {"wav\\click2.wav", "wave\\click1.wav", "click1.wav", "wav", "wav\\", "Images\\sub",
+                             "Images\\deep.bmp", "wav\\click1.wav\\more", "SumdartRules.doc", "", "\\", ".", "..",
+                             "..\\secret.wav", "../secret.wav", "wav\\..\\..\\secret.wav", "wav\\..\\wav\\click1.wav",
+                             "..\\wav\\click1.wav", "\\secret.wav", "/secret.wav", "C:\\secret.wav", "c:secret.wav",
+                             tmp.filePath("secret.wav"), QString("wav\\click1.wav") + QChar(u'\0') + "x"};
+  for (const QString& name : nothing) EXPECT_EQ(resolveAsset(name, {game}), QString()) << name.toStdString();
+}
+
+// Folders are searched in order, missing ones skipped; by default the current
+// folder, then the program's (no ../share/sumdart beside it in the build).
+TEST(Paths, FoldersAreSearchedInOrderTheCurrentFolderFirst) {
+  QTemporaryDir tmp;
+  const QString current = writeFile(tmp.filePath("current/wav/click1.wav"));
+  writeFile(tmp.filePath("program/wav/click1.wav"));
+  const QString program = writeFile(tmp.filePath("program/wav/gong.wav"));
+  const QStringList dirs{tmp.filePath("nowhere"), QString(), tmp.filePath("current"), tmp.filePath("program")};
+  EXPECT_EQ(resolveAsset("wav\\click1.wav", dirs), current);
+  EXPECT_EQ(resolveAsset("wav\\gong.wav", dirs), program);
+
+  const QString old = QDir::currentPath();
+  const auto canonical = [](const QString& p) { return QFileInfo(p).canonicalFilePath(); };
+  QDir::setCurrent(tmp.filePath("current"));
+  const QStringList defaults = defaultSearchDirs();
+  EXPECT_EQ(canonical(resolveAsset("WAV\\click1.wav")), canonical(current));
+  QDir::setCurrent(old);
+  ASSERT_EQ(defaults.size(), 2);
+  EXPECT_EQ(canonical(defaults[0]), canonical(tmp.filePath("current")));
+  EXPECT_EQ(defaults[1], QCoreApplication::applicationDirPath());
+}
+
+// The desktop looks in its own folders, whatever the case of the name; a picture
+// that does not load is looked for again once it is put back.
+TEST(QtDesktop, PicturesAndDocumentsComeFromItsFolders) {
+  QTemporaryDir tmp;
+  QStringList opened;
+  QtDesktop desktop({tmp.path()}, [&](const QString& path) { return opened.append(path), true; });
+  EXPECT_FALSE(desktop.pictureLoads("images\\logo.png"));
+  EXPECT_FALSE(desktop.openDocument("Sumdart Rules.doc"));
+  QImage image(3, 2, QImage::Format_RGB32);
+  image.fill(Qt::red);
+  ASSERT_TRUE(QDir().mkpath(tmp.filePath("Images")) && image.save(tmp.filePath("Images/logo.png")));
+  EXPECT_EQ(desktop.picture("images\\logo.png").size(), QSize(3, 2));
+  const QString doc = writeFile(tmp.filePath("Sumdart Rules.doc"));
+  EXPECT_TRUE(desktop.openDocument("sumdart rules.DOC"));
+  EXPECT_EQ(opened, QStringList{doc});
+}
+
+// The opener hands only an existing file to the desktop, whose file handler here
+// is a text browser: its setSource slot records the address.
+TEST(Opener, OpensAnExistingDocumentAndRefusesWhatIsNotAFile) {
+  QTemporaryDir tmp;
+  QTextBrowser desktop;
+  QDesktopServices::setUrlHandler("file", &desktop, "setSource");
+  const DocumentOpener open = defaultDocumentOpener();
+  const QString doc = writeFile(tmp.filePath("Sumdart Rules.doc"), "{\\rtf1 rules}");
+  EXPECT_FALSE(open(tmp.filePath("missing.doc")) || open(tmp.path()) || open(QString()));
+  EXPECT_EQ(desktop.source(), QUrl());
+  EXPECT_TRUE(open(doc));
+  QDesktopServices::unsetUrlHandler("file");
+  EXPECT_EQ(desktop.source(), QUrl::fromLocalFile(doc));
+}
+
+// A write that fails part-way (here: a file-size limit) keeps the saved game
+// there was, and leaves no temporary file; a missing file reads as nothing.
+TEST(QtSaveFile, AFailedWriteKeepsTheSavedGameThereWas) {
+  QTemporaryDir tmp;
+  const QString old = QDir::currentPath();
+  QDir::setCurrent(tmp.path());
+  QtSaveFile file;
+  EXPECT_FALSE(file.read());
+  ASSERT_TRUE(file.write("2\r\n0\r\n"));
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{8, limit.rlim_max};
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the program
+  setrlimit(RLIMIT_FSIZE, &small);
+  EXPECT_FALSE(file.write(std::string(200, '7')));
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(file.read(), "2\r\n0\r\n");
+  EXPECT_EQ(QDir(tmp.path()).entryList(QDir::Files), QStringList{"lastgame.inf"});
+  QDir::setCurrent(old);
+}
+
+// A new timer is stopped until started; start() and a new interval (even the same
+// one) restart the countdown of a running timer.
+TEST(QtTimer, StartAndANewIntervalRestartTheCountdown) {
+  auto t = QtTimerFactory().createQtTimer();
+  t->setInterval(-5);
+  EXPECT_EQ(t->interval(), 0);
+  t->setInterval(10000);
+  EXPECT_EQ(t->remainingTime(), -1);
+  t->start();
+  runFor(80);
+  const int before = t->remainingTime();
+  t->start();
+  EXPECT_GE(t->remainingTime(), before + 50);
+  runFor(80);
+  t->setInterval(10000);
+  EXPECT_GE(t->remainingTime(), before + 50);
+  t->setInterval(20000);
+  EXPECT_GT(t->remainingTime(), 19900);
+}
+
+// A tick may restart its own timer (the first here), give it a long interval (the
+// second) or stop it (the third), and never comes early; a timer destroyed in a
+// tick, its own or another's, never ticks again.
+TEST(QtTimer, TickMayRestartRetimeStopOrDestroyTimers) {
+  QtTimerFactory factory;
+  auto t = factory.createQtTimer();
+  QElapsedTimer clock;
+  int ticks = 0;
+  t->onTick([&] {
+    EXPECT_GE(clock.restart(), 59);  // a coarse timer may tick up to 5 % early; a precise one never does
+    if (++ticks == 1) t->start();
+    if (ticks == 2) t->setInterval(100000);
+    if (ticks == 3) t->stop();
+  });
+  t->setInterval(60);
+  clock.start();
+  t->start();
+  ASSERT_TRUE(runUntil([&] { return ticks == 2; }));
+  EXPECT_GT(t->remainingTime(), 99000);
+  t->setInterval(60);
+  ASSERT_TRUE(runUntil([&] { return ticks == 3; }));
+
+  std::unique_ptr<Timer> own = factory.createTimer(), victim = factory.createTimer(), killer = factory.createTimer();
+  int victimTicks = 0;
+  own->onTick([&own] { own.reset(); });  // the tick's own storage goes with the timer
+  victim->onTick([&] { ++victimTicks; });
+  killer->onTick([&] { victim.reset(), killer->stop(); });
+  victim->setInterval(40);
+  for (Timer* timer : {own.get(), victim.get(), killer.get()}) timer->start();
+  ASSERT_TRUE(runUntil([&] { return !own && !victim; }));
+  runFor(80);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(ticks, 3);
+  EXPECT_FALSE(t->isActive());
+  EXPECT_EQ(victimTicks, 0);
+}
+
+// ---- Sound ----------------------------------------------------------------
+
+template <typename T>  // little-endian bytes
+QByteArray le(T v) {
+  const T little = qToLittleEndian(v);
+  return QByteArray(reinterpret_cast<const char*>(&little), sizeof little);
+}
+// A RIFF chunk, padded to an even length.
+QByteArray chunk(const char* id, const QByteArray& body) {
+  return QByteArray(id) + le(static_cast<quint32>(body.size())) + body + QByteArray(body.size() % 2, '\0');
+}
+QByteArray formatChunk(quint16 format = 1, quint16 channels = 1, quint32 rate = 22050, quint16 bits = 16) {
+  const auto align = static_cast<quint16>(channels * bits / 8);
+  return chunk("fmt ", le(format) + le(channels) + le(rate) + le<quint32>(rate * align) + le(align) + le(bits));
+}
+QByteArray riff(const QByteArray& chunks) { return "RIFF" + le(static_cast<quint32>(4 + chunks.size())) + "WAVE" + chunks; }
+// Mono 16-bit samples at 22050 Hz, all of one value.
+QByteArray waveFile(int samples, qint16 value = 0) {
+  QByteArray data;
+  for (int i = 0; i < samples; ++i) data += le(value);
+  return riff(formatChunk() + chunk("data", data));
+}
+
+// Only complete 16-bit PCM RIFF/WAVE files are sounds.
+TEST(WaveFiles, OnlyCompleteSixteenBitPcmFilesAreSounds) {
+  const QByteArray data = chunk("data", QByteArray(400, '\1'));
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    bool sound;
+  } cases[] = {{"plain", waveFile(200), true}, {"trailingBytes", waveFile(10) + "tail", true},
+               {"stereo", riff(formatChunk(1, 2) + data), true},
+               {"listBeforeData", riff(formatChunk() + chunk("LIST", "INFOabc") + data), true},
+               {"oddLengthChunkPadded", riff(formatChunk() + chunk("junk", "abc") + data), true},
+               {"eightBit", riff(formatChunk(1, 2, 11025, 8) + data), false},
+               {"text", "this is not a wave file", false}, {"dataCutShort", waveFile(200).chopped(10), false},
+               {"notWave", "RIFF" + le(quint32{428}) + "AVI " + formatChunk() + data, false},
+               {"noFormat", riff(data), false}, {"dataBeforeFormat", riff(data + formatChunk()), false},
+               {"compressed", riff(formatChunk(2) + data), false}, {"float", riff(formatChunk(3) + data), false},
+               {"noChannels", riff(formatChunk(1, 0) + data), false},
+               {"shortFormat", riff(chunk("fmt ", le(quint16{1}) + le(quint16{1})) + data), false}};
+  for (const auto& c : cases) EXPECT_EQ(readWav(c.bytes).has_value(), c.sound) << c.name;
+  const auto pcm = readWav(waveFile(200, -7));
+  ASSERT_TRUE(pcm);
+  EXPECT_EQ(pcm->rate, 22050);
+  EXPECT_EQ(pcm->samples, std::vector<std::int16_t>(200, -7));
+}
+
+// A sound device that takes one piece of sound each time the test lets it.
+struct GatedSink : AudioSink {
+  bool open(int, int) override { return true; }
+  bool write(const std::int16_t* s, std::size_t n) override {
+    std::unique_lock lock(m);
+    cv.wait(lock, [this] { return allowed > 0 || gone; });
+    if (gone) return false;
+    --allowed;
+    written.insert(written.end(), s, s + n);
+    return true;
+  }
+  void flush() override { ++flushes; }
+  void allow(int n, bool goAway = false) {
+    std::lock_guard lock(m);
+    allowed += n;
+    gone = goAway;
+    cv.notify_all();
+  }
+  std::size_t count() {
+    std::lock_guard lock(m);
+    return written.size();
+  }
+  std::mutex m;
+  std::condition_variable cv;
+  int allowed = 0;
+  bool gone = false;
+  std::atomic<int> flushes{0};
+  std::vector<std::int16_t> written;
+};
+
+// One sound at a time: a new one cuts off the one playing; a file that is not a
+// sound is refused and leaves the sound playing alone; each file is read once.
+TEST(WavSoundPlayer, OneSoundAtATimeANewOneCutsIn) {
+  constexpr int kPiece = 441;  // the player writes 20 ms at a time: 441 samples at 22050 Hz
+  QTemporaryDir tmp;
+  const QString long1 = writeFile(tmp.filePath("wav/long.wav"), waveFile(50 * kPiece, 1));
+  writeFile(tmp.filePath("wav/short.wav"), waveFile(2 * kPiece, 2));
+  writeFile(tmp.filePath("wav/cut.wav"), waveFile(2 * kPiece, 2).chopped(3));
+  auto* sink = new GatedSink;
+  WavSoundPlayer player({tmp.path()}, [sink] { return std::unique_ptr<AudioSink>(sink); });
+  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
+  sink->allow(2);
+  ASSERT_TRUE(runUntil([&] { return sink->count() == 2 * kPiece; }));
+  for (const char* name : {"wav\\cut.wav", "wav\\missing.wav", "", "..\\wav\\long.wav"})
+    EXPECT_FALSE(player.playsoundfile(name)) << name;
+  QFile::remove(long1);  // read once: still playable
+  EXPECT_TRUE(player.playsoundfile("wav\\short.wav"));
+  // The piece being written when it came still goes out: the new sound cuts in
+  // within a piece.
+  sink->allow(1000);
+  ASSERT_TRUE(runUntil([&] { return sink->count() == 5 * kPiece; }));
+  EXPECT_EQ(sink->flushes.load(), 1);
+  EXPECT_EQ(std::vector<std::int16_t>(sink->written.begin() + 3 * kPiece - 2, sink->written.begin() + 3 * kPiece + 2),
+            (std::vector<std::int16_t>{1, 1, 2, 2}));
+  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
+  ASSERT_TRUE(runUntil([&] { return sink->count() > 5 * kPiece; }));
+  sink->allow(0, true);  // the device goes while a sound plays; the player still ends
+}
+
+TEST(WavSoundPlayer, WithoutASoundDeviceEverySoundIsSilentAndNothingWaits) {
+  QTemporaryDir tmp;
+  writeFile(tmp.filePath("wav/click1.wav"), waveFile(22050));
+  QElapsedTimer clock;
+  clock.start();
+  {
+    WavSoundPlayer player({tmp.path()}, [] { return nullptr; });
+    EXPECT_EQ(player.preload({"wav\\click1.wav", "wav\\gone.wav"}), 1);
+    for (int i = 0; i < 20; ++i) EXPECT_TRUE(player.playsoundfile("wav\\click1.wav"));
+    // The desktop's own sound server, where there is one: at most it plays.
+    WavSoundPlayer real({tmp.path()});
+    EXPECT_TRUE(real.playsoundfile("wav\\click1.wav"));
+  }
+  EXPECT_LT(clock.elapsed(), 3000) << "a second of sound each time: far more if a call waited";
+}
+
+// ---- Twips and window fitting ---------------------------------------------
+
+TEST(Twips, NearestPixelAndCentringWithAHalfToTheEvenNeighbour) {
+  constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+  const std::pair<double, int> cases[] = {
+      {0, 0},    {15, 1},   {12000, 800}, {7, 0},    {8, 1},        {7.5, 0},       {22.5, 2}, {37.5, 2},
+      {52.5, 4}, {-7.5, 0}, {-22.5, -2},  {-15, -1}, {1e300, kMax}, {-1e300, kMin}, {NAN, 0}};
+  for (auto [twips, px] : cases) EXPECT_EQ(twipsToPx(twips), px) << twips;
+  EXPECT_EQ(twipsRect(-150, 22.5, 2415, 52.5), QRect(-10, 2, 161, 4));  // each value on its own
+  // Centring: {screen w, h, window w, h, left, top} in twips; half twips (7.5, 22.5,
+  // 0.5, 1.5) go to the even neighbour.
+  const int centred[][6] = {{12000, 9000, 12000, 9000, 0, 0},      {15360, 11520, 12000, 9000, 1680, 1260},
+                            {9600, 7200, 12000, 9000, -1200, -900}, {12015, 9015, 12000, 9000, 8, 8},
+                            {12045, 9001, 12000, 9000, 22, 0},      {12003, 9000, 12000, 9000, 2, 0},
+                            {15360, 11520, 4800, 3600, 5280, 3960}};
+  for (const auto& c : centred)
+    EXPECT_EQ(fitPosition({c[0], c[1]}, {c[2], c[3]}), QPoint(c[4], c[5])) << c[0] << "x" << c[1];
+}
+
+// This program runs on two offscreen screens side by side, the primary one first,
+// described to the platform before the application object exists (unless another
+// platform was asked for).
+const bool kTwoScreens = [] {
+  if (!qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("QT_QPA_PLATFORM") != "offscreen") return false;
+  static QTemporaryDir dir;
+  QFile config(dir.filePath("screens.json"));
+  const char* screen = R"({"name": "%1", "x": %2, "y": 0, "width": %3, "height": %4, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1})";
+  const QString screens = QString(screen).arg("first").arg(0).arg(1024).arg(768) + ", " +
+                          QString(screen).arg("second").arg(1024).arg(1280).arg(1024);
+  if (!config.open(QIODevice::WriteOnly) || config.write(QString(R"({"screens": [%1]})").arg(screens).toUtf8()) < 0) return false;
+  return qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toUtf8());
+}();
+
+// Fixed at 800 x 600 logical pixels and centred on the window's own screen, where
+// it stays once shown; the busy pointer goes again. screenSizeTwips() is the
+// primary screen's size.
+TEST(Fitform, FixesTheSizeAndCentresOnTheWindowsScreen) {
+  if (!kTwoScreens || QGuiApplication::screens().size() != 2) GTEST_SKIP() << "needs the offscreen platform";
+  EXPECT_EQ(screenSizeTwips(), QSize(1024 * 15, 768 * 15));
+  fitform(nullptr);  // ignored
+  for (const QPoint expected : {QPoint(112, 84), QPoint(1024 + 240, 212)}) {
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window.setScreen(QGuiApplication::screens()[expected.x() > 1024 ? 1 : 0]);
+    fitform(&window);
+    EXPECT_EQ(window.pos(), expected);
+    EXPECT_TRUE(window.minimumSize() == QSize(800, 600) && window.maximumSize() == QSize(800, 600));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.frameGeometry().topLeft(), expected);
+  }
+}
+
+}  // namespace
+}  // namespace sumdart
