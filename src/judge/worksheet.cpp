@@ -241,9 +241,10 @@ QString aboutTheKey(const Worksheet& sheet) {
       "each with one way to make it. \u201c=\u201d made exactly; \u201c\u2248\u201d made by rounding to the "
       "nearest whole number (an exact half goes to the even one).");
   if (sheet.seed)
-    about += QStringLiteral("\nThe same throws again: sumdart-solve --worksheet %1 --seed %2")
+    about += QStringLiteral("\nThe same sheet again: sumdart-solve --worksheet %1 --seed %2%3")
                  .arg(sheet.throws.size())
-                 .arg(*sheet.seed);
+                 .arg(*sheet.seed)
+                 .arg(sheet.letter ? QStringLiteral(" --letter") : QString());
   return about;
 }
 
