@@ -11,7 +11,8 @@ Each fault is a block of lines, blocks separated by a blank line:
     replace: if (x > s || (x == s && st.isdouble == 0)) {
     target: test_game
 
-`find` must occur exactly once in the file. For every fault the tree is copied
+`find` must occur exactly once in the file; in `find` and `replace`, {nl}
+stands for a line break. For every fault the tree is copied
 once into a private folder (so nothing in the checkout changes), the fault is
 planted there, the `target` test program is built and run, and the file is put
 back. A fault counts as caught when the test program fails. Needs the project's
@@ -40,7 +41,7 @@ def parse(path):
             comment.append(line.lstrip("# "))
             continue
         key, _, value = line.partition(": ")
-        block[key.strip()] = value
+        block[key.strip()] = value.replace("{nl}", "\n")
     return faults
 
 
