@@ -229,6 +229,22 @@ QImage startPicture() {
   return image;
 }
 
+namespace {
+
+// Rings the doubles, the edges of the second ring and of the centre: a soft
+// glow under a bright line.
+void ringDoubles(QPainter& p, QPointF centre, double scale, double glow, double line) {
+  p.setBrush(Qt::NoBrush);
+  for (double r : {kBullEdge, kSinglesEdge, kDoublesEdge}) {
+    p.setPen(QPen(QColor(255, 225, 0, 115), glow));
+    p.drawEllipse(centre, r * scale, r * scale);
+    p.setPen(QPen(QColor(255, 238, 70), line));
+    p.drawEllipse(centre, r * scale, r * scale);
+  }
+}
+
+}  // namespace
+
 QImage doublesPicture() {
   QImage image(286, 280, QImage::Format_RGB32);
   fillPanel(image, QColor(16, 26, 120), QColor(4, 8, 56), kYellow);
@@ -240,14 +256,7 @@ QImage doublesPicture() {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  // Light up the finishing ring and the bull.
-  p.setBrush(Qt::NoBrush);
-  for (double r : {kBullEdge, kSinglesEdge, kDoublesEdge}) {
-    p.setPen(QPen(QColor(255, 230, 0, 110), 4.0));
-    p.drawEllipse(centre, r * scale, r * scale);
-    p.setPen(QPen(QColor(255, 240, 80), 1.4));
-    p.drawEllipse(centre, r * scale, r * scale);
-  }
+  ringDoubles(p, centre, scale, 4.0, 1.4);
   // The doubles' own values, as large as the ring allows.
   p.setFont(arialBold(13));
   p.setPen(QColor(250, 250, 250));
@@ -275,14 +284,7 @@ QImage rulesBoardPicture() {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  // Ring the doubles: the edges of the second ring and of the centre.
-  p.setBrush(Qt::NoBrush);
-  for (double r : {kBullEdge, kSinglesEdge, kDoublesEdge}) {
-    p.setPen(QPen(QColor(255, 220, 0, 120), 9.0));
-    p.drawEllipse(centre, r * scale, r * scale);
-    p.setPen(QPen(QColor(255, 236, 60), 3.0));
-    p.drawEllipse(centre, r * scale, r * scale);
-  }
+  ringDoubles(p, centre, scale, 9.0, 3.0);
 
   // All 85 numbers, where the game puts them.
   p.setFont(arialBold(19 * scale));
