@@ -18,10 +18,7 @@ TEST_F(FlowTest, TheChartHoldsTheProductsUpToAHundred) {
     EXPECT_EQ(row.size() - 1, count) << m;
     EXPECT_EQ(row.back().caption, last) << m;
     EXPECT_EQ(row.back().width, width) << m;
-    EXPECT_EQ(row[0].caption, m == 0 ? "x" : std::to_string(m));
     for (std::size_t i = 1; i < row.size(); ++i) {
-      EXPECT_EQ(row[i].left, 120 + 375.0 * static_cast<double>(i));
-      EXPECT_EQ(row[i].top, 360.0 * static_cast<double>(m));
       const Rgb back = m == 0 ? rgb(64, 64, 64) : i % 2 ? rgb(224, 224, 224) : rgb(192, 192, 192);
       EXPECT_EQ(row[i].back, back) << m << "," << i;
     }
@@ -132,7 +129,7 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     random.pushDie(2);
     const std::size_t sounds = sound.played.size();
     page.label2Click();
-    EXPECT_EQ(soundsSince(sounds).size(), static_cast<std::size_t>(soundon));
+    EXPECT_EQ(sound.played.size() - sounds, static_cast<std::size_t>(soundon)) << "the dice cup";
     std::vector<std::int64_t> settled, rolling;
     const std::int64_t start = clock.now();
     page.changed = [&] {
@@ -154,8 +151,9 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     for (const Ctl& die : page.Label4) EXPECT_TRUE(die.caption.empty());
     clock.advance(400);
     page.changed = nullptr;
-    act([&] { page.label3Click(0); });
-    EXPECT_EQ(clock.activeCount(), 0);
+    page.label3Click(0);
+    EXPECT_EQ(clock.activeCount(), 0) << "stopped as the page is left, before it is destroyed";
+    flow.settle();
     random.queue.clear();
   }
 }

@@ -4,6 +4,7 @@
 // memory. A view double records which screens are shown and closed, in order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -66,20 +67,14 @@ class FlowTest : public ::testing::Test, public ScreenView {
     if (players == 1) act([&] { flow.opponent()->label1Click(); });
     return *flow.currentGame();
   }
-  // Throws the scripted dice and waits until the board is open.
-  void throwDice(Glim1& g, int a, int b, int c, int d) {
+  // A whole turn: a scripted throw, the dice revealed, a click on a board label,
+  // the hand-over.
+  void turn(Glim1& g, int a, int b, int c, int d, int label) {
     random.pushThrow(a, b, c, d);
     g.label3Click(2);
     clock.advance(2500);
-  }
-  // A whole turn: throw, click a board label, the hand-over.
-  void turn(Glim1& g, int a, int b, int c, int d, int label) {
-    throwDice(g, a, b, c, d);
     g.label1Click(label);
     clock.advance(2000);
-  }
-  std::vector<std::string> soundsSince(std::size_t from) const {
-    return {sound.played.begin() + static_cast<std::ptrdiff_t>(from), sound.played.end()};
   }
   long clicks() const { return std::count(sound.played.begin(), sound.played.end(), kClick); }
 

@@ -1,10 +1,7 @@
 // The title, set-up and opponent screens and the moves between them, without
 // windows: conversions and key filter, the player-count click, backdrop, sound,
 // the choice of opponent, and what closing each screen means.
-#include <algorithm>
-
 #include "flow_fixture.h"
-#include "state/numbers.h"
 
 namespace sumdart::testing_flow {
 namespace {
@@ -74,11 +71,6 @@ TEST_F(FlowTest, TitleOkShowsTheBackdropThenTheSetupScreenAndTurnsSoundOn) {
   EXPECT_EQ(m.computerlevel, 0);
   EXPECT_EQ(clicks(), 1);
   EXPECT_EQ(flow.setup()->form.focus, "Text2");
-
-  // A missing title picture: the screen is fitted instead of centred.
-  desktop.missing.insert(kTitlePicture);
-  flow.showTitle();
-  EXPECT_EQ(flow.title()->form.place, Placement::Fit);
 }
 
 TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
@@ -155,7 +147,8 @@ TEST_F(FlowTest, OpponentScreenSetsTheLevelAndTheNotice) {
     const char* notice;
   } cases[] = {{-1, 3, "The computer is playing as red. Level 3 - Hard"},
                {0, 1, "The computer is playing as red. Level 1 - Easy"},
-               {1, 2, "The computer is playing as red. Level 2 - Medium"}};
+               {1, 2, "The computer is playing as red. Level 2 - Medium"},
+               {-2, 0, ""}};  // Play solo
   for (const auto& c : cases) {
     SCOPED_TRACE(c.option);
     Startplay2& s = toSetup();
@@ -170,29 +163,23 @@ TEST_F(FlowTest, OpponentScreenSetsTheLevelAndTheNotice) {
       act([&] { o.option1Click(c.option); });
     }
     const Glim1* prepared = flow.currentGame();
-    act([&] { o.label7Click(); });
+    act([&] { c.level ? o.label7Click() : o.label1Click(); });
     const Glim1State& st = flow.currentGame()->st;
-    EXPECT_NE(flow.currentGame(), prepared) << "a fresh game screen";
+    EXPECT_EQ(flow.currentGame() != prepared, c.level > 0) << "against the computer, a fresh game screen";
     EXPECT_EQ(m.computerlevel, c.level);
-    EXPECT_EQ(m.numberofplayers, 2);
-    EXPECT_EQ(st.Label5[6].caption, c.notice);
-    EXPECT_TRUE(st.Label5[6].visible && st.Label5[2].visible && st.Label6[2].visible);
-    EXPECT_EQ(st.Label6[1].caption + "/" + st.Label6[2].caption, "301/301");
+    EXPECT_EQ(m.numberofplayers, c.level ? 2 : 1);
+    EXPECT_EQ(st.Label5[6].caption, c.level ? c.notice : "The computer is playing as red.");
+    EXPECT_EQ(st.Label5[6].visible && st.Label5[2].visible && st.Label6[2].visible, c.level > 0);
+    EXPECT_EQ(st.Label6[1].caption, "301");
     EXPECT_EQ(flow.opponent(), nullptr);
     act([&] { flow.exitGame(); });
   }
 }
 
-TEST_F(FlowTest, PlaySoloOrLeaveTheOpponentScreen) {
-  Glim1& g = toGame(1, "101");
-  EXPECT_EQ(m.numberofplayers, 1);
-  EXPECT_EQ(m.computerlevel, 0);
-  EXPECT_FALSE(g.st.Label5[6].visible || g.st.Label6[2].visible);
-  EXPECT_EQ(g.st.Label6[1].caption, "101");
-
-  // Exit and the close box go back to a new set-up screen, silently; the
-  // prepared game waits hidden for the next player count.
-  act([&] { flow.exitGame(); });
+// Exit and the close box go back to a new set-up screen, silently; the
+// prepared game waits hidden for the next player count.
+TEST_F(FlowTest, LeavingTheOpponentScreen) {
+  flow.start();
   for (bool closeBox : {false, true}) {
     act([&] { flow.title()->label5Click(); });
     flow.setup()->Text1.caption = "999";

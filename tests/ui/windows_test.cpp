@@ -1,12 +1,9 @@
 // The windows that draw the screens, on the offscreen platform with the
 // generated pictures: every control inside its window with its caption fitting,
-// clicks and double-clicks, the key filter, the close box, and the game window
-// drawing its timed events.
+// clicks and double-clicks, the key filter and the close box.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -112,10 +109,14 @@ TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
   EXPECT_TRUE(window(flow.grey()).windowFlags().testFlags(Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus));
 }
 
-// A double-click on a button, a tick box or an option acts once. The title
-// screen's OK destroys its window only after the click is over.
-TEST_F(WindowsTest, ADoubleClickActsOnceAndALeftScreenGoesAfterItsClick) {
+// The close box asks the screen; a double-click on a button, a tick box or an
+// option acts once; the title screen's OK destroys its window only after the
+// click is over.
+TEST_F(WindowsTest, CloseBoxAndDoubleClicksAndALeftScreenGoesAfterItsClick) {
   flow.start();
+  QCloseEvent close;
+  QApplication::sendEvent(&window(flow.title()), &close);
+  EXPECT_EQ(quits, std::vector<int>{0}) << "closing the title screen ends the program";
   QPointer<FormWindow> title = &window(flow.title());
   doubleClick(widget(flow.title(), "Label5"));
   EXPECT_EQ(clicks(), 1);
@@ -152,33 +153,6 @@ TEST_F(WindowsTest, TextBoxesTakeDigitsOnlyAndEnterMovesToTheTarget) {
   type(time, QStringLiteral("12345\r"));
   EXPECT_EQ(flow.setup()->Text2.caption, "1234");
   EXPECT_EQ(window(flow.setup()).focusWidget(), target);
-}
-
-TEST_F(WindowsTest, TheCloseBoxEndsTheProgramOrGoesBack) {
-  flow.start();
-  QCloseEvent close;
-  QApplication::sendEvent(&window(flow.title()), &close);
-  EXPECT_EQ(quits, std::vector<int>{0});
-  EXPECT_NE(flow.title(), nullptr);
-  act([&] { flow.title()->label5Click(); });
-  act([&] { flow.setup()->label1Click(0); });
-  QApplication::sendEvent(&window(flow.opponent()), &close);
-  EXPECT_EQ(flow.opponent(), nullptr);
-  EXPECT_NE(flow.setup(), nullptr) << "back to a new set-up screen";
-}
-
-TEST_F(WindowsTest, TheGameWindowDrawsEveryTick) {
-  Glim1& g = toGame(2);
-  random.pushThrow(6, 4, 3, 1);
-  mouse(widget(&g, "Label3(2)"), QEvent::MouseButtonPress);
-  mouse(widget(&g, "Label3(2)"), QEvent::MouseButtonRelease);
-  EXPECT_FALSE(widget(&g, "Label3(2)")->isEnabled());
-  clock.advance(2500);
-  EXPECT_EQ(widget<LabelWidget>(&g, "Label4(0)")->text() + widget<LabelWidget>(&g, "Label4(3)")->text(), "61");
-  mouse(widget(&g, "Label1(25)"), QEvent::MouseButtonPress);
-  mouse(widget(&g, "Label1(25)"), QEvent::MouseButtonRelease);
-  EXPECT_EQ(widget<LabelWidget>(&g, "Label2")->text(), QStringLiteral("40 points scored"));
-  EXPECT_FALSE(qtDesktop.picture("Images\\target2.bmp").isNull());
 }
 
 }  // namespace
