@@ -289,17 +289,19 @@ TEST(WavSoundPlayer, OneSoundAtATimeANewOneCutsIn) {
   ASSERT_TRUE(runUntil([&] { return sink->count() == 2 * kPiece; }));
   for (const char* name : {"wav\\cut.wav", "wav\\missing.wav", "", "..\\wav\\long.wav"})
     EXPECT_FALSE(player.playsoundfile(name)) << name;
+  sink->allow(2);  // the sound playing goes on
+  ASSERT_TRUE(runUntil([&] { return sink->count() == 4 * kPiece; }));
   QFile::remove(long1);  // read once: still playable
   EXPECT_TRUE(player.playsoundfile("wav\\short.wav"));
   // The piece being written when it came still goes out: the new sound cuts in
   // within a piece.
   sink->allow(1000);
-  ASSERT_TRUE(runUntil([&] { return sink->count() == 5 * kPiece; }));
+  ASSERT_TRUE(runUntil([&] { return sink->count() == 7 * kPiece; }));
   EXPECT_EQ(sink->flushes.load(), 1);
-  EXPECT_EQ(std::vector<std::int16_t>(sink->written.begin() + 3 * kPiece - 2, sink->written.begin() + 3 * kPiece + 2),
+  EXPECT_EQ(std::vector<std::int16_t>(sink->written.begin() + 5 * kPiece - 2, sink->written.begin() + 5 * kPiece + 2),
             (std::vector<std::int16_t>{1, 1, 2, 2}));
   EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
-  ASSERT_TRUE(runUntil([&] { return sink->count() > 5 * kPiece; }));
+  ASSERT_TRUE(runUntil([&] { return sink->count() > 7 * kPiece; }));
   sink->allow(0, true);  // the device goes while a sound plays; the player still ends
 }
 
