@@ -57,7 +57,13 @@ Qt::WindowFlags flagsFor(const Form& f) {
 FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()> afterEvent)
     : QWidget(nullptr, flagsFor(screen.form)), screen_(&screen), desktop_(desktop), afterEvent_(std::move(afterEvent)) {
   setWindowTitle(QString::fromStdString(screen.form.caption));
-  const auto& controls = screen.form.controls;
+  place();
+}
+
+// The controls are made at the first drawing, after the window has been shown:
+// a window shown with its children takes several times as long to come up.
+void FormWindow::build() {
+  const auto& controls = screen_->form.controls;
   for (const FormCtl& fc : controls) {
     QWidget* parent = fc.parent >= 0 ? widgets_[static_cast<std::size_t>(fc.parent)].data() : this;
     QWidget* w = make(fc, parent);
@@ -65,12 +71,11 @@ FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()>
     widgets_.emplace_back(w);
     pictures_.emplace_back();
   }
-  for (std::size_t i = 1; i < screen.form.tabOrder.size(); ++i) {
-    QWidget* a = control(screen.form.tabOrder[i - 1]);
-    QWidget* b = control(screen.form.tabOrder[i]);
+  for (std::size_t i = 1; i < screen_->form.tabOrder.size(); ++i) {
+    QWidget* a = control(screen_->form.tabOrder[i - 1]);
+    QWidget* b = control(screen_->form.tabOrder[i]);
     if (a && b) setTabOrder(a, b);
   }
-  place();
 }
 
 QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
@@ -231,6 +236,7 @@ void FormWindow::place() {
 
 void FormWindow::render() {
   if (!screen_) return;
+  if (widgets_.empty()) build();
   place();
   for (std::size_t i = 0; i < widgets_.size(); ++i) apply(i);
   Form& f = screen_->form;

@@ -34,6 +34,7 @@ class FormWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  void build();
   QWidget* make(const FormCtl& fc, QWidget* parent);
   void apply(std::size_t i);
   void place();

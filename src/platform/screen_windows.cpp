@@ -24,8 +24,9 @@ void ScreenWindows::show(Screen& s) {
     FormWindow* drawn = w;
     s.changed = [drawn] { drawn->render(); };
   }
-  // Shown, then drawn: the records are all in place before the window's
-  // first paint, and the window is not kept from coming up by the drawing.
+  // Shown, then drawn: the window comes up before its controls are made and
+  // its text is laid out (the first time, with the fonts loaded), and the
+  // records are all in place before its first paint.
   w->show();
   w->render();
   if (s.form.place == Placement::FullScreen) {
