@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Planted-fault check: do the tests notice a plausible fault in the code?
+"""Planted-fault check: does the test suite notice a plausible fault in the code?
 
     scripts/fault_check.py FAULTS_FILE [FAULTS_FILE...] [--work DIR] [--only N]
 
@@ -12,15 +12,19 @@ Each fault is a block of lines, blocks separated by a blank line:
     target: test_game
 
 `find` must occur exactly once in the file; in `find` and `replace`, {nl}
-stands for a line break. For every fault the tree is copied
-once into a private folder (so nothing in the checkout changes), the fault is
-planted there, the `target` test program is built and run, and the file is put
-back. A fault counts as caught when the test program fails. Needs the project's
-build tools; not part of the test command.
+stands for a line break. `target` is optional: the test program to try first.
+
+For every fault the tree is copied once into a private folder (so nothing in
+the checkout changes), the fault is planted there, everything is built, and the
+whole suite runs: first every unit test program (stopping at the first that
+fails), then, only when they all pass, the install check and the end-to-end
+run. The file is put back afterwards. A fault counts as caught when any test
+fails; the summary says how many were caught by the end-to-end run alone.
+Needs the project's build tools and Xvfb; not part of the test command.
 """
 import argparse
+import glob
 import os
-import shutil
 import subprocess
 import sys
 
@@ -45,11 +49,20 @@ def parse(path):
     return faults
 
 
-def run(cmd, cwd, timeout):
+def run(cmd, cwd, timeout, env=None):
     try:
-        return subprocess.run(cmd, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout).returncode
+        return subprocess.run(cmd, cwd=cwd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              timeout=timeout, env=env).returncode
     except subprocess.TimeoutExpired:
         return "timeout"
+
+
+def unit_programs(build, first):
+    progs = sorted(os.path.basename(p) for p in glob.glob(os.path.join(build, "bin", "test_*")))
+    if first in progs:
+        progs.remove(first)
+        progs.insert(0, first)
+    return progs
 
 
 def main():
@@ -57,6 +70,7 @@ def main():
     ap.add_argument("faults", nargs="+")
     ap.add_argument("--work", default="/tmp/sumdart-faults")
     ap.add_argument("--only", type=int, default=0, help="check only fault number N (1-based)")
+    ap.add_argument("--no-e2e", action="store_true", help="count a fault the unit tests miss as missed")
     args = ap.parse_args()
     top = subprocess.check_output(["git", "rev-parse", "--show-toplevel"], text=True).strip()
     faults = [f for path in args.faults for f in parse(path)]
@@ -67,13 +81,16 @@ def main():
     # A private copy of the checkout as it is now (uncommitted changes included).
     # Files are compared by content and copied with the time of copying, so a
     # file put back since an earlier run is always rebuilt.
-    subprocess.check_call(["rsync", "-rlpc", "--delete", "--exclude", "/build*", "--exclude", ".git", top + "/", tree + "/"])
+    subprocess.check_call(["rsync", "-rlpc", "--delete", "--exclude", "/build*", "--exclude", ".git",
+                           "--exclude", "/dist", top + "/", tree + "/"])
     if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
         subprocess.check_call(["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
                                "-DSUMDART_BENCH=OFF"], stdout=subprocess.DEVNULL)
-    env_ok = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    if run(["cmake", "--build", build], tree, 1800) != 0:
+        sys.exit("the unplanted tree does not build")
 
-    caught, missed, broken = 0, [], []
+    caught, by_e2e, missed, broken = 0, [], [], []
     for n, f in enumerate(faults, 1):
         if args.only and n != args.only:
             continue
@@ -84,22 +101,31 @@ def main():
             continue
         try:
             open(path, "w", encoding="utf-8").write(text.replace(f["find"], f["replace"]))
-            if run(["cmake", "--build", build, "--target", f["target"]], tree, 900) != 0:
+            if run(["cmake", "--build", build], tree, 900) != 0:
                 broken.append((n, f, "does not build"))
                 continue
-            result = run([os.path.join(build, "bin", f["target"])], os.path.join(build, "bin"), 300)
-            if result == 0:
+            by = None
+            for prog in unit_programs(build, f.get("target", "")):
+                if run([os.path.join(build, "bin", prog)], os.path.join(build, "bin"), 300, env) != 0:
+                    by = prog
+                    break
+            if by is None and not args.no_e2e:
+                if run(["ctest", "--test-dir", build, "-R", "^(install|e2e_game)$"], build, 600, env) != 0:
+                    by = "e2e"
+                    by_e2e.append((n, f))
+            if by is None:
                 missed.append((n, f))
                 print("MISSED %3d %s: %s" % (n, f["file"], f["why"] or f["replace"]), flush=True)
             else:
                 caught += 1
-                print("caught %3d %s" % (n, f["file"]), flush=True)
+                print("caught %3d %s by %s" % (n, f["file"], by), flush=True)
         finally:
             open(path, "w", encoding="utf-8").write(text)
     for n, f, why in broken:
         print("INVALID %3d %s: %s" % (n, f["file"], why))
     total = caught + len(missed)
-    print("%d of %d planted faults caught (%d invalid)" % (caught, total, len(broken)))
+    print("%d of %d planted faults caught, %d of them by the end-to-end run alone (%d invalid)"
+          % (caught, total, len(by_e2e), len(broken)))
     return 0 if not missed and not broken else 1
 
 
