@@ -49,6 +49,11 @@ TEST_F(ComputerTest, ChoosesTheLabelItClicks) {
       {"random stays in the inner rings at 42 or less", 1, 42, {3, 2, 1, 1}, {0.5, 0.99}, 44, 32},
       {"level 2, coin says greedy", 2, 501, {3, 2, 1, 1}, {0.5, 0.75}, 75, 489},
       {"level 2, coin says random", 2, 501, {3, 2, 1, 1}, {0.5, 0.25, 6.5 / 85}, 6, 500},
+      {"greedy finishes on the centre 100", 3, 100, {5, 5, 4, 1}, {}, 0, 0},
+      {"random finishes on the centre 100", 1, 100, {5, 5, 4, 1}, {0.5, 0.5 / 85}, 0, 0},
+      {"level 2, random: 5 would leave 1, double 3 finishes", 2, 6, {3, 2, 1, 1}, {0.5, 0.25, 24.5 / 45, 35.5 / 45}, 35, 0},
+      // 50 is even, so the computer tries it; a 50 is no double: a bust.
+      {"greedy busts at 50 on a 50", 3, 50, {5, 5, 2, 1}, {}, 4, 50},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);

@@ -52,6 +52,35 @@ TEST_F(EndTest, AllClocksOut) {
   }
 }
 
+// Four players on the clock: those out of time are skipped, the one left alone
+// plays on, and a finish still ends the game with its winner.
+TEST_F(EndTest, PlayersOutOfTimeAreSkippedUntilTheLastOneFinishes) {
+  open({.players = 4, .target = 200, .timeallowed = 5});
+  const struct { const char* player; int dice[4], label, after; } steps[] = {
+      {"Blue", {1, 1, 1, 1}, 6, 199}, {"Red", {}, -1, 200},  {"Green", {}, -1, 200},
+      {"Yellow", {5, 5, 4, 1}, 0, 100}, {"Blue", {}, -1, 199},
+      {"Yellow", {5, 5, 2, 1}, 1, 50},  {"Yellow", {5, 5, 2, 1}, 2, 50},  // a 50 is no double: a bust
+      {"Yellow", {5, 2, 1, 1}, 11, 40}, {"Yellow", {5, 4, 2, 1}, 25, 0},  // double 20 finishes
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.player);
+    ASSERT_EQ(banner(), std::string(s.player) + " to Play");
+    const int slot = game->playerToMove();
+    if (s.label < 0) {
+      ASSERT_NO_FATAL_FAILURE(timeOut());
+    } else if (s.after > 0) {
+      ASSERT_NO_FATAL_FAILURE(turn(s.dice[0], s.dice[1], s.dice[2], s.dice[3], s.label));
+    } else {
+      ASSERT_NO_FATAL_FAILURE(throwDice(s.dice[0], s.dice[1], s.dice[2], s.dice[3]));
+      click(s.label);
+    }
+    EXPECT_EQ(m.score(slot + 1), s.after);
+  }
+  EXPECT_EQ(st().gameover, 4);
+  clock.advance(4100);
+  EXPECT_EQ(banner(), "YELLOW HAS WON!");
+}
+
 // After Blue's finish: three arrows 1.2 s apart, then silence; the board and
 // Throw Dice are dead; the banner flashes for hours without its count overflowing.
 TEST_F(EndTest, AfterAFinish) {

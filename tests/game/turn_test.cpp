@@ -1,6 +1,7 @@
 // Turns at one screen: a whole game, the scoring and bust rule, the sound of each
 // move, illegal and refused board clicks, the buttons and the order of play.
 #include "game_fixture.h"
+#include "judge/explain.h"
 
 namespace sumdart::testing_game {
 namespace {
@@ -95,6 +96,23 @@ TEST_F(TurnTest, ScoreFinishOrBustWithTheSoundOfTheValue) {
     EXPECT_EQ(timer(10).isActive(), scored == 0) << "the doubles ring flashes on a bust";
     EXPECT_EQ(timer(2).isActive(), scored >= 50) << "the title flashes for 50 or more";
     EXPECT_TRUE(timer(9).isActive() && st().clickedlabel == r.label) << "the number flashes, even scoring nothing";
+  }
+}
+
+// Throw Dice opens the board to exactly the numbers the dice make, in every
+// shape: the explainer, written apart from the judge, decides. One game screen
+// takes every throw in turn, as a long game would.
+TEST_F(TurnTest, ThrowDiceAllowsExactlyWhatTheDiceMakeOnEveryThrow) {
+  open({.players = 2, .soundon = 0});
+  for (int i = 0; i < 1296; ++i) {
+    const std::array<int, 4> d{i / 216 + 1, i / 36 % 6 + 1, i / 6 % 6 + 1, i % 6 + 1};
+    throwOnly(d[0], d[1], d[2], d[3]);
+    const Explanations ex = explainThrow(d);
+    std::string wrong;
+    for (int n = 1; n <= 100; ++n)
+      if ((st().judge.allowed[static_cast<std::size_t>(n)] != 0) != ex[static_cast<std::size_t>(n)].has_value())
+        wrong += " " + std::to_string(n);
+    ASSERT_EQ(wrong, "") << "throw " << d[0] << d[1] << d[2] << d[3];
   }
 }
 

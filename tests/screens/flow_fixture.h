@@ -17,6 +17,7 @@
 #include "screens/startautoplay2.h"
 #include "screens/startplay2.h"
 #include "screens/titlefrm.h"
+#include "state/numbers.h"
 #include "help/cheatchart.h"
 #include "help/glimrules.h"
 

@@ -77,49 +77,111 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
     }
     ++restored;
     ASSERT_NE(flow.currentGame(), nullptr) << i;
-    EXPECT_EQ(m.numberofplayers, valid->numberofplayers);
     EXPECT_EQ(m.restartgame, 0);
-    clock.advance(1);  // the restored game's first hand-over
-    act([&] { flow.exitGame(); });
+    // Left at once, the game writes back every value it was given (the unused
+    // fourth line is always 5000).
+    SavedGame again = *valid;
+    again.hidden = 5000;
+    act([&] { flow.currentGame()->label3Click(0); });
+    ASSERT_EQ(*savefile.text, formatSavedGame(again)) << "file " << i;
   }
   EXPECT_GT(restored, 100);
   EXPECT_LT(restored, 9000);
 }
 
-TEST_F(FlowTest, ExitSavesAndRestartCarriesOnWithTheNextPlayer) {
-  Glim1& game = toGame(3, "301");
-  turn(game, 6, 4, 3, 1, 25);  // Blue: 40
-  turn(game, 6, 4, 3, 1, 0);   // Red: 100 cannot be made
-  act([&] { game.label3Click(0); });
-  ASSERT_TRUE(savefile.text);
-  EXPECT_EQ(*savefile.text,
-            "3\r\n0\r\n1\r\n5000\r\n261\r\n301\r\n301\r\n301\r\n300\r\n300\r\n300\r\n300\r\n2000\r\n1\r\n1\r\n")
-      << "clocks on by default; Yellow's never set";
+// A game set up on the screens and left with Exit, then restarted from the title
+// screen with the shared values all different from the file's. Every one of the
+// fifteen values must come back: the restored game, left again at once, writes
+// the same file.
+TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
+  const struct {
+    const char* name;
+    int players, level;  // level > 0: one player against the computer
+    const char* seconds;  // "" for no clocks
+    bool sound, backdrop;
+    std::vector<std::array<int, 6>> moves;  // dice, label clicked, ms taken after the reveal
+    const char* file;
+    const char* next;  // to play after the restart
+  } rows[] = {
+      {"three players with clocks, sound off", 3, 0, "120", false, true,
+       {{6, 4, 3, 1, 25, 1000}, {6, 4, 3, 1, 0, 3000}, {5, 5, 4, 1, 0, 5000}},  // 40; 100 is illegal; 100
+       "3\r\n0\r\n2\r\n5000\r\n261\r\n301\r\n201\r\n301\r\n120\r\n118\r\n116\r\n114\r\n2000\r\n0\r\n1\r\n",
+       "Blue to Play"},
+      {"the computer at level 3, backdrop off", 1, 3, "", true, false,
+       {{6, 4, 3, 1, 25, 0}},  // 40; then Red's move: the computer takes 4 from 1 1 1 1
+       "2\r\n3\r\n1\r\n5000\r\n261\r\n297\r\n301\r\n301\r\n0\r\n2000\r\n2000\r\n2000\r\n2000\r\n1\r\n0\r\n",
+       "Blue to Play"},
+      {"four players, 7 seconds each, Yellow out of time", 4, 0, "7", true, true,
+       {{1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 8000}, {1, 1, 1, 1, 26, 0}},
+       "4\r\n0\r\n4\r\n5000\r\n298\r\n300\r\n300\r\n301\r\n7\r\n7\r\n7\r\n7\r\n0\r\n1\r\n1\r\n",
+       "Red to Play"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    Startplay2& s = toSetup();
+    s.Text1.caption = "301";
+    s.Check1.checked = r.sound;
+    s.Check2.checked = *r.seconds != 0;
+    s.Text2.caption = r.seconds;
+    s.Check3.checked = r.backdrop;
+    act([&] { s.check3Click(); });
+    act([&] { s.label1Click(r.players - 1); });
+    if (r.level) {
+      for (std::size_t i = 0; i < 3; ++i) flow.opponent()->Option1[i].checked = static_cast<int>(i) + 1 == r.level;
+      act([&] { flow.opponent()->label7Click(); });
+    }
+    Glim1& g = *flow.currentGame();
+    for (const auto& mv : r.moves) {
+      random.pushThrow(mv[0], mv[1], mv[2], mv[3]);
+      act([&] { g.label3Click(2); });
+      clock.advance(2500 + mv[5]);
+      act([&] { g.label1Click(mv[4]); });
+      if (r.level) random.pushThrow(1, 1, 1, 1);  // the computer's throw
+      clock.advance(2000);
+      for (int i = 0; i < 20000 && g.st.Label2.caption != "Blue to Play" && r.level; ++i) clock.advance(1);
+    }
+    savefile.text.reset();
+    act([&] { g.label3Click(0); });
+    ASSERT_TRUE(savefile.text);
+    EXPECT_EQ(*savefile.text, r.file);
 
-  // Restart: Green to play at once, scores and sound as saved; the backdrop follows the file.
-  m.setAllScores(501);
-  m.soundon = 1;
-  savefile.text->replace(savefile.text->size() - 6, 6, "0\r\n0\r\n");  // sound and backdrop off
-  flow.closeGrey();
-  log.clear();
-  const long heard = clicks();
-  act([&] { flow.title()->label6Click(); });
-  EXPECT_EQ(log, (std::vector<std::string>{"show Game", "close Title"}));
-  EXPECT_EQ(clicks(), heard) << "sound was saved off";
-  Glim1& back = *flow.currentGame();
-  EXPECT_EQ(back.st.turncounter, 1);
-  EXPECT_EQ(back.timer(1).interval(), 1);
-  clock.advance(1);
-  EXPECT_EQ(back.st.Label2.caption, "Green to Play");
-  EXPECT_EQ(m.restartgame, 0);
-  EXPECT_EQ(m.bluescore, 261);
-  EXPECT_EQ(back.st.Label6[1].caption, "261");
-  EXPECT_TRUE(back.st.Label6[3].visible && !back.st.Label6[4].visible);
-  EXPECT_FALSE(back.st.Label5[6].visible);
-  // Exit at once saves again, since the game has seen clicks.
-  savefile.text.reset();
-  act([&] { back.label3Click(0); });
-  EXPECT_TRUE(savefile.text);
+    // The shared values as another game left them, each unlike the file's.
+    const std::string first = *savefile.text;
+    const auto want = parseSavedGame(first);
+    ASSERT_TRUE(want);
+    m.numberofplayers = 1;
+    m.computerlevel = static_cast<std::int16_t>(r.level ? 0 : 3);
+    m.timeallowed = 9;
+    m.setAllScores(999);
+    m.hidedesktop = r.backdrop ? 0 : 1;
+    flow.closeGrey();
+    act([&] { flow.title()->label6Click(); });
+    Glim1& back = *flow.currentGame();
+    EXPECT_EQ((std::vector<int>{m.numberofplayers, m.computerlevel, m.timeallowed, m.soundon, m.hidedesktop}),
+              (std::vector<int>{want->numberofplayers, want->computerlevel, want->timeallowed, r.sound, r.backdrop}));
+    EXPECT_EQ(flow.grey() != nullptr, r.backdrop);
+    for (std::size_t n = 1; n <= 4; ++n) {
+      const bool playing = static_cast<int>(n) <= want->numberofplayers;
+      EXPECT_EQ(m.score(static_cast<int>(n)), want->scores[n - 1]) << n;
+      EXPECT_EQ(back.st.Label6[n].visible && back.st.Label5[n].visible, playing) << n;
+      EXPECT_EQ(back.st.Label6[n].caption, decimalText(want->scores[n - 1])) << n;
+      EXPECT_EQ(back.st.Label6[n].enabled, want->clocks[n - 1] > 0) << n;
+      EXPECT_EQ(back.st.Label12[n - 1].caption, decimalText(want->clocks[n - 1])) << n;
+      EXPECT_EQ(back.st.Label12[n - 1].visible, playing && want->timeallowed > 0) << n;
+    }
+    EXPECT_EQ(back.st.Label13.visible, want->timeallowed > 0);
+    savefile.text.reset();
+    act([&] { back.label3Click(0); });  // before the hand-over
+    ASSERT_TRUE(savefile.text);
+    EXPECT_EQ(*savefile.text, first) << "left again at once, the restored game saves what it was given";
+
+    act([&] { flow.title()->label6Click(); });
+    clock.advance(1);
+    EXPECT_EQ(flow.currentGame()->st.Label2.caption, r.next);
+    EXPECT_EQ(flow.currentGame()->st.turncounter, want->turncounter);
+    act([&] { flow.exitGame(); });
+    flow.closeGrey();
+  }
 }
 
 TEST_F(FlowTest, ARestoredPlayerWithoutTimeIsSkippedAndTheComputerPlaysOn) {

@@ -22,44 +22,107 @@ TEST(SetupBoxes, TimeAndTargetConversionsAndTheKeyFilter) {
   EXPECT_EQ(accepted, std::string("\b\r-.0123456789"));
 }
 
-// The player-count click for 1 to 4 players, from the title screen's OK on.
-TEST_F(FlowTest, PlayerCountStoresTheChoicesAndOpensTheGameOrTheOpponentScreen) {
-  for (int players = 1; players <= 4; ++players) {
-    SCOPED_TRACE(players);
-    Startplay2& s = toSetup();
-    s.Text1.caption = "41.5";
-    s.Check2.checked = players % 2 == 0;  // clocks on for 2 and 4
-    s.Text2.caption = "7.5";
-    log.clear();
-    act([&] { s.label1Click(players - 1); });
-    EXPECT_EQ(m.numberofplayers, players);
-    EXPECT_EQ(m.timeallowed, players % 2 == 0 ? 8 : 0);
-    for (int n = 1; n <= 4; ++n) EXPECT_EQ(m.score(n), 42);
-    ASSERT_NE(flow.currentGame(), nullptr);
-    Glim1State& st = flow.currentGame()->st;
-    for (std::size_t n = 1; n <= 4; ++n) {
-      EXPECT_EQ(st.Label6[n].visible, static_cast<int>(n) <= players) << n;
-      EXPECT_EQ(st.Label5[n].visible, static_cast<int>(n) <= players) << n;
-      if (players > 1) {
-        EXPECT_EQ(st.Label6[n].caption, "42");
-      }
+// Games as the screens build them, one after another as a class would play
+// them: each is left with New Game or with Exit and OK, and may come after a
+// game against the computer or a detour through the opponent screen's Exit.
+// Each is then checked as built (panels, names, clocks, opponent, sound) and
+// played: Blue scores 40 on the clock, and the turn passes to the next player,
+// whom the computer plays exactly when it was chosen.
+TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
+  enum Route { Players, Solo, Computer, OpponentExit };
+  const struct {
+    const char* name;
+    Route route;
+    int players, level;
+    const char* time;  // as typed; "" for no clocks
+    int seconds;       // the time it gives
+    bool sound;
+    const char* target;  // as typed
+    int start;           // the target it gives
+  } games[] = {
+      {"three players with clocks", Players, 3, 0, "60", 60, true, "301", 301},
+      {"the computer at level 2", Computer, 1, 2, "", 0, true, "501", 501},
+      {"solo after the computer, with clocks", Solo, 1, 0, "7.5", 8, false, "41.5", 42},
+      {"the computer at level 1 with clocks", Computer, 1, 1, "30", 30, false, "99", 99},
+      {"two after the opponent screen's Exit", OpponentExit, 2, 0, "", 0, true, "", 501},
+      {"the computer at level 3", Computer, 1, 3, "", 0, true, "120", 120},
+      {"four players after the computer", Players, 4, 0, "9999", 9999, true, "999", 999},
+  };
+  flow.start();
+  act([&] { flow.title()->label5Click(); });
+  for (std::size_t i = 0; i < std::size(games); ++i) {
+    const auto& r = games[i];
+    SCOPED_TRACE(r.name);
+    if (i > 0 && i % 2 == 1) {
+      act([&] { flow.currentGame()->label3Click(1); });  // New Game
+    } else if (i > 0) {
+      act([&] { flow.currentGame()->label3Click(0); });  // Exit, then OK
+      act([&] { flow.title()->label5Click(); });
     }
-    EXPECT_EQ(st.Label12[0].visible, players % 2 == 0);
-    const std::vector<std::string> want =
-        players == 1 ? std::vector<std::string>{"show Opponent", "close Setup"}
-                     : std::vector<std::string>{"show Game", "close Setup"};
-    EXPECT_EQ(log, want);
-    EXPECT_EQ(flow.setup(), nullptr);
-    EXPECT_EQ(sound.played.back(), kClick);
-    act([&] { flow.exitGame(); });
-    flow.closeGrey();
-    if (flow.opponent()) act([&] { flow.close(*flow.opponent()); });
+    const auto fill = [&](Startplay2& s) {
+      s.Text1.caption = r.target;
+      s.Check1.checked = r.sound;
+      s.Check2.checked = r.seconds != 0;
+      s.Text2.caption = r.time;
+    };
+    fill(*flow.setup());
+    log.clear();
+    act([&] { flow.setup()->label1Click(r.route == Players ? r.players - 1 : 0); });
+    EXPECT_EQ(log, (std::vector<std::string>{r.route == Players ? "show Game" : "show Opponent", "close Setup"}));
+    if (r.route == OpponentExit) {
+      act([&] { flow.opponent()->label3Click(); });
+      fill(*flow.setup());
+      act([&] { flow.setup()->label1Click(r.players - 1); });
+    } else if (r.route == Solo) {
+      act([&] { flow.opponent()->label1Click(); });
+    } else if (r.route == Computer) {
+      for (std::size_t k = 0; k < 3; ++k) flow.opponent()->Option1[k].checked = static_cast<int>(k) + 1 == r.level;
+      act([&] { flow.opponent()->label7Click(); });
+    }
+    ASSERT_NE(flow.currentGame(), nullptr);
+    ASSERT_EQ(flow.setup(), nullptr);
+    ASSERT_EQ(flow.opponent(), nullptr);
+    Glim1& g = *flow.currentGame();
+    const int shown = r.level ? 2 : r.players;
+    const int seconds = r.seconds;
+    EXPECT_EQ((std::vector<int>{m.numberofplayers, m.computerlevel, m.timeallowed, m.soundon}),
+              (std::vector<int>{shown, r.level, seconds, r.sound}));
+    for (std::size_t n = 1; n <= 4; ++n) {
+      const bool playing = static_cast<int>(n) <= shown;
+      EXPECT_EQ(m.score(static_cast<int>(n)), r.start) << n;
+      EXPECT_EQ(g.st.Label6[n].visible && g.st.Label5[n].visible && g.st.Label6[n].enabled, playing) << n;
+      EXPECT_TRUE(!playing || g.st.Label6[n].caption == decimalText(r.start)) << n;
+      EXPECT_EQ(g.st.Label12[n - 1].visible, playing && seconds > 0) << n;
+      EXPECT_TRUE(!playing || !seconds || g.st.Label12[n - 1].caption == decimalText(seconds)) << n;
+    }
+    EXPECT_EQ(g.st.Label13.visible, seconds > 0);
+    EXPECT_EQ(g.st.Label5[6].visible, r.level > 0) << "the computer's notice";
+    EXPECT_EQ(g.st.Label2.caption, "Blue to Play");
+
+    // Blue takes two seconds after the dice settle, then scores 40.
+    const std::size_t heard = sound.played.size();
+    random.pushThrow(6, 4, 3, 1);
+    act([&] { g.label3Click(2); });
+    clock.advance(2500 + 2000);
+    act([&] { g.label1Click(25); });
+    EXPECT_EQ(g.st.Label6[1].caption, decimalText(r.start - 40));
+    EXPECT_TRUE(!seconds || g.st.Label12[0].caption == decimalText(seconds - 2 - (r.sound ? 0 : 1)))
+        << g.st.Label12[0].caption;
+    random.pushThrow(6, 4, 3, 1);  // for the computer, if it plays
+    clock.advance(2000);
+    EXPECT_EQ(g.st.Label2.caption, shown == 1 ? "Blue to Play" : "Red to Play");
+    EXPECT_EQ(g.timer(5).isActive(), r.level > 0) << "the computer throws at once";
+    EXPECT_EQ(sound.played.size() > heard, r.sound);
+    for (int t = 0; t < 30000 && g.st.turncounter == 0; ++t) clock.advance(1);
+    EXPECT_EQ(g.st.turncounter, r.level ? 1 : 0) << "only the computer moves by itself";
+    EXPECT_EQ(m.redscore < r.start, r.level > 0);
   }
 }
 
 TEST_F(FlowTest, TitleOkShowsTheBackdropThenTheSetupScreenAndTurnsSoundOn) {
   m.soundon = 0;
   m.hidedesktop = 0;
+  m.computerlevel = 2;
   flow.start();
   EXPECT_EQ(m.soundon, 1);
   EXPECT_EQ(flow.title()->form.place, Placement::Centre);
@@ -153,9 +216,10 @@ TEST_F(FlowTest, OpponentScreenSetsTheLevelAndTheNotice) {
     SCOPED_TRACE(c.option);
     Startplay2& s = toSetup();
     s.Text1.caption = "301";
+    m.computerlevel = 3;  // as a game against the computer left it
     act([&] { s.label1Click(0); });
     Startautoplay2& o = *flow.opponent();
-    EXPECT_EQ(m.computerlevel, 0);
+    EXPECT_EQ(m.computerlevel, 0) << "no computer until it is chosen";
     EXPECT_FALSE(flow.currentGame() == nullptr) << "the set-up screen prepared a game";
     if (c.option >= 0) {
       for (auto& opt : o.Option1) opt.checked = false;
