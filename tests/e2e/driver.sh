@@ -11,6 +11,9 @@
 #   wait_dice_settled SUM [X Y W H]
 #                             waits until the dice square (the game's by default)
 #                             differs from checksum SUM and then stays the same
+#   region_changed SUM X Y W H SECONDS
+#                             true once the window rectangle differs from checksum
+#                             SUM, false if it has not within SECONDS
 #   wait_exit                 waits for the program to end; sets status
 # Each step fails the run (exit 1) with what it saw; `fail` prints the
 # program's own output too.
@@ -178,6 +181,16 @@ wait_dice_settled() {
     ((same >= 2)) && return 0
   done
   fail "the dice did not appear and settle within 6 s of Throw Dice"
+}
+
+region_changed() {
+  local sum=$1 deadline=$((SECONDS + $6))
+  while ((SECONDS < deadline)); do
+    alive || fail "the program ended while the window was awaited to change"
+    [[ $(region_sum "$2" "$3" "$4" "$5") != "$sum" ]] && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 wait_exit() {

@@ -49,14 +49,21 @@ wait_window 800 600
 shot game.png
 
 # Two moves: each throws and waits for the dice. Blue clicks the single 1,
-# which every throw can make; Red clicks the 100 in the middle.
+# which every throw can make; Red clicks the 100 in the middle. Each step waits
+# for what it leads to, not for a time, so a busy machine only makes it slower:
+# the dice change colour when the turn passes to the next player, two seconds
+# after a board click is taken (a click the board did not take yet is made again).
 for move in 1 2; do
   before=$(region_sum 48 48 74 74)
   click 84 24 "Throw Dice"
   wait_dice_settled "$before"
-  if ((move == 1)); then click 431 209 "the 1 of the singles ring"; else click 400 300 "the 100 in the middle"; fi
-  shot "move$move.png"
-  sleep 2.2  # the hand-over to the next player
+  dice=$(region_sum 48 48 74 74)
+  for try in 1 2 3; do
+    if ((move == 1)); then click 431 209 "the 1 of the singles ring"; else click 400 300 "the 100 in the middle"; fi
+    ((try > 1)) || shot "move$move.png"
+    region_changed "$dice" 48 48 74 74 10 && break
+    ((try < 3)) || fail "the turn did not pass to the next player after the board click"
+  done
 done
 
 # Exit saves the game in the program's folder and returns to the title.
