@@ -1,4 +1,4 @@
-// The game screen as it opens: the board numbers and their places, and a restored game.
+// The game screen as it opens: the board numbers and their places.
 #include "game/board.h"
 #include "game_fixture.h"
 
@@ -25,21 +25,6 @@ TEST_F(OpeningTest, BoardNumbersAndPlaces) {
   for (const auto& p : places)
     EXPECT_TRUE(std::abs(boardLabel(p.label).left - p.left) < 0.1 && std::abs(boardLabel(p.label).top - p.top) < 0.1)
         << "label " << p.label << " at " << boardLabel(p.label).left << ", " << boardLabel(p.label).top;
-}
-
-TEST_F(OpeningTest, RestoredGameHandsOverAtOnceToTheSavedPlayer) {
-  m.restartgame = 1;
-  m.savedturn = 4;  // three players: (4 + 1) mod 3 = Green to move
-  m.savedscores = {0, 301, 250, 400, 501};
-  m.savedclocks = {0, 120, 0, 90, 2000};
-  open({.players = 3, .timeallowed = 300});
-  EXPECT_EQ(scores(3), (std::vector<int>{301, 250, 400}));
-  EXPECT_EQ(clockLabel(0).caption + " " + clockLabel(2).caption, "120 90");
-  EXPECT_TRUE(!panel(2).enabled && panel(3).enabled) << "Red's clock had run out";
-  clock.advance(1);
-  EXPECT_EQ(banner(), "Green to Play");
-  EXPECT_EQ(st().Label2.fore, kGreen);
-  EXPECT_EQ(timer(1).interval(), 2000) << "later hand-overs wait two seconds";
 }
 
 }  // namespace

@@ -179,6 +179,7 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     clock.advance(1);
     EXPECT_EQ(flow.currentGame()->st.Label2.caption, r.next);
     EXPECT_EQ(flow.currentGame()->st.turncounter, want->turncounter);
+    EXPECT_EQ(flow.currentGame()->timer(1).interval(), 2000) << "later hand-overs wait two seconds";
     act([&] { flow.exitGame(); });
     flow.closeGrey();
   }

@@ -29,7 +29,7 @@ TEST(SetupBoxes, TimeAndTargetConversionsAndTheKeyFilter) {
 // played: Blue scores 40 on the clock, and the turn passes to the next player,
 // whom the computer plays exactly when it was chosen.
 TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
-  enum Route { Players, Solo, Computer, OpponentExit };
+  enum Route { Players, Solo, Computer, OpponentExit, OpponentClose };
   const struct {
     const char* name;
     Route route;
@@ -39,14 +39,16 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     bool sound;
     const char* target;  // as typed
     int start;           // the target it gives
+    const char* notice;  // the computer's level as its notice names it
   } games[] = {
-      {"three players with clocks", Players, 3, 0, "60", 60, true, "301", 301},
-      {"the computer at level 2", Computer, 1, 2, "", 0, true, "501", 501},
-      {"solo after the computer, with clocks", Solo, 1, 0, "7.5", 8, false, "41.5", 42},
-      {"the computer at level 1 with clocks", Computer, 1, 1, "30", 30, false, "99", 99},
-      {"two after the opponent screen's Exit", OpponentExit, 2, 0, "", 0, true, "", 501},
-      {"the computer at level 3", Computer, 1, 3, "", 0, true, "120", 120},
-      {"four players after the computer", Players, 4, 0, "9999", 9999, true, "999", 999},
+      {"three players with clocks", Players, 3, 0, "60", 60, true, "301", 301, ""},
+      {"the computer at level 2", Computer, 1, 2, "", 0, true, "501", 501, "Level 2 - Medium"},
+      {"solo after the computer, with clocks", Solo, 1, 0, "7.5", 8, false, "41.5", 42, ""},
+      {"the computer at level 1 with clocks", Computer, 1, 1, "30", 30, false, "99", 99, "Level 1 - Easy"},
+      {"two after the opponent screen's Exit", OpponentExit, 2, 0, "", 0, true, "", 501, ""},
+      {"the computer, its level left as proposed", Computer, 1, 3, "", 0, true, "120", 120, "Level 3 - Hard"},
+      {"four players after the computer", Players, 4, 0, "9999", 9999, true, "999", 999, ""},
+      {"one after the opponent screen's close box", OpponentClose, 1, 0, "", 0, true, "45.5", 46, ""},
   };
   flow.start();
   act([&] { flow.title()->label5Click(); });
@@ -69,14 +71,22 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     log.clear();
     act([&] { flow.setup()->label1Click(r.route == Players ? r.players - 1 : 0); });
     EXPECT_EQ(log, (std::vector<std::string>{r.route == Players ? "show Game" : "show Opponent", "close Setup"}));
-    if (r.route == OpponentExit) {
-      act([&] { flow.opponent()->label3Click(); });
+    if (r.route == OpponentExit || r.route == OpponentClose) {
+      // Back to a new set-up screen, silently; the prepared game waits hidden.
+      const std::size_t heard = sound.played.size();
+      log.clear();
+      act([&] { r.route == OpponentExit ? flow.opponent()->label3Click() : flow.opponent()->closeRequested(); });
+      EXPECT_EQ(log, (std::vector<std::string>{"show Setup", "close Opponent"}));
+      EXPECT_EQ(sound.played.size(), heard);
+      EXPECT_EQ(flow.setup()->Text1.caption, "501") << "a new set-up screen";
       fill(*flow.setup());
       act([&] { flow.setup()->label1Click(r.players - 1); });
+      if (r.players == 1) act([&] { flow.opponent()->label1Click(); });
     } else if (r.route == Solo) {
       act([&] { flow.opponent()->label1Click(); });
     } else if (r.route == Computer) {
-      for (std::size_t k = 0; k < 3; ++k) flow.opponent()->Option1[k].checked = static_cast<int>(k) + 1 == r.level;
+      if (r.level != 3)
+        for (std::size_t k = 0; k < 3; ++k) flow.opponent()->Option1[k].checked = static_cast<int>(k) + 1 == r.level;
       act([&] { flow.opponent()->label7Click(); });
     }
     ASSERT_NE(flow.currentGame(), nullptr);
@@ -97,6 +107,7 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     }
     EXPECT_EQ(g.st.Label13.visible, seconds > 0);
     EXPECT_EQ(g.st.Label5[6].visible, r.level > 0) << "the computer's notice";
+    EXPECT_TRUE(!r.level || g.st.Label5[6].caption == std::string("The computer is playing as red. ") + r.notice);
     EXPECT_EQ(g.st.Label2.caption, "Blue to Play");
 
     // Blue takes two seconds after the dice settle, then scores 40.
@@ -201,63 +212,6 @@ TEST_F(FlowTest, SetupTickBoxesSoundAndExit) {
   act([&] { again.closeRequested(); });
   act([&] { again.label3Click(0); });
   EXPECT_EQ(quits, (std::vector<int>{0, 0}));
-}
-
-TEST_F(FlowTest, OpponentScreenSetsTheLevelAndTheNotice) {
-  const struct {
-    int option;  // -1: untouched
-    int level;
-    const char* notice;
-  } cases[] = {{-1, 3, "The computer is playing as red. Level 3 - Hard"},
-               {0, 1, "The computer is playing as red. Level 1 - Easy"},
-               {1, 2, "The computer is playing as red. Level 2 - Medium"},
-               {-2, 0, ""}};  // Play solo
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.option);
-    Startplay2& s = toSetup();
-    s.Text1.caption = "301";
-    m.computerlevel = 3;  // as a game against the computer left it
-    act([&] { s.label1Click(0); });
-    Startautoplay2& o = *flow.opponent();
-    EXPECT_EQ(m.computerlevel, 0) << "no computer until it is chosen";
-    EXPECT_FALSE(flow.currentGame() == nullptr) << "the set-up screen prepared a game";
-    if (c.option >= 0) {
-      for (auto& opt : o.Option1) opt.checked = false;
-      o.Option1[static_cast<std::size_t>(c.option)].checked = true;
-      act([&] { o.option1Click(c.option); });
-    }
-    const Glim1* prepared = flow.currentGame();
-    act([&] { c.level ? o.label7Click() : o.label1Click(); });
-    const Glim1State& st = flow.currentGame()->st;
-    EXPECT_EQ(flow.currentGame() != prepared, c.level > 0) << "against the computer, a fresh game screen";
-    EXPECT_EQ(m.computerlevel, c.level);
-    EXPECT_EQ(m.numberofplayers, c.level ? 2 : 1);
-    EXPECT_EQ(st.Label5[6].caption, c.level ? c.notice : "The computer is playing as red.");
-    EXPECT_EQ(st.Label5[6].visible && st.Label5[2].visible && st.Label6[2].visible, c.level > 0);
-    EXPECT_EQ(st.Label6[1].caption, "301");
-    EXPECT_EQ(flow.opponent(), nullptr);
-    act([&] { flow.exitGame(); });
-  }
-}
-
-// Exit and the close box go back to a new set-up screen, silently; the
-// prepared game waits hidden for the next player count.
-TEST_F(FlowTest, LeavingTheOpponentScreen) {
-  flow.start();
-  for (bool closeBox : {false, true}) {
-    act([&] { flow.title()->label5Click(); });
-    flow.setup()->Text1.caption = "999";
-    act([&] { flow.setup()->label1Click(0); });
-    const long heard = sound.played.size();
-    log.clear();
-    act([&] { closeBox ? flow.opponent()->closeRequested() : flow.opponent()->label3Click(); });
-    EXPECT_EQ(log, (std::vector<std::string>{"show Setup", "close Opponent"}));
-    EXPECT_EQ(flow.setup()->Text1.caption, "501") << "a new set-up screen";
-    EXPECT_EQ(static_cast<long>(sound.played.size()), heard);
-    ASSERT_NE(flow.currentGame(), nullptr);
-    act([&] { flow.setup()->label1Click(1); });
-    act([&] { flow.exitGame(); });
-  }
 }
 
 // Leaving the game: New Game goes to a new set-up screen and keeps the sound as
