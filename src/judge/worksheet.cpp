@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "game/board.h"
 #include "game/dice.h"
@@ -135,6 +136,9 @@ class Canvas {
   // Off while laying out: everything is measured, nothing drawn.
   bool drawing = true;
 
+  // The extent of everything drawn since the last call, in millimetres.
+  QRectF takeInk() { return std::exchange(ink_, QRectF()); }
+
   double mm(double v) const { return v * perMm_; }
   QRectF rect(double x, double y, double w, double h) const { return {mm(x), mm(y), mm(w), mm(h)}; }
 
@@ -145,6 +149,9 @@ class Canvas {
   // Text on the baseline y; returns where it ends.
   double text(double x, double y, const QString& s, const QFont& f, const QColor& c = kInk) {
     if (drawing) {
+      const QFontMetricsF metrics(f, &writer_);
+      const double ascent = metrics.ascent() / perMm_;
+      ink({x, y - ascent, width(s, f), ascent + metrics.descent() / perMm_});
       painter_.setFont(f);
       painter_.setPen(c);
       painter_.drawText(QPointF(mm(x), mm(y)), s);
@@ -162,6 +169,7 @@ class Canvas {
   double paragraph(double x, double y, double w, const QString& s, const QFont& f, const QColor& c = kInk) {
     const double h = paragraphHeight(w, s, f);
     if (drawing) {
+      ink({x, y, w, h});
       painter_.setFont(f);
       painter_.setPen(c);
       painter_.drawText(rect(x, y, w, h + 1), kWrap, s);
@@ -176,6 +184,7 @@ class Canvas {
 
   void line(double x1, double y1, double x2, double y2, double thickness, const QColor& c) {
     if (!drawing) return;
+    ink(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     painter_.setPen(QPen(c, mm(thickness), Qt::SolidLine, Qt::RoundCap));
     painter_.drawLine(QPointF(mm(x1), mm(y1)), QPointF(mm(x2), mm(y2)));
   }
@@ -184,6 +193,7 @@ class Canvas {
   void box(double x, double y, double w, double h, double radius, const QColor& fill, const QColor& edge,
            double thickness) {
     if (!drawing) return;
+    ink({x, y, w, h});
     painter_.setPen(thickness > 0 ? QPen(edge, mm(thickness)) : QPen(Qt::NoPen));
     painter_.setBrush(fill);
     painter_.drawRoundedRect(rect(x, y, w, h), mm(radius), mm(radius));
@@ -214,9 +224,13 @@ class Canvas {
   }
 
  private:
+  // Shapes count by their outlines, text by its advance and the font's ascent and descent.
+  void ink(const QRectF& r) { ink_ = ink_.isNull() ? r : ink_.united(r); }
+
   QPdfWriter& writer_;
   QPainter& painter_;
   double perMm_;
+  QRectF ink_;
 };
 
 // One double in the key: its row and the column it starts in (a long one runs on
@@ -262,21 +276,26 @@ class WorksheetPainter {
 
   int sheetPages() const { return static_cast<int>(sheetPages_.size()); }
   int keyPages() const { return static_cast<int>(keyPages_.size()); }
+  const std::vector<PlacedBox>& boxes() const { return boxes_; }
 
   bool paint() {
     for (std::size_t p = 0; p < sheetPages_.size(); ++p) {
       if (!startPage()) return false;
       double y = p == 0 ? firstSheetHeader() : laterSheetHeader();
+      placed(PlacedBox::Header);
       for (int t : sheetPages_[p]) {
         throwRow(y, t);
+        placed(PlacedBox::SheetThrow, t + 1);
         y += kRowHeight + kRowGap;
       }
     }
     for (std::size_t p = 0; p < keyPages_.size(); ++p) {
       if (!startPage()) return false;
       double y = keyHeader(p == 0);
+      placed(PlacedBox::Header);
       for (const KeyBlock* block : keyPages_[p]) {
         keyBlock(y, *block);
+        placed(PlacedBox::KeyThrow, block->number);
         y += block->height;
       }
     }
@@ -284,6 +303,12 @@ class WorksheetPainter {
   }
 
  private:
+  // Records what was drawn since the last piece as the piece `kind`.
+  void placed(PlacedBox::Kind kind, int throwNumber = 0) {
+    const QRectF r = canvas_.takeInk();
+    boxes_.push_back({kind, page_ - 1, throwNumber, r.left(), r.top(), r.width(), r.height()});
+  }
+
   void layOut() {
     canvas_.drawing = false;
     const double bottom = height_ - kBottom;
@@ -338,6 +363,7 @@ class WorksheetPainter {
     canvas_.centred(height_ - kFooterFromBottom,
                     QStringLiteral("Sumdart \u00b7 page %1 of %2").arg(page_).arg(sheetPages() + keyPages()),
                     makeFont(8));
+    placed(PlacedBox::Footer);
     return true;
   }
 
@@ -457,6 +483,7 @@ class WorksheetPainter {
   std::vector<std::vector<int>> sheetPages_;
   std::vector<KeyBlock> blocks_;
   std::vector<std::vector<const KeyBlock*>> keyPages_;
+  std::vector<PlacedBox> boxes_;
 };
 
 }  // namespace
@@ -522,6 +549,7 @@ WriteOutcome writeWorksheetPdf(const Worksheet& sheet, const std::string& path) 
     if (!painter.end() || !drawn) return fail(WriteOutcome::Failed, QStringLiteral("the PDF could not be drawn"));
     outcome.sheetPages = pages.sheetPages();
     outcome.keyPages = pages.keyPages();
+    outcome.boxes = pages.boxes();
   }
   if (!file.commit()) return fail(WriteOutcome::Failed, file.errorString());
   outcome.result = WriteOutcome::Written;

@@ -52,12 +52,24 @@ struct Worksheet {
   std::optional<std::uint64_t> seed;  // named in the key, so the sheet can be made again
 };
 
+// A piece of a written page: its kind, the page it is on (counted from 0) and
+// the extent of what was drawn for it, in millimetres from the page's top-left
+// corner. Kept so that the layout can be checked against the paper.
+struct PlacedBox {
+  enum Kind { Header, SheetThrow, KeyThrow, Footer };
+  Kind kind = Header;
+  int page = 0;
+  int throwNumber = 0;  // SheetThrow and KeyThrow: the throw, counted from 1
+  double left = 0, top = 0, width = 0, height = 0;
+};
+
 struct WriteOutcome {
   enum Result { Written, CannotOpen, Failed };
   Result result = Failed;
   std::string problem;  // why it was not written
   int sheetPages = 0;
   int keyPages = 0;
+  std::vector<PlacedBox> boxes;  // every piece drawn, page by page
 };
 
 // Writes the worksheet and its key as a PDF at `path`. An existing file is
