@@ -112,27 +112,13 @@ class Marks {
   std::array<bool, 102> hit_{};
 };
 
-// The combination step on a list through its counter, as allowedalg, allowedalg2
-// and allowedalg3 run it.
-template <std::size_t N>
-void combineAt(double x, double y, std::array<double, N>& list, std::int16_t& count) {
-  const auto c = static_cast<std::size_t>(count);
-  assert(c + 6 <= N);
-  combine(x, y, list.data() + c, list[c + 4], list[c + 5]);
-  count = static_cast<std::int16_t>(count + 6);
-}
-
 }  // namespace
 
-void NumberJudge::allowedalg() { combineAt(firstnumber, secondnumber, pairlist, paircount); }
-void NumberJudge::allowedalg2() { combineAt(firstnumber, secondnumber, triplelist, triplecount); }
-void NumberJudge::allowedalg3() { combineAt(firstnumber, secondnumber, resultlist, resultcount); }
-
-// The two enumerations run the steps of allowedalg, allowedalg2 and allowedalg3
-// with operands and counters in local variables and store them in the fields at
-// the end, and empty only the parts of the lists they leave unwritten (see
-// Filling): the fields end exactly as if every step and every emptying of a
-// whole list had gone through them, at a fraction of the memory traffic.
+// The two enumerations run the combination step with operands and counters in
+// local variables and store them in the fields at the end, and empty only the
+// parts of the lists they leave unwritten (see Filling): the fields end exactly
+// as if every step and every emptying of a whole list had gone through them, at
+// a fraction of the memory traffic.
 
 void NumberJudge::allowednumbers() {
   for (std::size_t n = 1; n <= 100; ++n) allowed[n] = 0;

@@ -26,10 +26,6 @@ struct NumberJudge {
   void allowednumbers();
   // Two-pairs shape (p o q) o (r o t); adds to allowed.
   void allowednumbers2();
-  // The combination step into pairlist / triplelist / resultlist.
-  void allowedalg();
-  void allowedalg2();
-  void allowedalg3();
 
   // What the game's buttons do before a throw: counters to 0, stores and
   // allowed[1..100] cleared (entry 0 untouched).
