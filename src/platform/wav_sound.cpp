@@ -16,9 +16,6 @@ namespace {
 constexpr int kMaxChunks = 64;  // chunks looked at before the data chunk
 constexpr int kChunkMs = 20;    // sound written at a time: how soon a new sound cuts in
 constexpr int kBufferMs = 80;   // sound the server holds ahead
-// Between sounds the stream is let go after a while, so that the desktop's
-// sound device can sleep.
-constexpr std::chrono::seconds kIdle{3};
 
 template <typename T>
 T readLE(const QByteArray& b, qsizetype at) {
@@ -96,8 +93,8 @@ class PulseSink : public AudioSink {
 
 }  // namespace
 
-std::unique_ptr<AudioSink> pulseSink() {
-  void* lib = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+std::unique_ptr<AudioSink> pulseSink(const char* library) {
+  void* lib = dlopen(library, RTLD_NOW | RTLD_LOCAL);
   if (!lib) return nullptr;
   auto sink = std::make_unique<PulseSink>(lib);
   if (!sink->usable()) return nullptr;
@@ -132,8 +129,8 @@ std::optional<Pcm> readWav(const QByteArray& b) {
   return std::nullopt;
 }
 
-WavSoundPlayer::WavSoundPlayer(QStringList searchDirs, SinkMaker makeSink)
-    : searchDirs_(std::move(searchDirs)), makeSink_(std::move(makeSink)), thread_([this] { run(); }) {}
+WavSoundPlayer::WavSoundPlayer(QStringList searchDirs, SinkMaker makeSink, std::chrono::milliseconds idle)
+    : searchDirs_(std::move(searchDirs)), makeSink_(std::move(makeSink)), idle_(idle), thread_([this] { run(); }) {}
 
 WavSoundPlayer::~WavSoundPlayer() {
   {
@@ -184,7 +181,7 @@ void WavSoundPlayer::run() {
     {
       std::unique_lock lock(mutex_);
       const auto ready = [this] { return stopping_ || next_; };
-      if (!playing && !wake_.wait_for(lock, kIdle, ready)) {
+      if (!playing && !wake_.wait_for(lock, idle_, ready)) {
         lock.unlock();
         if (sink) sink->close();
         lock.lock();

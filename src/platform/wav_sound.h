@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -46,14 +47,20 @@ class AudioSink {
   virtual void close() {}
 };
 
-// The desktop's sound server, or nothing when libpulse-simple is not there.
-std::unique_ptr<AudioSink> pulseSink();
+// The desktop's sound server through libpulse-simple, loaded from `library`;
+// nothing when the library or one of its functions is not there.
+std::unique_ptr<AudioSink> pulseSink(const char* library = "libpulse-simple.so.0");
 
 class WavSoundPlayer : public SoundPlayer {
  public:
   using SinkMaker = std::function<std::unique_ptr<AudioSink>()>;
+  // Between sounds the device is let go after `idle`, so that the desktop's
+  // sound device can sleep; the next sound opens it again.
+  static constexpr std::chrono::milliseconds kIdle{3000};
   // Looks sounds up in `searchDirs`, or in the default folders when it is empty.
-  explicit WavSoundPlayer(QStringList searchDirs = {}, SinkMaker makeSink = pulseSink);
+  explicit WavSoundPlayer(
+      QStringList searchDirs = {}, SinkMaker makeSink = [] { return pulseSink(); },
+      std::chrono::milliseconds idle = kIdle);
   ~WavSoundPlayer() override;
   WavSoundPlayer(const WavSoundPlayer&) = delete;
   WavSoundPlayer& operator=(const WavSoundPlayer&) = delete;
@@ -71,6 +78,7 @@ class WavSoundPlayer : public SoundPlayer {
 
   QStringList searchDirs_;
   SinkMaker makeSink_;
+  std::chrono::milliseconds idle_;
   std::map<std::string, std::shared_ptr<const Pcm>> cache_;  // by name; null when bad
 
   std::mutex mutex_;
