@@ -3,6 +3,7 @@
 // the document opener, the saved-game file, the timers, sound, twips and window
 // fitting. Nothing sleeps: the event loop runs until a condition holds, with a
 // deadline.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -14,12 +15,9 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtEndian>
-#include <atomic>
 #include <cmath>
-#include <condition_variable>
 #include <csignal>
 #include <limits>
-#include <mutex>
 
 #include "platform/fitform.h"
 #include "platform/paths.h"
@@ -244,81 +242,113 @@ TEST(WaveFiles, OnlyCompleteSixteenBitPcmFilesAreSounds) {
   EXPECT_EQ(pcm->samples, std::vector<std::int16_t>(200, -7));
 }
 
-// A sound device that takes one piece of sound each time the test lets it.
-struct GatedSink : AudioSink {
-  bool open(int, int) override { return true; }
-  bool write(const std::int16_t* s, std::size_t n) override {
-    std::unique_lock lock(m);
-    cv.wait(lock, [this] { return allowed > 0 || gone; });
-    if (gone) return false;
-    --allowed;
-    written.insert(written.end(), s, s + n);
-    return true;
-  }
-  void flush() override { ++flushes; }
-  void allow(int n, bool goAway = false) {
-    std::lock_guard lock(m);
-    allowed += n;
-    gone = goAway;
-    cv.notify_all();
-  }
-  std::size_t count() {
-    std::lock_guard lock(m);
-    return written.size();
-  }
-  std::mutex m;
-  std::condition_variable cv;
-  int allowed = 0;
-  bool gone = false;
-  std::atomic<int> flushes{0};
-  std::vector<std::int16_t> written;
-};
-
-// One sound at a time: a new one cuts off the one playing; a file that is not a
-// sound is refused and leaves the sound playing alone; each file is read once.
-TEST(WavSoundPlayer, OneSoundAtATimeANewOneCutsIn) {
-  constexpr int kPiece = 441;  // the player writes 20 ms at a time: 441 samples at 22050 Hz
-  QTemporaryDir tmp;
-  const QString long1 = writeFile(tmp.filePath("wav/long.wav"), waveFile(50 * kPiece, 1));
-  writeFile(tmp.filePath("wav/short.wav"), waveFile(2 * kPiece, 2));
-  writeFile(tmp.filePath("wav/cut.wav"), waveFile(2 * kPiece, 2).chopped(3));
-  auto* sink = new GatedSink;
-  WavSoundPlayer player({tmp.path()}, [sink] { return std::unique_ptr<AudioSink>(sink); });
-  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
-  sink->allow(2);
-  ASSERT_TRUE(runUntil([&] { return sink->count() == 2 * kPiece; }));
-  for (const char* name : {"wav\\cut.wav", "wav\\missing.wav", "", "..\\wav\\long.wav"})
-    EXPECT_FALSE(player.playsoundfile(name)) << name;
-  sink->allow(2);  // the sound playing goes on
-  ASSERT_TRUE(runUntil([&] { return sink->count() == 4 * kPiece; }));
-  QFile::remove(long1);  // read once: still playable
-  EXPECT_TRUE(player.playsoundfile("wav\\short.wav"));
-  // The piece being written when it came still goes out: the new sound cuts in
-  // within a piece.
-  sink->allow(1000);
-  ASSERT_TRUE(runUntil([&] { return sink->count() == 7 * kPiece; }));
-  EXPECT_EQ(sink->flushes.load(), 1);
-  EXPECT_EQ(std::vector<std::int16_t>(sink->written.begin() + 5 * kPiece - 2, sink->written.begin() + 5 * kPiece + 2),
-            (std::vector<std::int16_t>{1, 1, 2, 2}));
-  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
-  ASSERT_TRUE(runUntil([&] { return sink->count() > 7 * kPiece; }));
-  sink->allow(0, true);  // the device goes while a sound plays; the player still ends
+// The stand-in libpulse-simple built beside this test (fake_pulse.cpp), loaded
+// here too to read its log and script it.
+void* fakePulse(const char* function) {
+  static void* const lib = dlopen(FAKE_PULSE_LIBRARY, RTLD_NOW | RTLD_LOCAL);  // kept to the end
+  return lib ? dlsym(lib, function) : nullptr;
+}
+std::string pulseCalls() {  // the calls since the last look
+  std::string calls = "no " FAKE_PULSE_LIBRARY;
+  if (void* take = fakePulse("fake_pulse_take")) reinterpret_cast<void (*)(std::string*)>(take)(&calls);
+  return calls;
+}
+// Lets go of the calls logged so far. From now the next `refuse` streams are
+// refused and the next `fail` writes fail; `allow` more writes go through, then
+// writes wait (none waits when negative).
+void pulseScript(int refuse, int fail, int allow) {
+  pulseCalls();
+  if (void* script = fakePulse("fake_pulse_script")) reinterpret_cast<void (*)(int, int, int)>(script)(refuse, fail, allow);
+}
+// Waits until as much as `expected` has been logged, which it must be.
+void expectPulseCalls(const std::string& expected) {
+  std::string calls;
+  EXPECT_TRUE(runUntil([&] { return (calls += pulseCalls()).size() >= expected.size(); }));
+  EXPECT_EQ(calls, expected);
 }
 
-TEST(WavSoundPlayer, WithoutASoundDeviceEverySoundIsSilentAndNothingWaits) {
+// The sink keeps one stream while the rate and channels stay, and opens a new
+// one when either changes, when the server refused one, or after a failed write.
+TEST(PulseSink, OneStreamPerFormatOpenedAgainAfterAFailure) {
+  EXPECT_FALSE(pulseSink("/nowhere/libpulse-simple.so.0"));
+  EXPECT_FALSE(pulseSink("libc.so.6"));  // a library without libpulse-simple's functions
+  std::unique_ptr<AudioSink> sink = pulseSink(FAKE_PULSE_LIBRARY);
+  ASSERT_TRUE(sink);
+  const std::int16_t samples[] = {-7, 5, 5, 5};
+  pulseScript(1, 0, -1);
+  EXPECT_FALSE(sink->open(22050, 1));  // no server yet
+  EXPECT_TRUE(sink->open(22050, 1) && sink->open(22050, 1) && sink->write(samples, 4));
+  sink->flush();
+  EXPECT_TRUE(sink->open(44100, 1) && sink->open(44100, 2));  // the rate, then the channels change
+  const std::string before = pulseCalls();
+  pulseScript(0, 1, -1);
+  EXPECT_FALSE(sink->write(samples + 1, 2));  // the server went away
+  EXPECT_FALSE(sink->write(samples, 2));      // no stream: nothing goes
+  sink->flush();
+  EXPECT_TRUE(sink->open(44100, 2));
+  sink->close();
+  sink->close();
+  EXPECT_TRUE(sink->open(8000, 2));
+  sink.reset();
+  // Signed 16-bit little endian samples (format 3) played (dir 1) with a short
+  // buffer: 80 ms ahead, starting and topped up from 20 ms.
+  EXPECT_EQ(before + pulseCalls(),
+            "new format 3 dir 1 22050 Hz 1 ch 3528/882/882 refused\n"
+            "new format 3 dir 1 22050 Hz 1 ch 3528/882/882\n"
+            "write 8 bytes from -7\nflush\nfree\n"
+            "new format 3 dir 1 44100 Hz 1 ch 7056/1764/1764\nfree\n"
+            "new format 3 dir 1 44100 Hz 2 ch 14112/3528/3528\n"
+            "write 4 bytes from 5 failed\nfree\n"
+            "new format 3 dir 1 44100 Hz 2 ch 14112/3528/3528\nfree\n"
+            "new format 3 dir 1 8000 Hz 2 ch 2560/640/640\nfree\n");
+}
+
+// One sound at a time: a new one cuts off the one playing, flushing what the
+// server holds before its first samples; a file that is not a sound is refused
+// and leaves the sound playing alone; each file is read once.
+TEST(WavSoundPlayer, OneSoundAtATimeANewOneCutsIn) {
   QTemporaryDir tmp;
-  writeFile(tmp.filePath("wav/click1.wav"), waveFile(22050));
-  QElapsedTimer clock;
-  clock.start();
-  {
-    WavSoundPlayer player({tmp.path()}, [] { return nullptr; });
-    EXPECT_EQ(player.preload({"wav\\click1.wav", "wav\\gone.wav"}), 1);
-    for (int i = 0; i < 20; ++i) EXPECT_TRUE(player.playsoundfile("wav\\click1.wav"));
-    // The desktop's own sound server, where there is one: at most it plays.
-    WavSoundPlayer real({tmp.path()});
-    EXPECT_TRUE(real.playsoundfile("wav\\click1.wav"));
+  const QString long1 = writeFile(tmp.filePath("wav/long.wav"), waveFile(50 * 441, 1));
+  writeFile(tmp.filePath("wav/short.wav"), waveFile(2 * 441, 2));
+  writeFile(tmp.filePath("wav/cut.wav"), waveFile(2 * 441, 2).chopped(3));
+  WavSoundPlayer player({tmp.path()}, [] { return pulseSink(FAKE_PULSE_LIBRARY); }, std::chrono::hours(1));
+  const std::string one = "write 882 bytes from 1\n", two = "write 882 bytes from 2\n";  // 20 ms at a time
+  pulseScript(0, 0, 2);
+  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
+  expectPulseCalls("new format 3 dir 1 22050 Hz 1 ch 3528/882/882\n" + one + one);
+  for (const char* name : {"wav\\cut.wav", "wav\\missing.wav", "", "..\\wav\\long.wav"})
+    EXPECT_FALSE(player.playsoundfile(name)) << name;
+  pulseScript(0, 0, 2);  // the sound playing goes on
+  expectPulseCalls(one + one);
+  QFile::remove(long1);  // read once: still playable
+  EXPECT_TRUE(player.playsoundfile("wav\\short.wav"));
+  pulseScript(0, 0, 3);  // the piece being written when it came still goes out
+  expectPulseCalls(one + "flush\n" + two + two);
+  pulseScript(0, 0, 1);
+  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
+  expectPulseCalls(one);  // no flush: the sound before had ended
+  pulseScript(0, 1, -1);  // the server goes while a sound plays
+  expectPulseCalls("write 882 bytes from 1 failed\nfree\n");
+}
+
+// A stream the server refused is asked for again by the next sound; once no
+// sound has come for the idle time the stream is let go, and the next sound
+// opens a new one.
+TEST(WavSoundPlayer, TheNextSoundConnectsAgainAfterARefusalOrAQuietSpell) {
+  QTemporaryDir tmp;
+  writeFile(tmp.filePath("wav/click1.wav"), waveFile(2 * 441, 9));
+  pulseScript(1, 0, -1);
+  WavSoundPlayer player({tmp.path()}, [] { return pulseSink(FAKE_PULSE_LIBRARY); }, std::chrono::milliseconds(30));
+  EXPECT_EQ(player.preload({"wav\\click1.wav", "wav\\gone.wav"}), 1);
+  const std::string opens = "new format 3 dir 1 22050 Hz 1 ch 3528/882/882";
+  const std::string played = opens + "\nwrite 882 bytes from 9\nwrite 882 bytes from 9\nfree\n";
+  for (const std::string& calls : {opens + " refused\n", played, played}) {
+    EXPECT_TRUE(player.playsoundfile("wav\\click1.wav"));
+    expectPulseCalls(calls);
   }
-  EXPECT_LT(clock.elapsed(), 3000) << "a second of sound each time: far more if a call waited";
+  // No library: silence. The desktop's own sound server, where there is one: at most it plays.
+  WavSoundPlayer silent({tmp.path()}, [] { return nullptr; }), real({tmp.path()});
+  EXPECT_TRUE(silent.playsoundfile("wav\\click1.wav") && real.playsoundfile("wav\\click1.wav"));
 }
 
 // ---- Twips and window fitting ---------------------------------------------
