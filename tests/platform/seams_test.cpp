@@ -1,6 +1,6 @@
 // The seams without Qt: the virtual clock the game's tests run on (ticks in time
 // order, one at a time, each timer re-armed from the virtual time of its own
-// tick), the program's random generator and the scripted test double.
+// tick) and the program's random generator.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -133,20 +133,6 @@ TEST(MixingRandom, DrawsLieInTheHalfOpenUnitIntervalAndDiceAreEven) {
     ++reseeded.at(static_cast<std::size_t>(throwDie(r)));
   }
   for (const auto& count : {faces, below, reseeded}) EXPECT_LT(chiSquare(count), 20.5);
-}
-
-TEST(ScriptedRandom, QueuedValuesAndDiceFirstThenAFixedSequence) {
-  ScriptedRandom r, other;
-  r.push({0.25, 0.75});
-  r.push(0.5);
-  r.pushThrow(6, 1, 3, 5);
-  r.pushDie(2);
-  EXPECT_EQ(draws(r, 3), (std::vector<double>{0.25, 0.75, 0.5}));
-  EXPECT_EQ((std::array{throwDie(r), throwDie(r), throwDie(r), throwDie(r), throwDie(r)}), (std::array{6, 1, 3, 5, 2}));
-  EXPECT_EQ(r.drawn, 13);
-  EXPECT_EQ(draws(r, 100), draws(other, 100));
-  r.randomize(10.0);
-  EXPECT_EQ(r.seeds, std::vector<double>{10.0});
 }
 
 }  // namespace

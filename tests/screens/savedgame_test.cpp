@@ -89,10 +89,12 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
   EXPECT_LT(restored, 9000);
 }
 
-// A game set up on the screens and left with Exit, then restarted from the title
-// screen with the shared values all different from the file's. Every one of the
-// fifteen values must come back: the restored game, left again at once, writes
-// the same file.
+// A game set up on the screens and left with Exit right after a move, then
+// restarted from the title screen with the shared values all different from the
+// file's. Every one of the fifteen values must come back: the restored game,
+// left again at once, writes the same file. Then the hand-over the restart
+// makes passes the turn on as the game would have: past a player out of time,
+// and to the computer, which throws at once.
 TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
   const struct {
     const char* name;
@@ -101,20 +103,22 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     bool sound, backdrop;
     std::vector<std::array<int, 6>> moves;  // dice, label clicked, ms taken after the reveal
     const char* file;
-    const char* next;  // to play after the restart
+    const char* next;  // to play after the restart, at this turn
+    int turn;
   } rows[] = {
       {"three players with clocks, sound off", 3, 0, "120", false, true,
        {{6, 4, 3, 1, 25, 1000}, {6, 4, 3, 1, 0, 3000}, {5, 5, 4, 1, 0, 5000}},  // 40; 100 is illegal; 100
        "3\r\n0\r\n2\r\n5000\r\n261\r\n301\r\n201\r\n301\r\n120\r\n118\r\n116\r\n114\r\n2000\r\n0\r\n1\r\n",
-       "Blue to Play"},
+       "Blue to Play", 2},
       {"the computer at level 3, backdrop off", 1, 3, "", true, false,
-       {{6, 4, 3, 1, 25, 0}},  // 40; then Red's move: the computer takes 4 from 1 1 1 1
-       "2\r\n3\r\n1\r\n5000\r\n261\r\n297\r\n301\r\n301\r\n0\r\n2000\r\n2000\r\n2000\r\n2000\r\n1\r\n0\r\n",
-       "Blue to Play"},
+       {{6, 4, 3, 1, 25, 0}, {6, 4, 3, 1, 25, 0}},  // 40 each; between them the computer takes 4 from 1 1 1 1
+       "2\r\n3\r\n2\r\n5000\r\n221\r\n297\r\n301\r\n301\r\n0\r\n2000\r\n2000\r\n2000\r\n2000\r\n1\r\n0\r\n",
+       "Red to Play", 2},
       {"four players, 7 seconds each, Yellow out of time", 4, 0, "7", true, true,
-       {{1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 8000}, {1, 1, 1, 1, 26, 0}},
-       "4\r\n0\r\n4\r\n5000\r\n298\r\n300\r\n300\r\n301\r\n7\r\n7\r\n7\r\n7\r\n0\r\n1\r\n1\r\n",
-       "Red to Play"},
+       {{1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 8000},  // Yellow's click comes too late
+        {1, 1, 1, 1, 26, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}},
+       "4\r\n0\r\n6\r\n5000\r\n298\r\n299\r\n299\r\n301\r\n7\r\n7\r\n7\r\n7\r\n0\r\n1\r\n1\r\n",
+       "Blue to Play", 7},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -131,14 +135,16 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
       act([&] { flow.opponent()->label7Click(); });
     }
     Glim1& g = *flow.currentGame();
-    for (const auto& mv : r.moves) {
+    for (std::size_t i = 0; i < r.moves.size(); ++i) {
+      const auto& mv = r.moves[i];
       random.pushThrow(mv[0], mv[1], mv[2], mv[3]);
       act([&] { g.label3Click(2); });
       clock.advance(2500 + mv[5]);
       act([&] { g.label1Click(mv[4]); });
+      if (i + 1 == r.moves.size()) break;  // Exit before the hand-over
       if (r.level) random.pushThrow(1, 1, 1, 1);  // the computer's throw
       clock.advance(2000);
-      for (int i = 0; i < 20000 && g.st.Label2.caption != "Blue to Play" && r.level; ++i) clock.advance(1);
+      for (int t = 0; t < 20000 && g.st.Label2.caption != "Blue to Play" && r.level; ++t) clock.advance(1);
     }
     savefile.text.reset();
     act([&] { g.label3Click(0); });
@@ -176,44 +182,15 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     EXPECT_EQ(*savefile.text, first) << "left again at once, the restored game saves what it was given";
 
     act([&] { flow.title()->label6Click(); });
+    Glim1& resumed = *flow.currentGame();
     clock.advance(1);
-    EXPECT_EQ(flow.currentGame()->st.Label2.caption, r.next);
-    EXPECT_EQ(flow.currentGame()->st.turncounter, want->turncounter);
-    EXPECT_EQ(flow.currentGame()->timer(1).interval(), 2000) << "later hand-overs wait two seconds";
+    EXPECT_EQ(resumed.st.Label2.caption, r.next);
+    EXPECT_EQ(resumed.st.turncounter, r.turn);
+    EXPECT_EQ(resumed.timer(5).isActive(), r.level > 0) << "the computer throws at once";
+    EXPECT_EQ(resumed.timer(1).interval(), 2000) << "later hand-overs wait two seconds";
     act([&] { flow.exitGame(); });
     flow.closeGrey();
   }
-}
-
-TEST_F(FlowTest, ARestoredPlayerWithoutTimeIsSkippedAndTheComputerPlaysOn) {
-  // Three players with clocks; Green's clock had run out. Red moved last.
-  savefile.text = "3\r\n0\r\n1\r\n5000\r\n400\r\n300\r\n200\r\n501\r\n60\r\n30\r\n20\r\n0\r\n60\r\n0\r\n1\r\n";
-  flow.start();
-  act([&] { flow.title()->label6Click(); });
-  Glim1& g = *flow.currentGame();
-  EXPECT_EQ(log.front(), "show Title");
-  EXPECT_EQ(flow.grey() != nullptr, true);
-  EXPECT_FALSE(g.st.Label6[3].enabled);
-  EXPECT_EQ(g.st.Label12[0].caption + g.st.Label12[2].caption, "300");
-  clock.advance(1);
-  EXPECT_EQ(g.st.Label2.caption, "Blue to Play") << "Green is skipped";
-  EXPECT_EQ(m.soundon, 0);
-
-  // A game against the computer: its move resumes on Red's turn.
-  act([&] { flow.exitGame(); });
-  savefile.text = "2\r\n3\r\n0\r\n5000\r\n400\r\n300\r\n501\r\n501\r\n0\r\n2000\r\n2000\r\n2000\r\n2000\r\n1\r\n1\r\n";
-  act([&] { flow.title()->label6Click(); });
-  EXPECT_EQ(m.restartgame, 0);
-  ASSERT_EQ(savefile.text->substr(0, 6), "2\r\n3\r\n");
-  EXPECT_TRUE(quits.empty());
-  EXPECT_NE(flow.title(), nullptr) << "turn counter 0 is never written: the file is refused";
-  savefile.text->replace(6, 1, "2");  // turn counter 2: Red moves next
-  random.pushThrow(6, 4, 3, 1);
-  act([&] { flow.title()->label6Click(); });
-  Glim1& c = *flow.currentGame();
-  clock.advance(1);
-  EXPECT_EQ(c.st.Label2.caption, "Red to Play");
-  EXPECT_TRUE(c.timer(5).isActive()) << "the computer throws at once";
 }
 
 }  // namespace
