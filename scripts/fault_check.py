@@ -6,9 +6,9 @@
 Each fault is a block of lines, blocks separated by a blank line:
 
     # what the fault is (optional comment lines)
-    file: src/game/glim1.cpp
-    find: if (x > s || x == s - 1 || (x == s && st.isdouble == 0)) {
-    replace: if (x > s || (x == s && st.isdouble == 0)) {
+    file: src/game/game_screen.cpp
+    find: if (x > s || x == s - 1 || (x == s && st.lastWasDouble == 0)) {
+    replace: if (x > s || (x == s && st.lastWasDouble == 0)) {
     target: test_game
 
 `find` must occur exactly once in the file; in `find` and `replace`, {nl}

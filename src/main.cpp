@@ -12,7 +12,7 @@
 #include "platform/random.h"
 #include "platform/screen_windows.h"
 #include "screens/screenflow.h"
-#include "state/module1.h"
+#include "state/game_settings.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   // set-up screen); a moment with no window shown is not the end.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  sumdart::Module1 module1;
+  sumdart::GameSettings settings;
   sumdart::QtTimerFactory timers;
   sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
   sumdart::QtDayClock dayclock;
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   sumdart::QtSaveFile savefile;
   sumdart::Services services{timers, random, dayclock, sound, desktop, savefile};
 
-  sumdart::ScreenFlow flow(module1, services);
+  sumdart::ScreenFlow flow(settings, services);
   sumdart::ScreenWindows windows(desktop, [&flow] { flow.settle(); });
   flow.setView(&windows);
   flow.report = [](const std::string& text) {

@@ -30,10 +30,10 @@ double ringMultiplier(int index) {
   return 2.5 + (index - 5) / 20;
 }
 
-Point position(int index, double cx, double cy, double w0, double h0, double ringunit) {
+Point position(int index, double cx, double cy, double w0, double h0, double ringUnit) {
   const double a = angleDegrees(index) * kPi / 180.0;
   const double m = ringMultiplier(index);
-  return Point{cx - w0 / 2 + m * ringunit * std::sin(a), cy - h0 / 2 - m * ringunit * std::cos(a)};
+  return Point{cx - w0 / 2 + m * ringUnit * std::sin(a), cy - h0 / 2 - m * ringUnit * std::cos(a)};
 }
 
 std::array<int, kLabels - 1> placementOrder() {

@@ -23,9 +23,9 @@ struct Point {
   double top = 0;
 };
 // Top-left corner of label `index`, for a centre label whose centre is (cx, cy)
-// and whose size is w0 x h0, rings `ringunit` apart. The centre label itself is
+// and whose size is w0 x h0, rings `ringUnit` apart. The centre label itself is
 // not moved by this rule.
-Point position(int index, double cx, double cy, double w0, double h0, double ringunit);
+Point position(int index, double cx, double cy, double w0, double h0, double ringUnit);
 
 // Order in which the labels are placed: the four 50s, then ring by ring in sector order.
 std::array<int, kLabels - 1> placementOrder();

@@ -13,33 +13,33 @@ void drawThrow(Random& random, DayClock& clock, Dice& dice) {
   }
 }
 
-void startReveal(Timer& settle, Timer& roll, bool soundon, std::int16_t& diceshown) {
-  settle.setInterval(soundon ? 1500 : 300);
-  roll.setInterval(soundon ? 1200 : 100);
-  diceshown = 0;
+void startReveal(Timer& settle, Timer& roll, bool soundOn, std::int16_t& diceShown) {
+  settle.setInterval(soundOn ? 1500 : 300);
+  roll.setInterval(soundOn ? 1200 : 100);
+  diceShown = 0;
   settle.start();
   roll.start();
 }
 
-void rollStep(Timer& roll, Random& random, DiceFaces& faces, std::int16_t diceshown) {
+void rollStep(Timer& roll, Random& random, DiceFaces& faces, std::int16_t diceShown) {
   roll.setInterval(5);
-  for (int j = diceshown; j <= 3; ++j) {
+  for (int j = diceShown; j <= 3; ++j) {
     Ctl& die = faces[static_cast<std::size_t>(j)];
     die.enabled = true;
     die.caption = decimalText(random.below(6) + 1);
   }
-  if (diceshown >= 4) roll.stop();
+  if (diceShown >= 4) roll.stop();
 }
 
-bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t& diceshown) {
+bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t& diceShown) {
   settle.setInterval(250);
-  if (diceshown >= 0 && diceshown <= 3) {
-    const auto d = static_cast<std::size_t>(diceshown);
+  if (diceShown >= 0 && diceShown <= 3) {
+    const auto d = static_cast<std::size_t>(diceShown);
     faces[d].enabled = true;
     faces[d].caption = decimalText(dice[d]);
-    ++diceshown;
+    ++diceShown;
   }
-  return diceshown >= 4;
+  return diceShown >= 4;
 }
 
 }  // namespace sumdart

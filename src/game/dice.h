@@ -21,15 +21,15 @@ using DiceFaces = std::array<Ctl, 4>;
 void drawThrow(Random& random, DayClock& clock, Dice& dice);
 
 // Sets the first-tick delays (slower with sound, to match the dice-cup sound),
-// puts `diceshown` to 0 and starts both timers.
-void startReveal(Timer& settle, Timer& roll, bool soundon, std::int16_t& diceshown);
+// puts `diceShown` to 0 and starts both timers.
+void startReveal(Timer& settle, Timer& roll, bool soundOn, std::int16_t& diceShown);
 
 // A tick of the rolling timer: every die not yet settled shows a random face;
 // the timer stops once all four have settled.
-void rollStep(Timer& roll, Random& random, DiceFaces& faces, std::int16_t diceshown);
+void rollStep(Timer& roll, Random& random, DiceFaces& faces, std::int16_t diceShown);
 
 // A tick of the settling timer: the next die shows its value. Returns true once
 // all four show theirs; the caller then stops the timer.
-bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t& diceshown);
+bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t& diceShown);
 
 }  // namespace sumdart

@@ -9,15 +9,15 @@ namespace sumdart {
 std::string formatSavedGame(const SavedGame& g) {
   std::string out;
   const auto line = [&out](long long v) { out += decimalText(v) + "\r\n"; };
-  line(g.numberofplayers);
-  line(g.computerlevel);
-  line(g.turncounter);
+  line(g.numberOfPlayers);
+  line(g.computerLevel);
+  line(g.turnCounter);
   line(g.hidden);
   for (auto s : g.scores) line(s);
-  line(g.timeallowed);
+  line(g.timeAllowed);
   for (auto c : g.clocks) line(c);
-  line(g.soundon);
-  line(g.hidedesktop);
+  line(g.soundOn);
+  line(g.hideDesktop);
   return out;
 }
 
@@ -60,31 +60,31 @@ std::optional<SavedGame> parseSavedGame(std::string_view text) {
 
   const auto i16 = [](long x) { return static_cast<std::int16_t>(x); };
   SavedGame g;
-  g.numberofplayers = i16(players);
-  g.computerlevel = i16(level);
-  g.turncounter = i16(v[2]);
+  g.numberOfPlayers = i16(players);
+  g.computerLevel = i16(level);
+  g.turnCounter = i16(v[2]);
   g.hidden = i16(v[3]);
   for (std::size_t i = 0; i < 4; ++i) {
     g.scores[i] = i16(v[4 + i]);
     g.clocks[i] = i16(v[9 + i]);
   }
-  g.timeallowed = i16(v[8]);
-  g.soundon = i16(v[13]);
-  g.hidedesktop = i16(v[14]);
+  g.timeAllowed = i16(v[8]);
+  g.soundOn = i16(v[13]);
+  g.hideDesktop = i16(v[14]);
   return g;
 }
 
-void restoreSavedGame(const SavedGame& g, Module1& m) {
-  m.numberofplayers = g.numberofplayers;
-  m.computerlevel = g.computerlevel;
-  m.savedturn = g.turncounter;
+void restoreSavedGame(const SavedGame& g, GameSettings& m) {
+  m.numberOfPlayers = g.numberOfPlayers;
+  m.computerLevel = g.computerLevel;
+  m.savedTurn = g.turnCounter;
   for (std::size_t i = 0; i < 4; ++i) {
-    m.savedscores[i + 1] = g.scores[i];
-    m.savedclocks[i + 1] = g.clocks[i];
+    m.savedScores[i + 1] = g.scores[i];
+    m.savedClocks[i + 1] = g.clocks[i];
   }
-  m.timeallowed = g.timeallowed;
-  m.soundon = g.soundon;
-  m.hidedesktop = g.hidedesktop;
+  m.timeAllowed = g.timeAllowed;
+  m.soundOn = g.soundOn;
+  m.hideDesktop = g.hideDesktop;
 }
 
 }  // namespace sumdart

@@ -9,20 +9,20 @@
 #include <string>
 #include <string_view>
 
-#include "state/module1.h"
+#include "state/game_settings.h"
 
 namespace sumdart {
 
 struct SavedGame {
-  std::int16_t numberofplayers = 2;
-  std::int16_t computerlevel = 0;
-  std::int16_t turncounter = 1;
+  std::int16_t numberOfPlayers = 2;
+  std::int16_t computerLevel = 0;
+  std::int16_t turnCounter = 1;
   std::int16_t hidden = 5000;  // written and read, never used
   std::array<std::int16_t, 4> scores{501, 501, 501, 501};
-  std::int16_t timeallowed = 0;
+  std::int16_t timeAllowed = 0;
   std::array<std::int16_t, 4> clocks{2000, 2000, 2000, 2000};
-  std::int16_t soundon = 1;
-  std::int16_t hidedesktop = 1;
+  std::int16_t soundOn = 1;
+  std::int16_t hideDesktop = 1;
 
   friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
@@ -36,6 +36,6 @@ std::string formatSavedGame(const SavedGame& g);
 std::optional<SavedGame> parseSavedGame(std::string_view text);
 
 // Stores a saved game into the shared state, as Restart Previous Game does.
-void restoreSavedGame(const SavedGame& g, Module1& m);
+void restoreSavedGame(const SavedGame& g, GameSettings& m);
 
 }  // namespace sumdart

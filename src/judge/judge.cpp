@@ -11,7 +11,7 @@ namespace sumdart {
 
 namespace {
 
-// Marks an empty slot of pairlist, resultlist and (in the chain shape) triplelist.
+// Marks an empty slot of pairList, resultList and (in the chain shape) tripleList.
 // Dice of 1..6 never produce a real value this large.
 constexpr double kEmpty = 1000.0;
 
@@ -120,17 +120,17 @@ class Marks {
 // as if every step and every emptying of a whole list had gone through them, at
 // a fraction of the memory traffic.
 
-void NumberJudge::allowednumbers() {
+void NumberJudge::judgeChainShapes() {
   for (std::size_t n = 1; n <= 100; ++n) allowed[n] = 0;
-  for (std::size_t i = 0; i < 4; ++i) dicecopy[i] = dice[i];
+  for (std::size_t i = 0; i < 4; ++i) diceCopy[i] = dice[i];
   double d[4];
-  for (std::size_t i = 0; i < 4; ++i) d[i] = dicecopy[i];
+  for (std::size_t i = 0; i < 4; ++i) d[i] = diceCopy[i];
 
-  Filling pairs{pairlist.data(), kEmpty};
-  Filling triples{triplelist.data(), kEmpty};
-  Filling results{resultlist.data(), kEmpty};
-  double x = firstnumber;
-  double y = secondnumber;
+  Filling pairs{pairList.data(), kEmpty};
+  Filling triples{tripleList.data(), kEmpty};
+  Filling results{resultList.data(), kEmpty};
+  double x = firstNumber;
+  double y = secondNumber;
   // For each a the die at (a + 3) mod 4 comes last; each pair of the other three
   // is combined first once (b), then the third of them joins.
   for (int a = 0; a < 4; ++a) {
@@ -141,45 +141,45 @@ void NumberJudge::allowednumbers() {
       y = d[(a + (b + 1) % 3) % 4];
       pairs.step(x, y);
       for (int j = 0; j < pairs.count; ++j) {
-        if (pairlist[static_cast<std::size_t>(j)] < kEmpty) {
-          x = pairlist[static_cast<std::size_t>(j)];
+        if (pairList[static_cast<std::size_t>(j)] < kEmpty) {
+          x = pairList[static_cast<std::size_t>(j)];
           y = d[(a + (b + 2) % 3) % 4];
           triples.step(x, y);
         }
       }
     }
     for (int j = 0; j < triples.count; ++j) {
-      if (triplelist[static_cast<std::size_t>(j)] < kEmpty) {
-        x = triplelist[static_cast<std::size_t>(j)];
+      if (tripleList[static_cast<std::size_t>(j)] < kEmpty) {
+        x = tripleList[static_cast<std::size_t>(j)];
         y = d[(a + 3) % 4];
         results.step(x, y);
       }
     }
   }
-  emptyFrom(pairlist, pairs.count, kEmpty);
-  emptyFrom(triplelist, triples.count, kEmpty);
-  emptyFrom(resultlist, results.count, kEmpty);
-  firstnumber = x;
-  secondnumber = y;
-  paircount = static_cast<std::int16_t>(pairs.count);
-  triplecount = static_cast<std::int16_t>(triples.count);
-  resultcount = static_cast<std::int16_t>(results.count);
+  emptyFrom(pairList, pairs.count, kEmpty);
+  emptyFrom(tripleList, triples.count, kEmpty);
+  emptyFrom(resultList, results.count, kEmpty);
+  firstNumber = x;
+  secondNumber = y;
+  pairCount = static_cast<std::int16_t>(pairs.count);
+  tripleCount = static_cast<std::int16_t>(triples.count);
+  resultCount = static_cast<std::int16_t>(results.count);
 
   Marks marks;
-  for (int i = 0; i < results.count; ++i) marks.mark(resultlist[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < results.count; ++i) marks.mark(resultList[static_cast<std::size_t>(i)]);
   marks.writeTo(allowed);
 }
 
-void NumberJudge::allowednumbers2() {
-  for (std::size_t i = 0; i < 4; ++i) dicecopy[i] = dice[i];
+void NumberJudge::judgePairShapes() {
+  for (std::size_t i = 0; i < 4; ++i) diceCopy[i] = dice[i];
   double d[4];
-  for (std::size_t i = 0; i < 4; ++i) d[i] = dicecopy[i];
+  for (std::size_t i = 0; i < 4; ++i) d[i] = diceCopy[i];
 
-  Filling pairs{pairlist.data(), kEmpty};
-  // Here empty slots of triplelist hold 0, which the final filter (above 0) skips.
-  Filling triples{triplelist.data(), 0.0};
-  double x = firstnumber;
-  double y = secondnumber;
+  Filling pairs{pairList.data(), kEmpty};
+  // Here empty slots of tripleList hold 0, which the final filter (above 0) skips.
+  Filling triples{tripleList.data(), 0.0};
+  double x = firstNumber;
+  double y = secondNumber;
   // k = 0 pairs {i, i+1} with {i+2, i+3}; k = 1 pairs {i, i+2} with {i+1, i+3}.
   // Over i = 0..3 each split into two pairs appears with each pair on both sides.
   for (int k = 0; k < 2; ++k) {
@@ -193,35 +193,35 @@ void NumberJudge::allowednumbers2() {
       pairs.step(x, y);
       for (std::size_t j = 0; j < 6; ++j) {
         for (std::size_t m = 0; m < 6; ++m) {
-          if (pairlist[j] < kEmpty && pairlist[m + 6] < kEmpty) {
-            x = pairlist[j];
-            y = pairlist[m + 6];
+          if (pairList[j] < kEmpty && pairList[m + 6] < kEmpty) {
+            x = pairList[j];
+            y = pairList[m + 6];
             triples.step(x, y);
           }
         }
       }
     }
   }
-  emptyFrom(pairlist, pairs.count, kEmpty);
-  emptyFrom(triplelist, triples.count, 0.0);
-  firstnumber = x;
-  secondnumber = y;
-  paircount = static_cast<std::int16_t>(pairs.count);
-  triplecount = static_cast<std::int16_t>(triples.count);
+  emptyFrom(pairList, pairs.count, kEmpty);
+  emptyFrom(tripleList, triples.count, 0.0);
+  firstNumber = x;
+  secondNumber = y;
+  pairCount = static_cast<std::int16_t>(pairs.count);
+  tripleCount = static_cast<std::int16_t>(triples.count);
 
   Marks marks;
-  for (int i = 0; i < triples.count; ++i) marks.mark(triplelist[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < triples.count; ++i) marks.mark(tripleList[static_cast<std::size_t>(i)]);
   marks.writeTo(allowed);
 }
 
 void NumberJudge::clearStores() {
-  paircount = 0;
-  triplecount = 0;
-  resultcount = 0;
+  pairCount = 0;
+  tripleCount = 0;
+  resultCount = 0;
   for (std::size_t n = 1; n <= 100; ++n) allowed[n] = 0;
-  pairlist.fill(0);
-  triplelist.fill(0);
-  resultlist.fill(0);
+  pairList.fill(0);
+  tripleList.fill(0);
+  resultList.fill(0);
 }
 
 void NumberJudge::judge(int d0, int d1, int d2, int d3) {
@@ -229,8 +229,8 @@ void NumberJudge::judge(int d0, int d1, int d2, int d3) {
   dice[1] = static_cast<std::int16_t>(d1);
   dice[2] = static_cast<std::int16_t>(d2);
   dice[3] = static_cast<std::int16_t>(d3);
-  allowednumbers();
-  allowednumbers2();
+  judgeChainShapes();
+  judgePairShapes();
 }
 
 int NumberJudge::countAllowed() const {

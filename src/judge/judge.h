@@ -10,27 +10,27 @@ namespace sumdart {
 
 struct NumberJudge {
   std::array<std::int16_t, 5> dice{};      // the throw, 0..3 used
-  std::array<std::int16_t, 5> dicecopy{};  // working copy, 0..3 used
+  std::array<std::int16_t, 5> diceCopy{};  // working copy, 0..3 used
   std::array<double, 101> allowed{};       // allowed[n] != 0: n can be made (entry 0 unused)
 
-  double firstnumber = 0;
-  double secondnumber = 0;
-  std::array<double, 13> pairlist{};
-  std::int16_t paircount = 0;
-  std::array<double, 1729> triplelist{};
-  std::int16_t triplecount = 0;
-  std::array<double, 4001> resultlist{};
-  std::int16_t resultcount = 0;
+  double firstNumber = 0;
+  double secondNumber = 0;
+  std::array<double, 13> pairList{};
+  std::int16_t pairCount = 0;
+  std::array<double, 1729> tripleList{};
+  std::int16_t tripleCount = 0;
+  std::array<double, 4001> resultList{};
+  std::int16_t resultCount = 0;
 
   // Chain shape ((p o q) o r) o s; clears allowed[1..100] first.
-  void allowednumbers();
+  void judgeChainShapes();
   // Two-pairs shape (p o q) o (r o t); adds to allowed.
-  void allowednumbers2();
+  void judgePairShapes();
 
   // What the game's buttons do before a throw: counters to 0, stores and
   // allowed[1..100] cleared (entry 0 untouched).
   void clearStores();
-  // Convenience: set dice, then allowednumbers and allowednumbers2.
+  // Convenience: set dice, then judgeChainShapes and judgePairShapes.
   void judge(int d0, int d1, int d2, int d3);
   // How many of 1..100 are marked.
   int countAllowed() const;

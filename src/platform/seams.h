@@ -33,7 +33,7 @@ class FixedDayClock : public DayClock {
 class SoundPlayer {
  public:
   virtual ~SoundPlayer() = default;
-  virtual bool playsoundfile(const std::string& name) = 0;
+  virtual bool playSoundFile(const std::string& name) = 0;
 };
 
 // The screen, the program's pictures and documents, and the desktop's own
@@ -98,7 +98,7 @@ class MemorySaveFile : public SaveFile {
 
 class RecordingSound : public SoundPlayer {
  public:
-  bool playsoundfile(const std::string& name) override {
+  bool playSoundFile(const std::string& name) override {
     played.push_back(name);
     return true;
   }

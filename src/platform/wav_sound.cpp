@@ -155,7 +155,7 @@ std::shared_ptr<const Pcm> WavSoundPlayer::load(const std::string& name) {
   return pcm;
 }
 
-bool WavSoundPlayer::playsoundfile(const std::string& name) {
+bool WavSoundPlayer::playSoundFile(const std::string& name) {
   auto pcm = load(name);
   if (!pcm) return false;
   {

@@ -68,7 +68,7 @@ class WavSoundPlayer : public SoundPlayer {
   // Finds and reads the file (once), then hands it to the playing thread and
   // returns at once. False, and the playing sound left alone, when the file is
   // missing or not a complete 16-bit PCM WAV.
-  bool playsoundfile(const std::string& name) override;
+  bool playSoundFile(const std::string& name) override;
   // Reads the named files without playing them; returns how many are good.
   int preload(const std::vector<std::string>& names);
 

@@ -3,7 +3,7 @@
 // state, the collaborators, their owner, and the click sound of their buttons.
 #include "platform/seams.h"
 #include "state/form.h"
-#include "state/module1.h"
+#include "state/game_settings.h"
 
 namespace sumdart {
 
@@ -13,11 +13,11 @@ inline constexpr const char* kClickSound = "wav\\click1.wav";
 
 class FlowScreen : public Screen {
  protected:
-  FlowScreen(Module1& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {}
+  FlowScreen(GameSettings& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {}
 
   // The click that ends a button's action, when sound is on.
   void click() {
-    if (m_.soundon == 1) s_.sound.playsoundfile(kClickSound);
+    if (m_.soundOn == 1) s_.sound.playSoundFile(kClickSound);
   }
   // Shows the picture in `c`. A picture that does not load leaves the screen
   // fitted to the full window size instead of centred, as the smaller screens
@@ -37,7 +37,7 @@ class FlowScreen : public Screen {
     title = textLabel("Sumdart", 120, 120, 5355, 1215, colours::title, arial(39.75));
   }
 
-  Module1& m_;
+  GameSettings& m_;
   Services s_;
   ScreenFlow& flow_;
 };

@@ -1,20 +1,20 @@
 #include "screens/screenflow.h"
 
-#include "help/cheatchart.h"
-#include "help/glimrules.h"
-#include "screens/startautoplay2.h"
-#include "screens/startplay2.h"
-#include "screens/titlefrm.h"
+#include "help/cheat_chart.h"
+#include "help/rules_pages.h"
+#include "screens/opponent_screen.h"
+#include "screens/setup_screen.h"
+#include "screens/title_screen.h"
 
 namespace sumdart {
 
-Grey::Grey() {
+Backdrop::Backdrop() {
   form.back = colours::gameBack;
   form.place = Placement::FullScreen;
   form.titleBar = false;
 }
 
-ScreenFlow::ScreenFlow(Module1& m, Services s) : m_(m), s_(s) {}
+ScreenFlow::ScreenFlow(GameSettings& m, Services s) : m_(m), s_(s) {}
 
 ScreenFlow::~ScreenFlow() {
   if (game_) game_->stopTimers();
@@ -49,7 +49,7 @@ void ScreenFlow::close(Screen& s) {
 }
 
 void ScreenFlow::openChart() {
-  if (!chart_) chart_ = std::make_unique<Cheatchart>(*this);
+  if (!chart_) chart_ = std::make_unique<CheatChart>(*this);
   shown(*chart_);
 }
 
@@ -63,9 +63,9 @@ void ScreenFlow::showRules(int page) {
   if (page < 1 || page > 3) return;
   auto& slot = rules_[static_cast<std::size_t>(page - 1)];
   if (!slot) {
-    if (page == 1) slot = std::make_unique<Glimrules>(m_, s_, *this);
-    if (page == 2) slot = std::make_unique<Glimrules2>(m_, s_, *this);
-    if (page == 3) slot = std::make_unique<Glimrules2b>(m_, s_, *this);
+    if (page == 1) slot = std::make_unique<RulesPageOne>(m_, s_, *this);
+    if (page == 2) slot = std::make_unique<RulesPageTwo>(m_, s_, *this);
+    if (page == 3) slot = std::make_unique<RulesPageThree>(m_, s_, *this);
   }
   shown(*slot);
 }
@@ -76,35 +76,35 @@ void ScreenFlow::closeRules(int page) {
 
 void ScreenFlow::showTitle() {
   leave(title_);
-  title_ = std::make_unique<Titlefrm>(m_, s_, *this);
+  title_ = std::make_unique<TitleScreen>(m_, s_, *this);
   title_->open();
   shown(*title_);
 }
 
 void ScreenFlow::showSetup() {
   leave(setup_);
-  setup_ = std::make_unique<Startplay2>(m_, s_, *this);
+  setup_ = std::make_unique<SetupScreen>(m_, s_, *this);
   setup_->open();
   shown(*setup_);
 }
 
 void ScreenFlow::showOpponent() {
   leave(opponent_);
-  opponent_ = std::make_unique<Startautoplay2>(m_, s_, *this);
+  opponent_ = std::make_unique<OpponentScreen>(m_, s_, *this);
   opponent_->open();
   shown(*opponent_);
 }
 
-void ScreenFlow::showGrey() {
-  if (!grey_) grey_ = std::make_unique<Grey>();
-  shown(*grey_);
+void ScreenFlow::showBackdrop() {
+  if (!backdrop_) backdrop_ = std::make_unique<Backdrop>();
+  shown(*backdrop_);
 }
 
-void ScreenFlow::closeGrey() { leave(grey_); }
+void ScreenFlow::closeBackdrop() { leave(backdrop_); }
 
-Glim1* ScreenFlow::game() {
+GameScreen* ScreenFlow::game() {
   if (game_) return game_.get();
-  auto game = std::make_unique<Glim1>(m_, s_, *this);
+  auto game = std::make_unique<GameScreen>(m_, s_, *this);
   if (!game->open()) {
     if (report) report(game->openError());
     quit(1);
@@ -115,7 +115,7 @@ Glim1* ScreenFlow::game() {
 }
 
 void ScreenFlow::showGame() {
-  if (Glim1* g = game()) shown(*g);
+  if (GameScreen* g = game()) shown(*g);
 }
 
 void ScreenFlow::destroyGame() {

@@ -13,29 +13,29 @@
 #include <string>
 #include <vector>
 
-#include "game/glim1.h"
+#include "game/game_screen.h"
 #include "platform/seams.h"
 #include "state/form.h"
-#include "state/module1.h"
+#include "state/game_settings.h"
 
 namespace sumdart {
 
-class Titlefrm;
-class Startplay2;
-class Startautoplay2;
-class Cheatchart;
+class TitleScreen;
+class SetupScreen;
+class OpponentScreen;
+class CheatChart;
 class RulesPage;
 
 // The backdrop that hides the desktop: a borderless window over the whole
 // screen, behind every other window of the program.
-class Grey : public Screen {
+class Backdrop : public Screen {
  public:
-  Grey();
+  Backdrop();
 };
 
-class ScreenFlow : public Glim1Host {
+class ScreenFlow : public GameScreenHost {
  public:
-  ScreenFlow(Module1& m, Services s);
+  ScreenFlow(GameSettings& m, Services s);
   ~ScreenFlow() override;
   ScreenFlow(const ScreenFlow&) = delete;
   ScreenFlow& operator=(const ScreenFlow&) = delete;
@@ -52,11 +52,11 @@ class ScreenFlow : public Glim1Host {
   void showTitle();
   void showSetup();
   void showOpponent();
-  void showGrey();   // once up, the backdrop stays until closeGrey()
-  void closeGrey();
+  void showBackdrop();   // once up, the backdrop stays until closeBackdrop()
+  void closeBackdrop();
   // The game screen, created and opened at its first touch. Null when it cannot
   // open (a picture is missing): that is reported and the program ends.
-  Glim1* game();
+  GameScreen* game();
   void showGame();
   void destroyGame();
   // The cheat chart: opened once, then only brought forward; closing a chart
@@ -73,19 +73,19 @@ class ScreenFlow : public Glim1Host {
   // Ends the program.
   void quit(int status = 0);
 
-  // Glim1Host
+  // GameScreenHost
   void newGame() override;
   void exitGame() override;
   void openCheatChart() override { openChart(); }
   void closeCheatChart() override { closeChart(); }
 
   // The screens that are up (null when not).
-  Titlefrm* title() const { return title_.get(); }
-  Startplay2* setup() const { return setup_.get(); }
-  Startautoplay2* opponent() const { return opponent_.get(); }
-  Glim1* currentGame() const { return game_.get(); }
-  Grey* grey() const { return grey_.get(); }
-  Cheatchart* chart() const { return chart_.get(); }
+  TitleScreen* title() const { return title_.get(); }
+  SetupScreen* setup() const { return setup_.get(); }
+  OpponentScreen* opponent() const { return opponent_.get(); }
+  GameScreen* currentGame() const { return game_.get(); }
+  Backdrop* backdrop() const { return backdrop_.get(); }
+  CheatChart* chart() const { return chart_.get(); }
   RulesPage* rules(int page) const;
 
   // Shows a message to the user. Ends the program with a status.
@@ -97,15 +97,15 @@ class ScreenFlow : public Glim1Host {
   void leave(std::unique_ptr<T>& screen);
   void shown(Screen& s);
 
-  Module1& m_;
+  GameSettings& m_;
   Services s_;
   ScreenView* view_ = nullptr;
-  std::unique_ptr<Titlefrm> title_;
-  std::unique_ptr<Startplay2> setup_;
-  std::unique_ptr<Startautoplay2> opponent_;
-  std::unique_ptr<Glim1> game_;
-  std::unique_ptr<Grey> grey_;
-  std::unique_ptr<Cheatchart> chart_;
+  std::unique_ptr<TitleScreen> title_;
+  std::unique_ptr<SetupScreen> setup_;
+  std::unique_ptr<OpponentScreen> opponent_;
+  std::unique_ptr<GameScreen> game_;
+  std::unique_ptr<Backdrop> backdrop_;
+  std::unique_ptr<CheatChart> chart_;
   std::array<std::unique_ptr<RulesPage>, 3> rules_;
   std::vector<std::unique_ptr<Screen>> leaving_;
 };

@@ -23,8 +23,8 @@ class ComputerTest : public GameTest {
   // Lets the computer think and click; returns the virtual time it took.
   std::int64_t computerMoves() {
     const std::int64_t start = clock.now();
-    const int before = st().turncounter;
-    while (st().turncounter == before && clock.now() < start + 20000) clock.advance(1);
+    const int before = st().turnCounter;
+    while (st().turnCounter == before && clock.now() < start + 20000) clock.advance(1);
     EXPECT_FALSE(timer(6).isActive() || timer(12).isActive() || clock.now() == start + 20000) << "no click";
     return clock.now() - start;
   }
@@ -57,15 +57,15 @@ TEST_F(ComputerTest, ChoosesTheLabelItClicks) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    open({.players = 2, .soundon = 0, .computerlevel = r.level});
+    open({.players = 2, .soundOn = 0, .computerLevel = r.level});
     setScore(2, r.red);
     ASSERT_NO_FATAL_FAILURE(blueMovesThenComputerThrows(r.dice[0], r.dice[1], r.dice[2], r.dice[3]));
     random.queue.insert(random.queue.end(), r.draws.begin(), r.draws.end());
     computerMoves();
     EXPECT_TRUE(random.queue.empty());
-    EXPECT_EQ(st().computerchoice, r.choice);
-    EXPECT_EQ(m.redscore, r.redAfter);
-    EXPECT_EQ(st().gameover, r.redAfter == 0 ? 2 : 0);
+    EXPECT_EQ(st().computerChoice, r.choice);
+    EXPECT_EQ(m.redScore, r.redAfter);
+    EXPECT_EQ(st().gameOver, r.redAfter == 0 ? 2 : 0);
     EXPECT_TRUE(r.draws.empty() || timer(6).interval() == 3500 * (4 - r.level)) << "next thinking time";
   }
 }
@@ -74,8 +74,8 @@ TEST_F(ComputerTest, ChoosesTheLabelItClicks) {
 // counter is wound back before it overflows; Red must still be the computer's.
 TEST_F(ComputerTest, PlaysTurnAfterTurnOnTheClockAcrossTheTurnCounterLimit) {
   random.push(0.5);  // first thinking time: (2500 + 1000) x 1 ms
-  open({.players = 2, .timeallowed = 300, .soundon = 0, .computerlevel = 3});
-  st().turncounter = 29997;  // Blue to move
+  open({.players = 2, .timeAllowed = 300, .soundOn = 0, .computerLevel = 3});
+  st().turnCounter = 29997;  // Blue to move
   for (int round = 0; round < 4; ++round) {
     SCOPED_TRACE(::testing::Message() << "round " << round);
     ASSERT_NO_FATAL_FAILURE(blueMovesThenComputerThrows(3, 2, 1, 1));

@@ -12,11 +12,11 @@ using EndTest = GameTest;
 // winner is named. Without sound: no gong, no arrows.
 TEST_F(EndTest, AllClocksOut) {
   const struct {
-    int players, soundon;
+    int players, soundOn;
     std::vector<std::array<int, 5>> moves;  // dice and label of each turn before the clocks run out
-    const char* result;                     // with its colour and gameover, two seconds after GAME OVER
+    const char* result;                     // with its colour and gameOver, two seconds after GAME OVER
     Rgb colour;
-    int gameover;
+    int gameOver;
   } rows[] = {
       {2, 1, {}, "IT'S A DRAW!", kBlack, 5},
       {3, 1, {{1, 1, 1, 1, 6}, {5, 5, 4, 1, 0}, {5, 5, 2, 1, 1}}, "RED HAS WON!", kRed, 2},      // 500, 401, 451
@@ -26,7 +26,7 @@ TEST_F(EndTest, AllClocksOut) {
   const char* names[] = {"Blue", "Red", "Green"};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.result);
-    open({.players = r.players, .timeallowed = 5, .soundon = r.soundon});
+    open({.players = r.players, .timeAllowed = 5, .soundOn = r.soundOn});
     sound.played.clear();
     for (const auto& mv : r.moves) ASSERT_NO_FATAL_FAILURE(turn(mv[0], mv[1], mv[2], mv[3], mv[4]));
     const char* over = r.players > 1 ? "GAME OVER!!!" : "OUT OF TIME!";
@@ -34,28 +34,28 @@ TEST_F(EndTest, AllClocksOut) {
       ASSERT_EQ(banner(), std::string(names[n - 1]) + " to Play");
       ASSERT_NO_FATAL_FAILURE(timeOut());
     }
-    EXPECT_EQ(st().gameover, r.players > 1 ? 5 : 1);
+    EXPECT_EQ(st().gameOver, r.players > 1 ? 5 : 1);
     // No more turns; the banner flashes, a winner is named (not when alone), the arrows fly with sound on.
-    EXPECT_EQ(activeTimers(), std::string(" 3") + (r.players > 1 ? " 11" : "") + (r.soundon ? " 13" : ""));
+    EXPECT_EQ(activeTimers(), std::string(" 3") + (r.players > 1 ? " 11" : "") + (r.soundOn ? " 13" : ""));
     clock.advance(1999);
     EXPECT_EQ(banner(), over);
     clock.advance(1);
     EXPECT_EQ(banner(), r.result);
     EXPECT_EQ(st().Label2.fore, r.colour);
-    EXPECT_EQ(st().gameover, r.gameover);
+    EXPECT_EQ(st().gameOver, r.gameOver);
     clock.advance(20000);
     EXPECT_EQ(banner(), r.result);
-    EXPECT_TRUE(r.gameover != 5 || st().Label2.fore == kWhite) << "a draw flashes to white and stays white";
-    EXPECT_EQ(count(wav("gong")), r.soundon * r.players);
-    EXPECT_EQ(count(wav("arrow")), r.soundon * 3);
-    EXPECT_TRUE(r.soundon || sound.played.empty()) << "sound off: nothing at all";
+    EXPECT_TRUE(r.gameOver != 5 || st().Label2.fore == kWhite) << "a draw flashes to white and stays white";
+    EXPECT_EQ(count(wav("gong")), r.soundOn * r.players);
+    EXPECT_EQ(count(wav("arrow")), r.soundOn * 3);
+    EXPECT_TRUE(r.soundOn || sound.played.empty()) << "sound off: nothing at all";
   }
 }
 
 // Four players on the clock: those out of time are skipped, the one left alone
 // plays on, and a finish still ends the game with its winner.
 TEST_F(EndTest, PlayersOutOfTimeAreSkippedUntilTheLastOneFinishes) {
-  open({.players = 4, .target = 200, .timeallowed = 5});
+  open({.players = 4, .target = 200, .timeAllowed = 5});
   const struct { const char* player; int dice[4], label, after; } steps[] = {
       {"Blue", {1, 1, 1, 1}, 6, 199}, {"Red", {}, -1, 200},  {"Green", {}, -1, 200},
       {"Yellow", {5, 5, 4, 1}, 0, 100}, {"Blue", {}, -1, 199},
@@ -76,7 +76,7 @@ TEST_F(EndTest, PlayersOutOfTimeAreSkippedUntilTheLastOneFinishes) {
     }
     EXPECT_EQ(m.score(slot + 1), s.after);
   }
-  EXPECT_EQ(st().gameover, 4);
+  EXPECT_EQ(st().gameOver, 4);
   clock.advance(4100);
   EXPECT_EQ(banner(), "YELLOW HAS WON!");
 }
@@ -92,16 +92,16 @@ TEST_F(EndTest, AfterAFinish) {
   clock.advance(1);
   EXPECT_EQ(count(wav("arrow")), 2);
   for (int i = 0; i < 5000 && count(wav("arrow")) < 3; ++i) clock.advance(1);
-  EXPECT_TRUE(m.soundon == 0 && !timer(13).isActive()) << "silent from the third arrow on";
+  EXPECT_TRUE(m.soundOn == 0 && !timer(13).isActive()) << "silent from the third arrow on";
   clock.advance(5000);
   ASSERT_TRUE(die(0).enabled) << "the dice stay as they were";
-  m.soundon = 1;  // even with sound back on, nothing answers
+  m.soundOn = 1;  // even with sound back on, nothing answers
   expectNothingFrom([&] { click(25); click(5); game->label3Click(2); });
   int bad = 0;
   for (int i = 0; i < 3 * 3600 * 4; ++i) {  // three hours, one flash every 250 ms
-    const int before = st().bannerflashcount;
+    const int before = st().bannerFlashCount;
     clock.advance(250);
-    const int now = st().bannerflashcount;
+    const int now = st().bannerFlashCount;
     bad += now <= 15 || now >= 1000 || (now - before) % 2 == 0 || st().Label2.fore != (now % 2 ? kWhite : kBlueText);
   }
   EXPECT_EQ(bad, 0) << "the count stays past 15 and small, its parity alternating: white, then Blue's colour";

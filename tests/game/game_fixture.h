@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "game/glim1.h"
+#include "game/game_screen.h"
 #include "platform/manual_clock.h"
 #include "platform/random.h"
 #include "platform/seams.h"
@@ -29,7 +29,7 @@ inline std::string wav(const char* name) { return std::string("wav\\") + name + 
 using Sounds = std::vector<std::string>;
 
 // The screens around the game screen: counts what the game asks of them.
-struct HostDouble : Glim1Host {
+struct HostDouble : GameScreenHost {
   void newGame() override { ++newGames; }
   void exitGame() override { ++exits; }
   void openCheatChart() override { ++chartOpens; }
@@ -38,27 +38,27 @@ struct HostDouble : Glim1Host {
 };
 
 // Options of a new game, as the set-up screens choose them.
-struct GameOptions { int players = 2, target = 501, timeallowed = 0, soundon = 1, computerlevel = 0; };
+struct GameOptions { int players = 2, target = 501, timeAllowed = 0, soundOn = 1, computerLevel = 0; };
 
 class GameTest : public ::testing::Test {
  protected:
   // Opens a game screen the way the set-up screen does: stores the settings,
   // opens the screen, then shows the names and panels of the players taking part.
   void open(const GameOptions& s = {}) {
-    m.numberofplayers = static_cast<std::int16_t>(s.players);
+    m.numberOfPlayers = static_cast<std::int16_t>(s.players);
     m.setAllScores(static_cast<std::int16_t>(s.target));
-    m.timeallowed = static_cast<std::int16_t>(s.timeallowed);
-    m.soundon = static_cast<std::int16_t>(s.soundon);
-    m.computerlevel = static_cast<std::int16_t>(s.computerlevel);
-    game = std::make_unique<Glim1>(m, Services{clock, random, day, sound, desktop, savefile}, host);
+    m.timeAllowed = static_cast<std::int16_t>(s.timeAllowed);
+    m.soundOn = static_cast<std::int16_t>(s.soundOn);
+    m.computerLevel = static_cast<std::int16_t>(s.computerLevel);
+    game = std::make_unique<GameScreen>(m, Services{clock, random, day, sound, desktop, savefile}, host);
     game->load();
     for (int n = 1; n <= s.players; ++n) {
       st().Label5[static_cast<std::size_t>(n)].visible = panel(n).visible = true;
-      if (m.restartgame != 1) panel(n).caption = decimalText(s.target);  // a restored game shows its saved scores
+      if (m.restartGame != 1) panel(n).caption = decimalText(s.target);  // a restored game shows its saved scores
     }
   }
 
-  Glim1State& st() { return game->st; }
+  GameState& st() { return game->st; }
   Timer& timer(int n) { return game->timer(n); }
   Ctl& panel(int n) { return st().Label6[static_cast<std::size_t>(n)]; }
   Ctl& die(int d) { return st().Label4[static_cast<std::size_t>(d)]; }
@@ -109,7 +109,7 @@ class GameTest : public ::testing::Test {
   // Everything a refused click must leave alone, as one comparable text.
   std::string snapshot() {
     std::ostringstream o;
-    o << "turn " << st().turncounter << ", over " << st().gameover << ", clicked " << st().clickedlabel << ", banner '"
+    o << "turn " << st().turnCounter << ", over " << st().gameOver << ", clicked " << st().clickedCell << ", banner '"
       << banner() << "', message " << st().Label10.visible << ", sounds " << sound.played.size() << ", scores";
     for (int n = 1; n <= 4; ++n) o << " " << m.score(n) << "/" << panel(n).caption;
     o << ", timers" << activeTimers();
@@ -143,8 +143,8 @@ class GameTest : public ::testing::Test {
   FakeDesktop desktop;
   MemorySaveFile savefile;
   HostDouble host;
-  Module1 m;
-  std::unique_ptr<Glim1> game;  // declared last: goes before the seams it uses
+  GameSettings m;
+  std::unique_ptr<GameScreen> game;  // declared last: goes before the seams it uses
 };
 
 }  // namespace sumdart::testing_game

@@ -11,10 +11,10 @@ using TimingTest = GameTest;
 // keeping the last draw. Then the dice flicker every 5 ms and settle one by one,
 // 250 ms apart. Sound on gives the dice cup time to rattle; sound off is quicker.
 TEST_F(TimingTest, DiceAreDrawnThenFlickerAndSettleOneByOne) {
-  const struct { int soundon, flickerStart, firstSettle; } rows[] = {{1, 1200, 1500}, {0, 100, 300}};
+  const struct { int soundOn, flickerStart, firstSettle; } rows[] = {{1, 1200, 1500}, {0, 100, 300}};
   for (const auto& r : rows) {
-    SCOPED_TRACE(::testing::Message() << "soundon " << r.soundon);
-    open({.players = 2, .soundon = r.soundon});
+    SCOPED_TRACE(::testing::Message() << "soundOn " << r.soundOn);
+    open({.players = 2, .soundOn = r.soundOn});
     clock.advance(12345);  // the player takes a while before throwing
     day.seconds = 45296;
     random.seeds.clear();
@@ -31,7 +31,7 @@ TEST_F(TimingTest, DiceAreDrawnThenFlickerAndSettleOneByOne) {
     for (int d = 0; d < 4; ++d) {
       const int settle = r.firstSettle + 250 * d;
       at(settle - 1);
-      EXPECT_EQ(st().diceshown, d) << "die " << d;
+      EXPECT_EQ(st().diceShown, d) << "die " << d;
       expectNothingFrom([&] { click(6); });  // the board is shut until the last die settles
       at(settle + 20);  // four flickers later the settled dice still show their throw
       EXPECT_EQ(faces().substr(0, d + 1), std::string("4163").substr(0, d + 1));
@@ -46,14 +46,14 @@ TEST_F(TimingTest, DiceAreDrawnThenFlickerAndSettleOneByOne) {
 TEST_F(TimingTest, FlashesAfterAMove) {
   const struct {
     int timerNo, remaining, dice[4], label, firstTick, period;
-    std::int16_t Glim1State::*count;
+    std::int16_t GameState::*count;
     std::function<bool(bool odd)> shows;  // the flash's colours on an odd or even tick
   } rows[] = {
-      {9, 501, {5, 2, 1, 1}, 11, 200, 200, &Glim1State::clickflashcount,  // the clicked number
+      {9, 501, {5, 2, 1, 1}, 11, 200, 200, &GameState::clickFlashCount,  // the clicked number
        [this](bool odd) { return boardLabel(11).fore == (odd ? kBlack : kWhite) && boardLabel(12).fore == kGrey; }},
-      {2, 501, {5, 4, 3, 1}, 45, 250, 250, &Glim1State::titleflashcount,  // the title, for 50 or more
+      {2, 501, {5, 4, 3, 1}, 45, 250, 250, &GameState::titleFlashCount,  // the title, for 50 or more
        [this](bool odd) { return st().Label9.fore == (odd ? kYellow : kTitle); }},
-      {10, 40, {5, 4, 2, 1}, 71, 1, 250, &Glim1State::doubleflashcount,  // the doubles ring and the reminder, on a bust
+      {10, 40, {5, 4, 2, 1}, 71, 1, 250, &GameState::doubleFlashCount,  // the doubles ring and the reminder, on a bust
        [this](bool odd) {
          return st().Label11.fore == (odd ? kBlack : kYellow) && boardLabel(25).fore == (odd ? kRed : kGrey) &&
                 boardLabel(44).fore == boardLabel(25).fore && boardLabel(45).fore == kGrey;

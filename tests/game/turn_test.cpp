@@ -33,24 +33,24 @@ TEST_F(TurnTest, WholeTwoPlayerGameFrom501ToAFinishOnADouble) {
       {{5, 4, 2, 1}, 25, "GAME OVER!!!", 0, 110, "archer"},  // double 20 finishes
   };
   const int last = static_cast<int>(std::size(moves)) - 1;
-  for (int soundon : {1, 0}) {
-    open({.players = 2, .target = 501, .soundon = soundon});
+  for (int soundOn : {1, 0}) {
+    open({.players = 2, .target = 501, .soundOn = soundOn});
     for (int i = 0; i <= last; ++i) {
       const auto& mv = moves[i];
-      SCOPED_TRACE(::testing::Message() << "sound " << soundon << ", move " << i);
+      SCOPED_TRACE(::testing::Message() << "sound " << soundOn << ", move " << i);
       ASSERT_EQ(banner(), std::string(i % 2 == 0 ? "Blue" : "Red") + " to Play");
       const std::size_t before = sound.played.size();
       ASSERT_NO_FATAL_FAILURE(throwDice(mv.dice[0], mv.dice[1], mv.dice[2], mv.dice[3]));
       click(mv.label);
-      EXPECT_EQ(st().turncounter, i);
+      EXPECT_EQ(st().turnCounter, i);
       EXPECT_EQ(banner(), mv.banner);
       EXPECT_EQ(scores(2), (std::vector<int>{mv.blue, mv.red}));
-      EXPECT_EQ(soundsSince(before), (soundon ? Sounds{wav("cupdice"), wav(mv.sound)} : Sounds{}));
+      EXPECT_EQ(soundsSince(before), (soundOn ? Sounds{wav("cupdice"), wav(mv.sound)} : Sounds{}));
       if (i == last) break;
       ASSERT_NO_FATAL_FAILURE(handOver());
-      EXPECT_TRUE(st().gameover == 0 && st().Label3[2].enabled && !die(0).enabled) << "ready for the next throw";
+      EXPECT_TRUE(st().gameOver == 0 && st().Label3[2].enabled && !die(0).enabled) << "ready for the next throw";
     }
-    EXPECT_EQ(st().gameover, 1);
+    EXPECT_EQ(st().gameOver, 1);
     const std::size_t atFinish = sound.played.size();
     clock.advance(1999);
     EXPECT_EQ(banner(), "GAME OVER!!!");
@@ -60,7 +60,7 @@ TEST_F(TurnTest, WholeTwoPlayerGameFrom501ToAFinishOnADouble) {
     game->label14Click();
     game->label3Click(1);
     game->label3Click(0);
-    EXPECT_EQ(soundsSince(atFinish), Sounds(soundon ? 3 : 0, wav("arrow"))) << "three arrows, then silence";
+    EXPECT_EQ(soundsSince(atFinish), Sounds(soundOn ? 3 : 0, wav("arrow"))) << "three arrows, then silence";
     EXPECT_EQ(savefile.writes, 0) << "a finished game is not saved";
   }
 }
@@ -91,11 +91,11 @@ TEST_F(TurnTest, ScoreFinishOrBustWithTheSoundOfTheValue) {
     const int scored = r.remaining - r.after;
     EXPECT_EQ(soundsSince(before), Sounds{wav(r.sound)});
     EXPECT_EQ(scores(2), (std::vector<int>{r.after, 501})) << "only the mover's target changes";
-    EXPECT_EQ(st().gameover, r.after == 0 ? 1 : 0);
+    EXPECT_EQ(st().gameOver, r.after == 0 ? 1 : 0);
     EXPECT_EQ(banner(), r.after == 0 ? "GAME OVER!!!" : decimalText(scored) + " points scored");
     EXPECT_EQ(timer(10).isActive(), scored == 0) << "the doubles ring flashes on a bust";
     EXPECT_EQ(timer(2).isActive(), scored >= 50) << "the title flashes for 50 or more";
-    EXPECT_TRUE(timer(9).isActive() && st().clickedlabel == r.label) << "the number flashes, even scoring nothing";
+    EXPECT_TRUE(timer(9).isActive() && st().clickedCell == r.label) << "the number flashes, even scoring nothing";
   }
 }
 
@@ -103,7 +103,7 @@ TEST_F(TurnTest, ScoreFinishOrBustWithTheSoundOfTheValue) {
 // shape: the explainer, written apart from the judge, decides. One game screen
 // takes every throw in turn, as a long game would.
 TEST_F(TurnTest, ThrowDiceAllowsExactlyWhatTheDiceMakeOnEveryThrow) {
-  open({.players = 2, .soundon = 0});
+  open({.players = 2, .soundOn = 0});
   for (int i = 0; i < 1296; ++i) {
     const std::array<int, 4> d{i / 216 + 1, i / 36 % 6 + 1, i / 6 % 6 + 1, i % 6 + 1};
     throwOnly(d[0], d[1], d[2], d[3]);
@@ -119,7 +119,7 @@ TEST_F(TurnTest, ThrowDiceAllowsExactlyWhatTheDiceMakeOnEveryThrow) {
 TEST_F(TurnTest, IllegalClickLosesTheTurnAndExitSavesOnlyFromTheSecondClick) {
   for (int time : {300, 0}) {
     SCOPED_TRACE(::testing::Message() << "time " << time);
-    open({.players = 2, .timeallowed = time});
+    open({.players = 2, .timeAllowed = time});
     const auto clocksShown = [&] { return clockLabel(0).visible && clockLabel(1).visible && st().Label13.visible; };
     EXPECT_TRUE(clocksShown() == (time != 0) && !clockLabel(2).visible);
     expectNothingFrom([&] { for (int i : {5, 0, -1, 85}) click(i); });  // before the throw, and off the board
@@ -128,7 +128,7 @@ TEST_F(TurnTest, IllegalClickLosesTheTurnAndExitSavesOnlyFromTheSecondClick) {
     const std::size_t before = sound.played.size();
     click(0);  // 100 cannot be made
     EXPECT_EQ(soundsSince(before), Sounds{wav("ricochet")});
-    EXPECT_EQ(st().turncounter, 0);
+    EXPECT_EQ(st().turnCounter, 0);
     EXPECT_TRUE(st().Label10.visible && !clockLabel(0).visible && !clockLabel(1).visible && !st().Label13.visible)
         << "the message takes the clocks' place";
     EXPECT_EQ(scores(2), (std::vector<int>{501, 501}));
@@ -158,7 +158,7 @@ TEST_F(TurnTest, IllegalClickLosesTheTurnAndExitSavesOnlyFromTheSecondClick) {
 // until Yellow finishes.
 TEST_F(TurnTest, FourPlayersPlayInTurnWithTheirColoursUntilYellowWins) {
   open({.players = 4, .target = 42});
-  st().turncounter = 29995;  // (29995 + 1) mod 4 = 0: Blue to move
+  st().turnCounter = 29995;  // (29995 + 1) mod 4 = 0: Blue to move
   const struct { const char* name; Rgb text, face, digit; } order[] = {
       {"Blue", kBlueText, kBlue, kWhite}, {"Red", kRed, kRed, kWhite},
       {"Green", kGreen, kGreen, kBlack}, {"Yellow", kYellow, kYellow, kBlack}};
@@ -172,11 +172,11 @@ TEST_F(TurnTest, FourPlayersPlayInTurnWithTheirColoursUntilYellowWins) {
     for (int d = 0; d < 4; ++d) EXPECT_TRUE(die(d).back == c.face && die(d).fore == c.digit) << "die " << d;
     ASSERT_NO_FATAL_FAILURE(reveal());
     click(i < 11 ? 6 : 25);  // 1 point; Yellow's last move double 20
-    EXPECT_GE(st().turncounter, 1);
+    EXPECT_GE(st().turnCounter, 1);
     if (i < 11) handOver();
   }
   EXPECT_EQ(scores(4), (std::vector<int>{39, 39, 39, 0}));
-  EXPECT_EQ(st().gameover, 4);
+  EXPECT_EQ(st().gameOver, 4);
   clock.advance(4100);
   EXPECT_EQ(banner(), "YELLOW HAS WON!");
   const Rgb a = st().Label2.fore;  // the banner flashes white and Yellow's colour

@@ -10,7 +10,7 @@ namespace {
 // figures (Arial's are 0.556 em, a point 20 twips, the frame a 15-twip pixel a side).
 TEST_F(FlowTest, TheChartHoldsTheProductsUpToAHundred) {
   flow.openChart();
-  const Cheatchart& c = *flow.chart();
+  const CheatChart& c = *flow.chart();
   for (std::size_t m = 0; m < c.Label.size(); ++m) {
     const auto& row = c.Label[m];
     const int factor = std::max(1, static_cast<int>(m)), last = static_cast<int>(row.size()) - 1;
@@ -33,7 +33,7 @@ TEST_F(FlowTest, TheChartHoldsTheProductsUpToAHundred) {
 // at the end column 50 shows whole at the window's right.
 TEST_F(FlowTest, ScrollingMovesTheGridUnderAHeaderColumnThatStaysPut) {
   flow.openChart();
-  Cheatchart& c = *flow.chart();
+  CheatChart& c = *flow.chart();
   const auto at = [&](std::size_t m, std::size_t i) { return c.Frame2.left + c.Label[m][i].left; };  // window x
   const struct { int value; double grid; } steps[] = {{50, -5250}, {0, 0}, {100, -10500}};
   for (const auto& s : steps) {
@@ -49,10 +49,10 @@ TEST_F(FlowTest, ScrollingMovesTheGridUnderAHeaderColumnThatStaysPut) {
 // The game's button opens the chart once and then only brings it forward;
 // leaving the game screen closes it.
 TEST_F(FlowTest, TheChartOpensOnceAndGoesWithTheGame) {
-  Glim1& g = toGame(2);
+  GameScreen& g = toGame(2);
   log.clear();
   g.label14Click();
-  Cheatchart* chart = flow.chart();
+  CheatChart* chart = flow.chart();
   chart->HScroll1.value = 40;
   g.label14Click();
   EXPECT_EQ(flow.chart(), chart);
@@ -74,7 +74,7 @@ TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
   const struct {
     int page, index, next;
   } moves[] = {{1, 0, 0}, {1, 1, 2}, {2, 0, 0}, {2, 1, 3}, {2, 2, 1}, {3, 0, 0}, {3, 2, 2}};
-  Startplay2& s = toSetup();
+  SetupScreen& s = toSetup();
   for (const auto& mv : moves) {
     SCOPED_TRACE(mv.page * 10 + mv.index);
     flow.showRules(mv.page);
@@ -108,11 +108,11 @@ TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
 // The practice throw: drawn as the game draws, revealed on the game's timings
 // with sound on and off, judged and scored nowhere; it stops with its page.
 TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
-  for (int soundon : {1, 0}) {
-    SCOPED_TRACE(soundon);
-    m.soundon = static_cast<std::int16_t>(soundon);
+  for (int soundOn : {1, 0}) {
+    SCOPED_TRACE(soundOn);
+    m.soundOn = static_cast<std::int16_t>(soundOn);
     flow.showRules(2);
-    auto& page = static_cast<Glimrules2&>(*flow.rules(2));
+    auto& page = static_cast<RulesPageTwo&>(*flow.rules(2));
     // First die drawn no times: a page that has never thrown shows 1, not 0.
     random.push({0.0});
     random.pushDie(6);
@@ -120,25 +120,25 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     random.pushDie(2);
     const std::size_t sounds = sound.played.size();
     page.label2Click();
-    EXPECT_EQ(sound.played.size() - sounds, static_cast<std::size_t>(soundon)) << "the dice cup";
+    EXPECT_EQ(sound.played.size() - sounds, static_cast<std::size_t>(soundOn)) << "the dice cup";
     std::vector<std::int64_t> settled, rolling;
     const std::int64_t start = clock.now();
     page.changed = [&] {
       if (rolling.empty() && page.Label4[3].enabled) rolling.push_back(clock.now() - start);
-      if (static_cast<std::size_t>(page.diceshown) > settled.size()) settled.push_back(clock.now() - start);
+      if (static_cast<std::size_t>(page.diceShown) > settled.size()) settled.push_back(clock.now() - start);
       for (const Ctl& die : page.Label4) EXPECT_TRUE(die.caption.empty() || (die.caption >= "1" && die.caption <= "6"));
     };
     clock.advance(3000);
-    EXPECT_EQ(rolling, std::vector<std::int64_t>{soundon ? 1200 : 100});
+    EXPECT_EQ(rolling, std::vector<std::int64_t>{soundOn ? 1200 : 100});
     const std::vector<std::int64_t> want =
-        soundon ? std::vector<std::int64_t>{1500, 1750, 2000, 2250} : std::vector<std::int64_t>{300, 550, 800, 1050};
+        soundOn ? std::vector<std::int64_t>{1500, 1750, 2000, 2250} : std::vector<std::int64_t>{300, 550, 800, 1050};
     EXPECT_EQ(settled, want);
     EXPECT_EQ(page.Label4[0].caption + page.Label4[1].caption + page.Label4[2].caption + page.Label4[3].caption, "1632");
     EXPECT_EQ(clock.activeCount(), 0);
     // A throw during a throw starts afresh; leaving the page stops it at once.
     clock.advance(1);
     page.label2Click();
-    EXPECT_EQ(page.diceshown, 0);
+    EXPECT_EQ(page.diceShown, 0);
     for (const Ctl& die : page.Label4) EXPECT_TRUE(die.caption.empty());
     clock.advance(400);
     page.changed = nullptr;
@@ -151,11 +151,11 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
 
 TEST_F(FlowTest, PageThreeAsksTheDesktopForThePrintableRules) {
   flow.showRules(3);
-  auto& page = static_cast<Glimrules2b&>(*flow.rules(3));
+  auto& page = static_cast<RulesPageThree&>(*flow.rules(3));
   page.label2Click();
   EXPECT_EQ(desktop.opened, std::vector<std::string>{"Sumdart Rules.doc"});
   EXPECT_EQ(clicks(), 1);
-  m.soundon = 0;
+  m.soundOn = 0;
   page.label2Click();
   EXPECT_EQ(clicks(), 1);
 }

@@ -74,7 +74,7 @@ TEST(Judge, ClearStoresEmptiesWhatAThrowFilled) {
   j->allowed[0] = 7;
   j->clearStores();
   EXPECT_EQ(j->allowed[0], 7);
-  EXPECT_EQ(j->countAllowed() + j->paircount + j->triplecount + j->resultcount, 0);
+  EXPECT_EQ(j->countAllowed() + j->pairCount + j->tripleCount + j->resultCount, 0);
 }
 
 // Of the ways to make a number, exact beats rounded, then fewest brackets, then

@@ -314,18 +314,18 @@ TEST(WavSoundPlayer, OneSoundAtATimeANewOneCutsIn) {
   WavSoundPlayer player({tmp.path()}, [] { return pulseSink(FAKE_PULSE_LIBRARY); }, std::chrono::hours(1));
   const std::string one = "write 882 bytes from 1\n", two = "write 882 bytes from 2\n";  // 20 ms at a time
   pulseScript(0, 0, 2);
-  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
+  EXPECT_TRUE(player.playSoundFile("WAV\\Long.wav"));
   expectPulseCalls("new format 3 dir 1 22050 Hz 1 ch 3528/882/882\n" + one + one);
   for (const char* name : {"wav\\cut.wav", "wav\\missing.wav", "", "..\\wav\\long.wav"})
-    EXPECT_FALSE(player.playsoundfile(name)) << name;
+    EXPECT_FALSE(player.playSoundFile(name)) << name;
   pulseScript(0, 0, 2);  // the sound playing goes on
   expectPulseCalls(one + one);
   QFile::remove(long1);  // read once: still playable
-  EXPECT_TRUE(player.playsoundfile("wav\\short.wav"));
+  EXPECT_TRUE(player.playSoundFile("wav\\short.wav"));
   pulseScript(0, 0, 3);  // the piece being written when it came still goes out
   expectPulseCalls(one + "flush\n" + two + two);
   pulseScript(0, 0, 1);
-  EXPECT_TRUE(player.playsoundfile("WAV\\Long.wav"));
+  EXPECT_TRUE(player.playSoundFile("WAV\\Long.wav"));
   expectPulseCalls(one);  // no flush: the sound before had ended
   pulseScript(0, 1, -1);  // the server goes while a sound plays
   expectPulseCalls("write 882 bytes from 1 failed\nfree\n");
@@ -343,12 +343,12 @@ TEST(WavSoundPlayer, TheNextSoundConnectsAgainAfterARefusalOrAQuietSpell) {
   const std::string opens = "new format 3 dir 1 22050 Hz 1 ch 3528/882/882";
   const std::string played = opens + "\nwrite 882 bytes from 9\nwrite 882 bytes from 9\nfree\n";
   for (const std::string& calls : {opens + " refused\n", played, played}) {
-    EXPECT_TRUE(player.playsoundfile("wav\\click1.wav"));
+    EXPECT_TRUE(player.playSoundFile("wav\\click1.wav"));
     expectPulseCalls(calls);
   }
   // No library: silence. The desktop's own sound server, where there is one: at most it plays.
   WavSoundPlayer silent({tmp.path()}, [] { return nullptr; }), real({tmp.path()});
-  EXPECT_TRUE(silent.playsoundfile("wav\\click1.wav") && real.playsoundfile("wav\\click1.wav"));
+  EXPECT_TRUE(silent.playSoundFile("wav\\click1.wav") && real.playSoundFile("wav\\click1.wav"));
 }
 
 // ---- Twips and window fitting ---------------------------------------------

@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "game/glim1.h"
+#include "game/game_screen.h"
 #include "platform/manual_clock.h"
 #include "platform/random.h"
 #include "platform/seams.h"
 #include "screens/screenflow.h"
-#include "screens/startautoplay2.h"
-#include "screens/startplay2.h"
-#include "screens/titlefrm.h"
+#include "screens/opponent_screen.h"
+#include "screens/setup_screen.h"
+#include "screens/title_screen.h"
 #include "state/numbers.h"
-#include "help/cheatchart.h"
-#include "help/glimrules.h"
+#include "help/cheat_chart.h"
+#include "help/rules_pages.h"
 
 namespace sumdart::testing_flow {
 
@@ -47,7 +47,7 @@ class FlowTest : public ::testing::Test, public ScreenView {
     if (&s == flow.setup()) return "Setup";
     if (&s == flow.opponent()) return "Opponent";
     if (&s == flow.currentGame()) return "Game";
-    if (&s == flow.grey()) return "Grey";
+    if (&s == flow.backdrop()) return "Backdrop";
     if (&s == flow.chart()) return "Chart";
     for (int page = 1; page <= 3; ++page)
       if (&s == flow.rules(page)) return "Rules" + std::to_string(page);
@@ -55,14 +55,14 @@ class FlowTest : public ::testing::Test, public ScreenView {
   }
 
   // From program start to the set-up screen.
-  Startplay2& toSetup() {
+  SetupScreen& toSetup() {
     flow.start();
     act([&] { flow.title()->label5Click(); });
     return *flow.setup();
   }
   // From program start to a game of `players` (1 plays solo) with the given target text.
-  Glim1& toGame(int players, const std::string& target = "501") {
-    Startplay2& s = toSetup();
+  GameScreen& toGame(int players, const std::string& target = "501") {
+    SetupScreen& s = toSetup();
     s.Text1.caption = target;
     act([&] { s.label1Click(players - 1); });
     if (players == 1) act([&] { flow.opponent()->label1Click(); });
@@ -70,7 +70,7 @@ class FlowTest : public ::testing::Test, public ScreenView {
   }
   // A whole turn: a scripted throw, the dice revealed, a click on a board label,
   // the hand-over.
-  void turn(Glim1& g, int a, int b, int c, int d, int label) {
+  void turn(GameScreen& g, int a, int b, int c, int d, int label) {
     random.pushThrow(a, b, c, d);
     g.label3Click(2);
     clock.advance(2500);
@@ -85,7 +85,7 @@ class FlowTest : public ::testing::Test, public ScreenView {
   RecordingSound sound;
   FakeDesktop desktop;
   MemorySaveFile savefile;
-  Module1 m;
+  GameSettings m;
   std::vector<std::string> log;
   std::vector<int> quits;
   std::vector<std::string> reports;

@@ -12,7 +12,7 @@ const char* const kExample = "2\r\n0\r\n3\r\n5000\r\n341\r\n288\r\n501\r\n501\r\
 
 TEST(SavedGameText, FifteenLinesEachEndedByCrLfAndReadBack) {
   SavedGame g;
-  g.turncounter = 3;
+  g.turnCounter = 3;
   g.scores = {341, 288, 501, 501};
   EXPECT_EQ(formatSavedGame(g), kExample);
   EXPECT_EQ(parseSavedGame(kExample), g);
@@ -63,10 +63,10 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
       if (file.empty()) break;
     }
     savefile.text = file;
-    m = Module1{};
-    m.soundon = 1;
-    m.hidedesktop = 1;
-    const Module1 before = m;
+    m = GameSettings{};
+    m.soundOn = 1;
+    m.hideDesktop = 1;
+    const GameSettings before = m;
     const auto valid = parseSavedGame(file);
     act([&] { flow.title()->label6Click(); });
     if (!valid) {
@@ -77,7 +77,7 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
     }
     ++restored;
     ASSERT_NE(flow.currentGame(), nullptr) << i;
-    EXPECT_EQ(m.restartgame, 0);
+    EXPECT_EQ(m.restartGame, 0);
     // Left at once, the game writes back every value it was given (the unused
     // fourth line is always 5000).
     SavedGame again = *valid;
@@ -122,7 +122,7 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    Startplay2& s = toSetup();
+    SetupScreen& s = toSetup();
     s.Text1.caption = "301";
     s.Check1.checked = r.sound;
     s.Check2.checked = *r.seconds != 0;
@@ -134,7 +134,7 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
       for (std::size_t i = 0; i < 3; ++i) flow.opponent()->Option1[i].checked = static_cast<int>(i) + 1 == r.level;
       act([&] { flow.opponent()->label7Click(); });
     }
-    Glim1& g = *flow.currentGame();
+    GameScreen& g = *flow.currentGame();
     for (std::size_t i = 0; i < r.moves.size(); ++i) {
       const auto& mv = r.moves[i];
       random.pushThrow(mv[0], mv[1], mv[2], mv[3]);
@@ -155,41 +155,41 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     const std::string first = *savefile.text;
     const auto want = parseSavedGame(first);
     ASSERT_TRUE(want);
-    m.numberofplayers = 1;
-    m.computerlevel = static_cast<std::int16_t>(r.level ? 0 : 3);
-    m.timeallowed = 9;
+    m.numberOfPlayers = 1;
+    m.computerLevel = static_cast<std::int16_t>(r.level ? 0 : 3);
+    m.timeAllowed = 9;
     m.setAllScores(999);
-    m.hidedesktop = r.backdrop ? 0 : 1;
-    flow.closeGrey();
+    m.hideDesktop = r.backdrop ? 0 : 1;
+    flow.closeBackdrop();
     act([&] { flow.title()->label6Click(); });
-    Glim1& back = *flow.currentGame();
-    EXPECT_EQ((std::vector<int>{m.numberofplayers, m.computerlevel, m.timeallowed, m.soundon, m.hidedesktop}),
-              (std::vector<int>{want->numberofplayers, want->computerlevel, want->timeallowed, r.sound, r.backdrop}));
-    EXPECT_EQ(flow.grey() != nullptr, r.backdrop);
+    GameScreen& back = *flow.currentGame();
+    EXPECT_EQ((std::vector<int>{m.numberOfPlayers, m.computerLevel, m.timeAllowed, m.soundOn, m.hideDesktop}),
+              (std::vector<int>{want->numberOfPlayers, want->computerLevel, want->timeAllowed, r.sound, r.backdrop}));
+    EXPECT_EQ(flow.backdrop() != nullptr, r.backdrop);
     for (std::size_t n = 1; n <= 4; ++n) {
-      const bool playing = static_cast<int>(n) <= want->numberofplayers;
+      const bool playing = static_cast<int>(n) <= want->numberOfPlayers;
       EXPECT_EQ(m.score(static_cast<int>(n)), want->scores[n - 1]) << n;
       EXPECT_EQ(back.st.Label6[n].visible && back.st.Label5[n].visible, playing) << n;
       EXPECT_EQ(back.st.Label6[n].caption, decimalText(want->scores[n - 1])) << n;
       EXPECT_EQ(back.st.Label6[n].enabled, want->clocks[n - 1] > 0) << n;
       EXPECT_EQ(back.st.Label12[n - 1].caption, decimalText(want->clocks[n - 1])) << n;
-      EXPECT_EQ(back.st.Label12[n - 1].visible, playing && want->timeallowed > 0) << n;
+      EXPECT_EQ(back.st.Label12[n - 1].visible, playing && want->timeAllowed > 0) << n;
     }
-    EXPECT_EQ(back.st.Label13.visible, want->timeallowed > 0);
+    EXPECT_EQ(back.st.Label13.visible, want->timeAllowed > 0);
     savefile.text.reset();
     act([&] { back.label3Click(0); });  // before the hand-over
     ASSERT_TRUE(savefile.text);
     EXPECT_EQ(*savefile.text, first) << "left again at once, the restored game saves what it was given";
 
     act([&] { flow.title()->label6Click(); });
-    Glim1& resumed = *flow.currentGame();
+    GameScreen& resumed = *flow.currentGame();
     clock.advance(1);
     EXPECT_EQ(resumed.st.Label2.caption, r.next);
-    EXPECT_EQ(resumed.st.turncounter, r.turn);
+    EXPECT_EQ(resumed.st.turnCounter, r.turn);
     EXPECT_EQ(resumed.timer(5).isActive(), r.level > 0) << "the computer throws at once";
     EXPECT_EQ(resumed.timer(1).interval(), 2000) << "later hand-overs wait two seconds";
     act([&] { flow.exitGame(); });
-    flow.closeGrey();
+    flow.closeBackdrop();
   }
 }
 

@@ -61,7 +61,7 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
       act([&] { flow.currentGame()->label3Click(0); });  // Exit, then OK
       act([&] { flow.title()->label5Click(); });
     }
-    const auto fill = [&](Startplay2& s) {
+    const auto fill = [&](SetupScreen& s) {
       s.Text1.caption = r.target;
       s.Check1.checked = r.sound;
       s.Check2.checked = r.seconds != 0;
@@ -92,10 +92,10 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     ASSERT_NE(flow.currentGame(), nullptr);
     ASSERT_EQ(flow.setup(), nullptr);
     ASSERT_EQ(flow.opponent(), nullptr);
-    Glim1& g = *flow.currentGame();
+    GameScreen& g = *flow.currentGame();
     const int shown = r.level ? 2 : r.players;
     const int seconds = r.seconds;
-    EXPECT_EQ((std::vector<int>{m.numberofplayers, m.computerlevel, m.timeallowed, m.soundon}),
+    EXPECT_EQ((std::vector<int>{m.numberOfPlayers, m.computerLevel, m.timeAllowed, m.soundOn}),
               (std::vector<int>{shown, r.level, seconds, r.sound}));
     for (std::size_t n = 1; n <= 4; ++n) {
       const bool playing = static_cast<int>(n) <= shown;
@@ -124,25 +124,25 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     EXPECT_EQ(g.st.Label2.caption, shown == 1 ? "Blue to Play" : "Red to Play");
     EXPECT_EQ(g.timer(5).isActive(), r.level > 0) << "the computer throws at once";
     EXPECT_EQ(sound.played.size() > heard, r.sound);
-    for (int t = 0; t < 30000 && g.st.turncounter == 0; ++t) clock.advance(1);
-    EXPECT_EQ(g.st.turncounter, r.level ? 1 : 0) << "only the computer moves by itself";
-    EXPECT_EQ(m.redscore < r.start, r.level > 0);
+    for (int t = 0; t < 30000 && g.st.turnCounter == 0; ++t) clock.advance(1);
+    EXPECT_EQ(g.st.turnCounter, r.level ? 1 : 0) << "only the computer moves by itself";
+    EXPECT_EQ(m.redScore < r.start, r.level > 0);
   }
 }
 
 TEST_F(FlowTest, TitleOkShowsTheBackdropThenTheSetupScreenAndTurnsSoundOn) {
-  m.soundon = 0;
-  m.hidedesktop = 0;
-  m.computerlevel = 2;
+  m.soundOn = 0;
+  m.hideDesktop = 0;
+  m.computerLevel = 2;
   flow.start();
-  EXPECT_EQ(m.soundon, 1);
+  EXPECT_EQ(m.soundOn, 1);
   EXPECT_EQ(flow.title()->form.place, Placement::Centre);
-  EXPECT_EQ(flow.grey(), nullptr) << "no backdrop before OK";
+  EXPECT_EQ(flow.backdrop(), nullptr) << "no backdrop before OK";
   act([&] { flow.title()->label5Click(); });
-  EXPECT_EQ(log, (std::vector<std::string>{"show Title", "show Grey", "show Setup", "close Title"}));
-  EXPECT_EQ(m.hidedesktop, 1);
+  EXPECT_EQ(log, (std::vector<std::string>{"show Title", "show Backdrop", "show Setup", "close Title"}));
+  EXPECT_EQ(m.hideDesktop, 1);
   EXPECT_TRUE(flow.setup()->Check3.checked);
-  EXPECT_EQ(m.computerlevel, 0);
+  EXPECT_EQ(m.computerLevel, 0);
   EXPECT_EQ(clicks(), 1);
   EXPECT_EQ(flow.setup()->form.focus, "Text2");
 }
@@ -150,9 +150,9 @@ TEST_F(FlowTest, TitleOkShowsTheBackdropThenTheSetupScreenAndTurnsSoundOn) {
 TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
   struct Case {
     double width;
-    int hidedesktop;
+    int hideDesktop;
     bool logo;
-    bool boxShown, boxTicked, greyUp;
+    bool boxShown, boxTicked, backdropUp;
     long clicks;
   } cases[] = {
       {12015, 1, true, true, true, true, 0},   {12000, 1, true, false, true, true, 0},
@@ -160,17 +160,17 @@ TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
       {12015, 0, false, false, true, true, 0},  // no logo: the rest of the opening is skipped
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.width + c.hidedesktop * 10 + c.logo * 100);
+    SCOPED_TRACE(c.width + c.hideDesktop * 10 + c.logo * 100);
     desktop.width = c.width;
     if (!c.logo) desktop.missing.insert(kLogoPictureName);
-    flow.showGrey();
-    m.hidedesktop = static_cast<std::int16_t>(c.hidedesktop);
+    flow.showBackdrop();
+    m.hideDesktop = static_cast<std::int16_t>(c.hideDesktop);
     const long before = clicks();
     flow.showSetup();
-    Startplay2& s = *flow.setup();
+    SetupScreen& s = *flow.setup();
     EXPECT_EQ(s.Check3.visible, c.boxShown);
     EXPECT_EQ(s.Check3.checked, c.boxTicked);
-    EXPECT_EQ(flow.grey() != nullptr, c.greyUp);
+    EXPECT_EQ(flow.backdrop() != nullptr, c.backdropUp);
     EXPECT_EQ(clicks() - before, c.clicks);
     EXPECT_EQ(s.form.place, c.logo ? Placement::Centre : Placement::Fit);
     desktop.missing.clear();
@@ -178,7 +178,7 @@ TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
 }
 
 TEST_F(FlowTest, SetupTickBoxesSoundAndExit) {
-  Startplay2& s = toSetup();
+  SetupScreen& s = toSetup();
   s.Check2.checked = false;
   act([&] { s.check2Click(); });
   EXPECT_FALSE(s.Text2.visible || s.Text2.enabled || s.Label3[2].visible || s.Label3[3].visible);
@@ -189,11 +189,11 @@ TEST_F(FlowTest, SetupTickBoxesSoundAndExit) {
   log.clear();
   s.Check3.checked = false;
   act([&] { s.check3Click(); });
-  EXPECT_EQ(m.hidedesktop, 0);
-  EXPECT_EQ(log, (std::vector<std::string>{"close Grey", "show Setup"}));
+  EXPECT_EQ(m.hideDesktop, 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"close Backdrop", "show Setup"}));
   s.Check3.checked = true;
   act([&] { s.check3Click(); });
-  EXPECT_EQ(m.hidedesktop, 1);
+  EXPECT_EQ(m.hideDesktop, 1);
   EXPECT_EQ(log.back(), "show Setup") << "the set-up screen stays in front of the backdrop";
 
   // Clicks before the choice are heard; the one after a cleared Play Sound is not.
@@ -202,11 +202,11 @@ TEST_F(FlowTest, SetupTickBoxesSoundAndExit) {
   const long heard = clicks();
   EXPECT_EQ(heard, 6);  // OK, two Timers On, two Hide Desktop, Play Sound
   act([&] { flow.setup()->label1Click(1); });
-  EXPECT_EQ(m.soundon, 0);
+  EXPECT_EQ(m.soundOn, 0);
   EXPECT_EQ(clicks(), heard);
 
   // Exit and closing the set-up screen both end the program.
-  Startplay2& again = *(flow.showSetup(), flow.setup());
+  SetupScreen& again = *(flow.showSetup(), flow.setup());
   act([&] { again.label3Click(1); });  // a caption: nothing
   EXPECT_TRUE(quits.empty());
   act([&] { again.closeRequested(); });
@@ -217,8 +217,8 @@ TEST_F(FlowTest, SetupTickBoxesSoundAndExit) {
 // Leaving the game: New Game goes to a new set-up screen and keeps the sound as
 // it is (off after a finished game); Exit goes to the title, which turns it on.
 TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
-  Glim1& g = toGame(2);
-  m.soundon = 0;  // as after the end of a game
+  GameScreen& g = toGame(2);
+  m.soundOn = 0;  // as after the end of a game
   log.clear();
   const long heard = clicks();
   act([&] { g.label3Click(1); });
@@ -230,7 +230,7 @@ TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
   log.clear();
   act([&] { flow.currentGame()->label3Click(0); });
   EXPECT_EQ(log, (std::vector<std::string>{"show Title", "close Game"}));
-  EXPECT_EQ(m.soundon, 1);
+  EXPECT_EQ(m.soundOn, 1);
   EXPECT_EQ(clicks(), heard + 2) << "the new game's choice, then Exit";
   EXPECT_FALSE(savefile.text) << "a game without two clicks is not saved";
 
@@ -241,7 +241,7 @@ TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
 }
 
 TEST_F(FlowTest, AGameScreenThatCannotOpenIsReportedAndEndsTheProgram) {
-  Startplay2& s = toSetup();
+  SetupScreen& s = toSetup();
   desktop.missing.insert("Images\\target2.bmp");
   act([&] { s.label1Click(1); });
   EXPECT_EQ(quits, std::vector<int>{1});

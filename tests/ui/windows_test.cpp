@@ -62,10 +62,10 @@ TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
   flow.start();
   flow.showSetup();
   flow.showOpponent();
-  flow.showGrey();
+  flow.showBackdrop();
   flow.openChart();
   for (int page = 1; page <= 3; ++page) flow.showRules(page);
-  Glim1* game = flow.game();
+  GameScreen* game = flow.game();
   ASSERT_NE(game, nullptr);
   flow.showGame();
   // The longest texts the changing labels take.
@@ -103,10 +103,10 @@ TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
       EXPECT_TRUE(fits) << fc.name << " \"" << fc.ctl->caption << "\" in " << c->width() << "x" << c->height();
     }
   }
-  EXPECT_EQ(window(flow.grey()).geometry(), QApplication::primaryScreen()->geometry());
+  EXPECT_EQ(window(flow.backdrop()).geometry(), QApplication::primaryScreen()->geometry());
   // Kept below and never focused: some window managers raise a focused window
   // that covers the screen above all others.
-  EXPECT_TRUE(window(flow.grey()).windowFlags().testFlags(Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus));
+  EXPECT_TRUE(window(flow.backdrop()).windowFlags().testFlags(Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus));
 }
 
 // The close box asks the screen; a double-click on a button, a tick box or an
@@ -126,9 +126,9 @@ TEST_F(WindowsTest, CloseBoxAndDoubleClicksAndALeftScreenGoesAfterItsClick) {
   EXPECT_TRUE(title.isNull());
 
   doubleClick(widget(flow.setup(), "Check3"));
-  EXPECT_EQ(m.hidedesktop, 0);
+  EXPECT_EQ(m.hideDesktop, 0);
   EXPECT_FALSE(flow.setup()->Check3.checked);
-  EXPECT_EQ(flow.grey(), nullptr);
+  EXPECT_EQ(flow.backdrop(), nullptr);
   EXPECT_EQ(clicks(), 2);
   doubleClick(widget(flow.setup(), "Label1(0)"));
   EXPECT_EQ(clicks(), 3);

@@ -1,8 +1,8 @@
-#include "screens/startautoplay2.h"
+#include "screens/opponent_screen.h"
 
-#include "game/glim1.h"
+#include "game/game_screen.h"
 #include "screens/screenflow.h"
-#include "screens/startplay2.h"
+#include "screens/setup_screen.h"
 #include "state/numbers.h"
 
 namespace sumdart {
@@ -12,7 +12,7 @@ constexpr Rgb kBack = rgb(0, 0, 192);
 constexpr const char* kNotice = "The computer is playing as red. ";
 }  // namespace
 
-Startautoplay2::Startautoplay2(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
+OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
   smallScreen(kBack, Label4);
   Label2 = textLabel(" Set Level for the computer", 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
@@ -40,47 +40,47 @@ Startautoplay2::Startautoplay2(Module1& m, Services s, ScreenFlow& flow) : FlowS
   form.add("Label3(0)", Label3, [this] { label3Click(); });
 }
 
-void Startautoplay2::open() {
-  m_.computerlevel = 0;
+void OpponentScreen::open() {
+  m_.computerLevel = 0;
   form.place = Placement::Centre;
   showPicture(Image2, kLogoPictureName);
 }
 
-void Startautoplay2::option1Click(int) { click(); }
+void OpponentScreen::option1Click(int) { click(); }
 
-void Startautoplay2::label1Click() {
-  m_.numberofplayers = 1;
-  m_.computerlevel = 0;
-  if (Glim1* game = flow_.game()) startGame(*game);
+void OpponentScreen::label1Click() {
+  m_.numberOfPlayers = 1;
+  m_.computerLevel = 0;
+  if (GameScreen* game = flow_.game()) startGame(*game);
 }
 
 // Shows the game with Blue's and Red's targets and leaves this screen.
-void Startautoplay2::startGame(Glim1& game) {
+void OpponentScreen::startGame(GameScreen& game) {
   flow_.showGame();
-  game.st.Label6[1].caption = decimalText(m_.bluescore);
-  game.st.Label6[2].caption = decimalText(m_.redscore);
+  game.st.Label6[1].caption = decimalText(m_.blueScore);
+  game.st.Label6[2].caption = decimalText(m_.redScore);
   flow_.close(*this);
   click();
 }
 
-void Startautoplay2::label7Click() {
+void OpponentScreen::label7Click() {
   flow_.destroyGame();
-  m_.computerlevel = 1;
-  m_.numberofplayers = 2;
+  m_.computerLevel = 1;
+  m_.numberOfPlayers = 2;
   std::string notice;
   for (std::size_t i = 0; i < 3; ++i) {
     if (!Option1[i].checked) continue;
-    m_.computerlevel = static_cast<std::int16_t>(i + 1);
+    m_.computerLevel = static_cast<std::int16_t>(i + 1);
     notice = i == 1 ? std::string(kNotice) + "Level 2 - Medium" : kNotice + Option1[i].caption;
   }
-  Glim1* game = flow_.game();
+  GameScreen* game = flow_.game();
   if (!game) return;
   game->st.Label5[6].caption = notice;
   game->st.Label5[2].visible = game->st.Label5[6].visible = game->st.Label6[2].visible = true;
   startGame(*game);
 }
 
-void Startautoplay2::label3Click() {
+void OpponentScreen::label3Click() {
   flow_.showSetup();
   flow_.close(*this);
 }

@@ -1,4 +1,4 @@
-#include "game/glim1.h"
+#include "game/game_screen.h"
 
 #include "game/dice.h"
 #include "platform/random.h"
@@ -24,12 +24,12 @@ const char* scoreSound(int x) {
   return nullptr;  // no other value is on the board
 }
 
-Glim1::Glim1(Module1& m, Services s, Glim1Host& host) : m_(m), s_(s), host_(host) {
-  using Tick = void (Glim1::*)();
-  const std::array<Tick, 14> ticks{nullptr,           &Glim1::timer1Tick,  &Glim1::timer2Tick,  &Glim1::timer3Tick,
-                                   nullptr,           &Glim1::timer5Tick,  &Glim1::timer6Tick,  &Glim1::timer7Tick,
-                                   &Glim1::timer8Tick, &Glim1::timer9Tick, &Glim1::timer10Tick, &Glim1::timer11Tick,
-                                   &Glim1::timer12Tick, &Glim1::timer13Tick};
+GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host) : m_(m), s_(s), host_(host) {
+  using Tick = void (GameScreen::*)();
+  const std::array<Tick, 14> ticks{nullptr,           &GameScreen::timer1Tick,  &GameScreen::timer2Tick,  &GameScreen::timer3Tick,
+                                   nullptr,           &GameScreen::timer5Tick,  &GameScreen::timer6Tick,  &GameScreen::timer7Tick,
+                                   &GameScreen::timer8Tick, &GameScreen::timer9Tick, &GameScreen::timer10Tick, &GameScreen::timer11Tick,
+                                   &GameScreen::timer12Tick, &GameScreen::timer13Tick};
   for (std::size_t n = 1; n < timers_.size(); ++n) {
     timers_[n] = s_.timers.createTimer();
     timers_[n]->setInterval(kDesignInterval[n]);
@@ -64,9 +64,9 @@ Glim1::Glim1(Module1& m, Services s, Glim1Host& host) : m_(m), s_(s), host_(host
     form.add(arrayName("Label1", i), st.Label1[static_cast<std::size_t>(i)], [this, i] { label1Click(i); });
 }
 
-Glim1::~Glim1() = default;
+GameScreen::~GameScreen() = default;
 
-bool Glim1::open() {
+bool GameScreen::open() {
   for (const char* picture : {kBoardPicture, kLogoPicture}) {
     if (!s_.desktop.pictureLoads(picture)) {
       openError_ = std::string("The picture \"") + picture + "\" could not be loaded. Folders searched: " +
@@ -80,66 +80,66 @@ bool Glim1::open() {
   return true;
 }
 
-SavedGame Glim1::saved() const {
+SavedGame GameScreen::saved() const {
   const auto number = [](const Ctl& c) { return toInt16(leadingNumber(c.caption)); };
   SavedGame g;
-  g.numberofplayers = m_.numberofplayers;
-  g.computerlevel = m_.computerlevel;
-  g.turncounter = st.turncounter;
+  g.numberOfPlayers = m_.numberOfPlayers;
+  g.computerLevel = m_.computerLevel;
+  g.turnCounter = st.turnCounter;
   g.hidden = number(st.Label5[5]);
   for (std::size_t i = 0; i < 4; ++i) {
     g.scores[i] = m_.score(static_cast<int>(i) + 1);
     g.clocks[i] = number(st.Label12[i]);
   }
-  g.timeallowed = m_.timeallowed;
-  g.soundon = m_.soundon;
-  g.hidedesktop = m_.hidedesktop;
+  g.timeAllowed = m_.timeAllowed;
+  g.soundOn = m_.soundOn;
+  g.hideDesktop = m_.hideDesktop;
   return g;
 }
 
-void Glim1::stopAllTimers() {
+void GameScreen::stopAllTimers() {
   for (std::size_t n = 1; n < timers_.size(); ++n) timers_[n]->stop();
 }
 
-int Glim1::playerToMove() const { return slotFor(st.turncounter + 1, m_.numberofplayers); }
+int GameScreen::playerToMove() const { return slotFor(st.turnCounter + 1, m_.numberOfPlayers); }
 
-void Glim1::play(const char* name) {
-  if (m_.soundon == 1 && name) s_.sound.playsoundfile(name);
+void GameScreen::play(const char* name) {
+  if (m_.soundOn == 1 && name) s_.sound.playSoundFile(name);
 }
 
 // The turn counter is 16-bit. Long before it could overflow it is wound back by a
 // multiple of 12, which every player count (1..4) and the computer's even/odd
 // test divide, so whose turn it is never changes; it stays at least 1, so an
 // unfinished game is still saved on Exit.
-void Glim1::advanceTurn() {
-  ++st.turncounter;
-  if (st.turncounter >= kTurnWrapAt) st.turncounter = static_cast<std::int16_t>(st.turncounter - 29988);
+void GameScreen::advanceTurn() {
+  ++st.turnCounter;
+  if (st.turnCounter >= kTurnWrapAt) st.turnCounter = static_cast<std::int16_t>(st.turnCounter - 29988);
 }
 
-void Glim1::load() {
+void GameScreen::load() {
 
-  if (m_.restartgame == 1) {
-    st.turncounter = m_.savedturn;
+  if (m_.restartGame == 1) {
+    st.turnCounter = m_.savedTurn;
     timer(1).setInterval(1);
     timer(1).start();
   } else {
-    st.turncounter = -1;
+    st.turnCounter = -1;
   }
 
-  if (m_.computerlevel > 0 && m_.timeallowed > 0) timer(6).setInterval(computerInterval(s_.random.rnd()));
+  if (m_.computerLevel > 0 && m_.timeAllowed > 0) timer(6).setInterval(computerInterval(s_.random.rnd()));
 
-  if (m_.timeallowed != 0) {
-    for (int slot = 0; slot < m_.numberofplayers && slot < 4; ++slot) {
+  if (m_.timeAllowed != 0) {
+    for (int slot = 0; slot < m_.numberOfPlayers && slot < 4; ++slot) {
       auto& clock = st.Label12[static_cast<std::size_t>(slot)];
-      clock.caption = decimalText(m_.timeallowed);
+      clock.caption = decimalText(m_.timeAllowed);
       clock.visible = true;
     }
     st.Label13.visible = true;
   }
 
-  st.gameover = 0;
-  st.judge.paircount = st.judge.triplecount = st.judge.resultcount = 0;
-  st.bannerflashcount = 0;
+  st.gameOver = 0;
+  st.judge.pairCount = st.judge.tripleCount = st.judge.resultCount = 0;
+  st.bannerFlashCount = 0;
 
   // Labels 1..84 are copies of label 0, hidden until placed.
   st.Label1[0].caption = "100";
@@ -150,39 +150,39 @@ void Glim1::load() {
       st.Label1[static_cast<std::size_t>(idx)].caption = decimalText(board::value(idx));
     }
 
-  positionnumbers();
+  placeBoardCells();
 }
 
-void Glim1::positionnumbers() {
-  st.ringunit = 600;
+void GameScreen::placeBoardCells() {
+  st.ringUnit = 600;
   const Ctl& centre = st.Label1[0];
-  st.centrex = static_cast<float>(centre.left + centre.width / 2);
-  st.centrey = static_cast<float>(centre.top + centre.height / 2);
+  st.centreX = static_cast<float>(centre.left + centre.width / 2);
+  st.centreY = static_cast<float>(centre.top + centre.height / 2);
   const double w0 = centre.width;
   const double h0 = centre.height;
   for (int idx : board::placementOrder()) {
-    const board::Point p = board::position(idx, st.centrex, st.centrey, w0, h0, st.ringunit);
+    const board::Point p = board::position(idx, st.centreX, st.centreY, w0, h0, st.ringUnit);
     Ctl& c = st.Label1[static_cast<std::size_t>(idx)];
     c.left = p.left;
     c.top = p.top;
   }
   st.Label1[0].autosize = true;
   for (Ctl& c : st.Label1) c.visible = true;
-  if (m_.restartgame == 1) previousposition();
+  if (m_.restartGame == 1) restorePreviousPosition();
 }
 
-void Glim1::previousposition() {
+void GameScreen::restorePreviousPosition() {
   for (int n = 1; n <= 4; ++n) {
-    st.Label6[static_cast<std::size_t>(n)].caption = decimalText(m_.savedscores[static_cast<std::size_t>(n)]);
-    m_.score(n) = m_.savedscores[static_cast<std::size_t>(n)];
+    st.Label6[static_cast<std::size_t>(n)].caption = decimalText(m_.savedScores[static_cast<std::size_t>(n)]);
+    m_.score(n) = m_.savedScores[static_cast<std::size_t>(n)];
   }
   for (std::size_t i = 0; i < 4; ++i) {
-    st.Label12[i].caption = decimalText(m_.savedclocks[i + 1]);
-    if (m_.savedclocks[i + 1] < 1) st.Label6[i + 1].enabled = false;
+    st.Label12[i].caption = decimalText(m_.savedClocks[i + 1]);
+    if (m_.savedClocks[i + 1] < 1) st.Label6[i + 1].enabled = false;
   }
 }
 
-void Glim1::commonStart() {
+void GameScreen::commonStart() {
   st.Label10.visible = false;
   for (Ctl& die : st.Label4) {
     die.caption.clear();
@@ -196,17 +196,17 @@ void Glim1::commonStart() {
   st.judge.clearStores();
 }
 
-void Glim1::label3Click(int index) {
+void GameScreen::label3Click(int index) {
   commonStart();
   switch (index) {
     case 2: {  // Throw Dice
-      if (st.gameover != 0) return;
+      if (st.gameOver != 0) return;
       for (Ctl& c : st.Label1) c.fore = colours::boardGrey;
       st.Label3[2].enabled = false;
       drawThrow(s_.random, s_.dayclock, st.judge.dice);
-      startReveal(timer(5), timer(8), m_.soundon == 1, st.diceshown);
-      st.judge.allowednumbers();
-      st.judge.allowednumbers2();
+      startReveal(timer(5), timer(8), m_.soundOn == 1, st.diceShown);
+      st.judge.judgeChainShapes();
+      st.judge.judgePairShapes();
       play("wav\\cupdice.wav");
       return;
     }
@@ -216,7 +216,7 @@ void Glim1::label3Click(int index) {
       play("wav\\click1.wav");
       return;
     case 0:  // Exit: an unfinished game that has seen two clicks is saved
-      if (st.gameover == 0 && st.turncounter >= 1) s_.savefile.write(formatSavedGame(saved()));
+      if (st.gameOver == 0 && st.turnCounter >= 1) s_.savefile.write(formatSavedGame(saved()));
       host_.exitGame();
       host_.closeCheatChart();
       play("wav\\click1.wav");
@@ -226,21 +226,21 @@ void Glim1::label3Click(int index) {
   }
 }
 
-void Glim1::closeRequested() { label3Click(0); }
+void GameScreen::closeRequested() { label3Click(0); }
 
-void Glim1::label14Click() {
+void GameScreen::label14Click() {
   host_.openCheatChart();
   play("wav\\click1.wav");
 }
 
-void Glim1::label1Click(int index) {
+void GameScreen::label1Click(int index) {
   if (index < 0 || index >= board::kLabels) return;
-  if (timer(1).isActive() || timer(6).isActive() || !st.Label4[0].enabled || timer(5).isActive() || st.gameover > 0)
+  if (timer(1).isActive() || timer(6).isActive() || !st.Label4[0].enabled || timer(5).isActive() || st.gameOver > 0)
     return;
 
   timer(7).stop();
   advanceTurn();
-  const int p = slotFor(st.turncounter, m_.numberofplayers);
+  const int p = slotFor(st.turnCounter, m_.numberOfPlayers);
   const Ctl& label = st.Label1[static_cast<std::size_t>(index)];
   const double x0 = leadingNumber(label.caption);
   const int v = toInt16(x0);
@@ -256,11 +256,11 @@ void Glim1::label1Click(int index) {
   }
 
   int x = v;
-  st.isdouble = board::isDouble(index) ? 1 : 0;
+  st.lastWasDouble = board::isDouble(index) ? 1 : 0;
   play(scoreSound(x));
 
   std::int16_t& s = m_.score(p + 1);
-  if (x > s || x == s - 1 || (x == s && st.isdouble == 0)) {
+  if (x > s || x == s - 1 || (x == s && st.lastWasDouble == 0)) {
     timer(10).start();
     x = 0;
   } else {
@@ -270,21 +270,21 @@ void Glim1::label1Click(int index) {
 
   if (x >= 50) timer(2).start();
   st.Label2.caption = decimalText(x) + (x == 1 ? " point scored" : " points scored");
-  st.clickedlabel = static_cast<std::int16_t>(index);
+  st.clickedCell = static_cast<std::int16_t>(index);
   timer(9).start();
-  checkendofgame();
+  checkEndOfGame();
   timer(1).start();
 }
 
-void Glim1::checkendofgame() {
+void GameScreen::checkEndOfGame() {
   const auto endTimers = [this] {
     timer(11).start();
     timer(3).start();
   };
-  if (m_.bluescore < 1 || m_.redscore < 1 || m_.greenscore < 1 || m_.yellowscore < 1) {
-    st.gameover = static_cast<std::int16_t>(slotFor(st.turncounter, m_.numberofplayers) + 1);
+  if (m_.blueScore < 1 || m_.redScore < 1 || m_.greenScore < 1 || m_.yellowScore < 1) {
+    st.gameOver = static_cast<std::int16_t>(slotFor(st.turnCounter, m_.numberOfPlayers) + 1);
     timer(1).stop();
-    if (m_.soundon == 1) timer(13).start();
+    if (m_.soundOn == 1) timer(13).start();
     st.Label2.caption = "GAME OVER!!!";
     endTimers();
     return;
@@ -293,44 +293,44 @@ void Glim1::checkendofgame() {
   int c = 0;
   for (std::size_t n = 1; n <= 4; ++n) {
     if (st.Label6[n].visible && st.Label6[n].enabled) {
-      st.gameover = static_cast<std::int16_t>(n);
+      st.gameOver = static_cast<std::int16_t>(n);
       ++c;
     }
   }
 
-  if (m_.numberofplayers > 1) {
+  if (m_.numberOfPlayers > 1) {
     if (c > 0) {
-      st.gameover = 0;
+      st.gameOver = 0;
     } else {
-      st.gameover = 5;
+      st.gameOver = 5;
       timer(1).stop();
       st.Label2.caption = "GAME OVER!!!";
       endTimers();
-      if (m_.soundon == 1) timer(13).start();
+      if (m_.soundOn == 1) timer(13).start();
       return;
     }
   } else {
     if (c == 1) {
-      st.gameover = 0;
+      st.gameOver = 0;
     } else {
-      st.gameover = 1;
+      st.gameOver = 1;
       timer(1).stop();
       st.Label2.fore = colours::blueText;
       st.Label2.caption = "OUT OF TIME!";
     }
   }
 
-  if (st.gameover == 0) {
+  if (st.gameOver == 0) {
     for (Ctl& die : st.Label4) die.enabled = false;
     st.Label3[2].enabled = true;
     return;
   }
   timer(3).start();
-  if (m_.soundon == 1) timer(13).start();
+  if (m_.soundOn == 1) timer(13).start();
 }
 
-int Glim1::computerInterval(double r) const {
-  return (static_cast<int>(r * 5000) + 1000) * (4 - m_.computerlevel);
+int GameScreen::computerInterval(double r) const {
+  return (static_cast<int>(r * 5000) + 1000) * (4 - m_.computerLevel);
 }
 
 }  // namespace sumdart

@@ -1,4 +1,4 @@
-#include "help/glimrules.h"
+#include "help/rules_pages.h"
 
 #include "screens/screenflow.h"
 
@@ -108,7 +108,7 @@ Ctl picture(const char* name, double left, double top) {
 
 }  // namespace
 
-RulesPage::RulesPage(Module1& m, Services s, ScreenFlow& flow, int page) : FlowScreen(m, s, flow), page_(page) {
+RulesPage::RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page) : FlowScreen(m, s, flow), page_(page) {
   form.caption = "";
   form.back = colours::lightBlue;
   form.width = 11970;
@@ -143,9 +143,9 @@ void RulesPage::label3Click(int index) {
   click();
 }
 
-Glimrules::Glimrules(Module1& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 1) {}
+RulesPageOne::RulesPageOne(GameSettings& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 1) {}
 
-Glimrules2::Glimrules2(Module1& m, Services s, ScreenFlow& flow)
+RulesPageTwo::RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow)
     : RulesPage(m, s, flow, 2), Timer5(s.timers.createTimer()), Timer8(s.timers.createTimer()) {
   Label2 = button("Throw Dice", 6600, 2040, 2055, 495, kGreen, colours::black, tahoma(15.75));
   Label14 = button("Cheat Chart", 5280, 7680, 1575, 375, kGreen, colours::black, tahoma(11.25));
@@ -158,39 +158,39 @@ Glimrules2::Glimrules2(Module1& m, Services s, ScreenFlow& flow)
   form.add("Label2", Label2, [this] { label2Click(); });
   form.add("Label14", Label14, [this] { label14Click(); });
   Timer8->onTick([this] {
-    rollStep(*Timer8, s_.random, Label4, diceshown);
+    rollStep(*Timer8, s_.random, Label4, diceShown);
     if (changed) changed();
   });
   Timer5->onTick([this] {
-    if (settleStep(*Timer5, Label4, dice, diceshown)) Timer5->stop();
+    if (settleStep(*Timer5, Label4, dice, diceShown)) Timer5->stop();
     if (changed) changed();
   });
 }
 
-void Glimrules2::label2Click() {
+void RulesPageTwo::label2Click() {
   // A throw during a throw starts afresh.
   for (Ctl& die : Label4) die.caption.clear();
   drawThrow(s_.random, s_.dayclock, dice);
-  startReveal(*Timer5, *Timer8, m_.soundon == 1, diceshown);
-  if (m_.soundon == 1) s_.sound.playsoundfile("wav\\cupdice.wav");
+  startReveal(*Timer5, *Timer8, m_.soundOn == 1, diceShown);
+  if (m_.soundOn == 1) s_.sound.playSoundFile("wav\\cupdice.wav");
 }
 
-void Glimrules2::label14Click() {
+void RulesPageTwo::label14Click() {
   flow_.openChart();
   click();
 }
 
-void Glimrules2::stopTimers() {
+void RulesPageTwo::stopTimers() {
   Timer5->stop();
   Timer8->stop();
 }
 
-Glimrules2b::Glimrules2b(Module1& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 3) {
+RulesPageThree::RulesPageThree(GameSettings& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 3) {
   Label2 = button("Open Rules Document for Printing", 120, 8520, 4275, 375, colours::yellow, colours::black, arial(12));
   form.add("Label2", Label2, [this] { label2Click(); });
 }
 
-void Glimrules2b::label2Click() {
+void RulesPageThree::label2Click() {
   // Whatever the desktop makes of it, the click is answered.
   s_.desktop.openDocument(kRulesDocument);
   click();

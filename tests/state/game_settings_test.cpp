@@ -1,7 +1,7 @@
 // The shared state's player arithmetic.
 #include <gtest/gtest.h>
 
-#include "state/module1.h"
+#include "state/game_settings.h"
 
 namespace sumdart {
 namespace {
@@ -15,12 +15,12 @@ TEST(SlotFor, IsAlwaysARealSlot) {
   for (const auto& c : cases) EXPECT_EQ(slotFor(c[0], c[1]), c[2]) << c[0] << " of " << c[1];
 }
 
-TEST(Module1, ScoreNamesEachPlayersTarget) {
-  Module1 m;
+TEST(GameSettings, ScoreNamesEachPlayersTarget) {
+  GameSettings m;
   for (int n = 1; n <= 4; ++n) m.score(n) = static_cast<std::int16_t>(11 * n);
-  EXPECT_EQ((std::array<int, 4>{m.bluescore, m.redscore, m.greenscore, m.yellowscore}),
+  EXPECT_EQ((std::array<int, 4>{m.blueScore, m.redScore, m.greenScore, m.yellowScore}),
             (std::array<int, 4>{11, 22, 33, 44}));
-  EXPECT_EQ(static_cast<const Module1&>(m).score(3), 33);
+  EXPECT_EQ(static_cast<const GameSettings&>(m).score(3), 33);
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-#include "game/glim1_state.h"
+#include "game/game_state.h"
 
-#include "state/module1.h"
+#include "state/game_settings.h"
 
 namespace sumdart {
 
-Glim1State::Glim1State() {
+GameState::GameState() {
   using namespace colours;
   Label2 = textLabel("Blue to Play", 4440, 0, 3180, 660, blueText, arial(27.75));
   Label2.autosize = true;

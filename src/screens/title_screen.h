@@ -8,9 +8,9 @@ namespace sumdart {
 
 inline constexpr const char* kTitlePicture = "Images\\targetmd.bmp";
 
-class Titlefrm : public FlowScreen {
+class TitleScreen : public FlowScreen {
  public:
-  Titlefrm(Module1& m, Services s, ScreenFlow& flow);
+  TitleScreen(GameSettings& m, Services s, ScreenFlow& flow);
 
   void open();
   void label5Click();  // OK

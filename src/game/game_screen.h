@@ -1,38 +1,38 @@
 #pragma once
 // The game screen's behaviour: opening, the buttons, the board click, the end of
-// the game and the timed events of a turn. Plain C++: it changes Glim1State and
+// the game and the timed events of a turn. Plain C++: it changes GameState and
 // talks to the world only through the seams it is given.
 #include <array>
 #include <functional>
 #include <memory>
 
-#include "game/glim1_state.h"
+#include "game/game_state.h"
 #include "game/savedgame.h"
 #include "platform/seams.h"
 #include "platform/timer.h"
 #include "state/form.h"
-#include "state/module1.h"
+#include "state/game_settings.h"
 
 namespace sumdart {
 
 // What the game screen asks of the screens around it. Calls that close the game
 // screen must not destroy it before the handler that made them has returned.
-class Glim1Host {
+class GameScreenHost {
  public:
-  virtual ~Glim1Host() = default;
+  virtual ~GameScreenHost() = default;
   virtual void newGame() = 0;          // New Game: a new set-up screen; the game screen is left
   virtual void exitGame() = 0;         // Exit: a new title screen; the game screen is left
   virtual void openCheatChart() = 0;
   virtual void closeCheatChart() = 0;
 };
 
-class Glim1 : public Screen {
+class GameScreen : public Screen {
  public:
   // Largest turn counter before it is wound back; see advanceTurn().
   static constexpr std::int16_t kTurnWrapAt = 30000;
 
-  Glim1(Module1& m, Services s, Glim1Host& host);
-  ~Glim1() override;
+  GameScreen(GameSettings& m, Services s, GameScreenHost& host);
+  ~GameScreen() override;
 
   // The whole opening: fitted to the screen, the pictures, then load(). False
   // when a picture cannot be loaded; openError() then names it.
@@ -40,14 +40,14 @@ class Glim1 : public Screen {
   const std::string& openError() const { return openError_; }
   // The opening steps after the window has been fitted and its pictures loaded.
   void load();
-  void positionnumbers();
-  void previousposition();
+  void placeBoardCells();
+  void restorePreviousPosition();
 
   // Handlers.
   void label3Click(int index);
   void label1Click(int index);
   void label14Click();
-  void checkendofgame();
+  void checkEndOfGame();
   // Closing the window by other means acts as Exit, so a game is never lost.
   void closeRequested() override;
 
@@ -72,7 +72,7 @@ class Glim1 : public Screen {
   Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n)]; }
   const Timer& timer(int n) const { return *timers_[static_cast<std::size_t>(n)]; }
 
-  Glim1State st;
+  GameState st;
 
   // The game as Exit saves it.
   SavedGame saved() const;
@@ -88,9 +88,9 @@ class Glim1 : public Screen {
   int computerInterval(double r) const;
   bool computerCanPlay(int index) const;
 
-  Module1& m_;
+  GameSettings& m_;
   Services s_;
-  Glim1Host& host_;
+  GameScreenHost& host_;
   std::string openError_;
   std::array<std::unique_ptr<Timer>, 14> timers_;  // Timer1..Timer13; index 0 unused
 };

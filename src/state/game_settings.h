@@ -1,6 +1,6 @@
 #pragma once
 // The program-wide values every screen shares, and the fixed table of the four
-// player slots. One Module1 lives for the whole run; screens read and write it directly.
+// player slots. One GameSettings lives for the whole run; screens read and write it directly.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -9,30 +9,30 @@
 
 namespace sumdart {
 
-struct Module1 {
-  std::int16_t numberofplayers = 2;  // 1..4; players 1..numberofplayers take part
-  std::int16_t soundon = 1;          // 1: sounds are played
-  std::int16_t computerlevel = 0;    // 0 none, 1..3 the computer plays Red
-  std::int16_t timeallowed = 0;      // 0 no clocks, else seconds on every clock
-  std::int16_t hidedesktop = 1;      // 1: the backdrop is shown behind the game
-  std::int16_t restartgame = 0;      // 1 only while a saved game is being opened
+struct GameSettings {
+  std::int16_t numberOfPlayers = 2;  // 1..4; players 1..numberOfPlayers take part
+  std::int16_t soundOn = 1;          // 1: sounds are played
+  std::int16_t computerLevel = 0;    // 0 none, 1..3 the computer plays Red
+  std::int16_t timeAllowed = 0;      // 0 no clocks, else seconds on every clock
+  std::int16_t hideDesktop = 1;      // 1: the backdrop is shown behind the game
+  std::int16_t restartGame = 0;      // 1 only while a saved game is being opened
 
-  std::int16_t bluescore = 501;
-  std::int16_t redscore = 501;
-  std::int16_t greenscore = 501;
-  std::int16_t yellowscore = 501;
+  std::int16_t blueScore = 501;
+  std::int16_t redScore = 501;
+  std::int16_t greenScore = 501;
+  std::int16_t yellowScore = 501;
 
   // Saved-game buffer, indexes 1..4 used.
-  std::array<std::int16_t, 5> savedscores{};
-  std::array<std::int16_t, 5> savedclocks{};
-  std::int16_t savedturn = 0;
+  std::array<std::int16_t, 5> savedScores{};
+  std::array<std::int16_t, 5> savedClocks{};
+  std::int16_t savedTurn = 0;
 
   // Remaining target of player n (1 Blue .. 4 Yellow).
   std::int16_t& score(int n);
   std::int16_t score(int n) const;
   void setAllScores(std::int16_t target);
 
-  friend bool operator==(const Module1&, const Module1&) = default;
+  friend bool operator==(const GameSettings&, const GameSettings&) = default;
 };
 
 // One row of the player table. Slot = player number - 1.
@@ -53,8 +53,8 @@ inline constexpr std::array<PlayerInfo, 4> kPlayers{{
 }};
 
 // Player slot (0-based) for a turn counter: slot of the player to move is
-// slotFor(turncounter + 1), of the one who moved last slotFor(turncounter).
-// Always 0..numberofplayers-1, also for a count below zero.
-int slotFor(int count, int numberofplayers);
+// slotFor(turnCounter + 1), of the one who moved last slotFor(turnCounter).
+// Always 0..numberOfPlayers-1, also for a count below zero.
+int slotFor(int count, int numberOfPlayers);
 
 }  // namespace sumdart

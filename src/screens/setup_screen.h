@@ -21,9 +21,9 @@ std::int16_t targetFrom(std::string_view text);
 // The key filter of both boxes: digits, "-", ".", Backspace and Enter.
 bool boxAccepts(int code);
 
-class Startplay2 : public FlowScreen {
+class SetupScreen : public FlowScreen {
  public:
-  Startplay2(Module1& m, Services s, ScreenFlow& flow);
+  SetupScreen(GameSettings& m, Services s, ScreenFlow& flow);
 
   void open();
   void check1Click();  // Play Sound

@@ -11,9 +11,9 @@ namespace sumdart {
 
 class ScreenFlow;
 
-class Cheatchart : public Screen {
+class CheatChart : public Screen {
  public:
-  explicit Cheatchart(ScreenFlow& flow);
+  explicit CheatChart(ScreenFlow& flow);
 
   void hscroll1Change();
   // The close box closes the chart; it has no button of its own.

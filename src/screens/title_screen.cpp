@@ -1,11 +1,11 @@
-#include "screens/titlefrm.h"
+#include "screens/title_screen.h"
 
 #include "game/savedgame.h"
 #include "screens/screenflow.h"
 
 namespace sumdart {
 
-Titlefrm::Titlefrm(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
+TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
   smallScreen(rgb(192, 192, 192), Label4);
   Frame1 = textLabel("", 0, -90, 5595, 6660, black, arial(8));
@@ -26,47 +26,47 @@ Titlefrm::Titlefrm(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, 
   form.add("Label7", Label7, [this] { label7Click(); }, frame);
 }
 
-void Titlefrm::open() {
+void TitleScreen::open() {
   form.place = Placement::Centre;
-  m_.soundon = 1;
+  m_.soundOn = 1;
   showPicture(Picture1, kTitlePicture);
 }
 
-void Titlefrm::label5Click() {
-  m_.restartgame = 0;
-  m_.hidedesktop = 1;
-  flow_.showGrey();
+void TitleScreen::label5Click() {
+  m_.restartGame = 0;
+  m_.hideDesktop = 1;
+  flow_.showBackdrop();
   flow_.showSetup();
   flow_.close(*this);
   click();
 }
 
-void Titlefrm::label6Click() {
+void TitleScreen::label6Click() {
   // All or nothing: a missing or damaged file changes nothing at all.
   const auto text = s_.savefile.read();
   const auto saved = text ? parseSavedGame(*text) : std::nullopt;
   if (!saved) {
-    m_.restartgame = 0;
+    m_.restartGame = 0;
     return;
   }
   restoreSavedGame(*saved, m_);
-  m_.restartgame = 1;
-  Glim1* game = flow_.game();  // its opening restores the scores and clocks
+  m_.restartGame = 1;
+  GameScreen* game = flow_.game();  // its opening restores the scores and clocks
   if (!game) {
-    m_.restartgame = 0;
+    m_.restartGame = 0;
     return;
   }
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberofplayers); ++i) {
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberOfPlayers); ++i) {
     game->st.Label5[i].visible = true;
     game->st.Label6[i].visible = true;
   }
-  if (m_.hidedesktop == 1) flow_.showGrey();
+  if (m_.hideDesktop == 1) flow_.showBackdrop();
   flow_.showGame();
   flow_.close(*this);
   click();
-  m_.restartgame = 0;
+  m_.restartGame = 0;
 }
 
-void Titlefrm::label7Click() { flow_.quit(0); }
+void TitleScreen::label7Click() { flow_.quit(0); }
 
 }  // namespace sumdart

@@ -1,7 +1,7 @@
 // The game screen's timed events: the dice reveal, the turn hand-over, the
 // clocks, the computer's move and the flashes that mark moves and the end.
 #include "game/dice.h"
-#include "game/glim1.h"
+#include "game/game_screen.h"
 #include "platform/random.h"
 #include "state/numbers.h"
 
@@ -10,16 +10,16 @@ namespace sumdart {
 namespace {
 int captionNumber(const Ctl& c) { return toInt16(leadingNumber(c.caption)); }
 
-// Text colour of the winner's banner, or nothing for any other value of gameover.
-const Rgb* winnerColour(int gameover) {
+// Text colour of the winner's banner, or nothing for any other value of gameOver.
+const Rgb* winnerColour(int gameOver) {
   static constexpr Rgb colours[5] = {colours::blueText, colours::blueText, colours::lightRed, colours::lightGreen,
                                      colours::yellow};
-  if (gameover < 1 || gameover > 4) return nullptr;
-  return &colours[gameover];
+  if (gameOver < 1 || gameOver > 4) return nullptr;
+  return &colours[gameOver];
 }
 }  // namespace
 
-void Glim1::colourFor(int slot) {
+void GameScreen::colourFor(int slot) {
   const PlayerInfo& p = kPlayers[static_cast<std::size_t>(slot)];
   for (Ctl& b : st.Label3) b.fore = p.turnColour;
   st.Label14.fore = p.turnColour;
@@ -30,19 +30,19 @@ void Glim1::colourFor(int slot) {
   st.Label2.fore = p.turnColour;
 }
 
-void Glim1::timer1Tick() {
+void GameScreen::timer1Tick() {
   timer(1).setInterval(2000);
-  checkendofgame();
-  if (st.gameover > 0) return;
+  checkEndOfGame();
+  if (st.gameOver > 0) return;
 
   // Next player after the one who moved last who still has time. The end-of-game
   // check guarantees one exists; the bound keeps a damaged state from hanging.
-  const int n = m_.numberofplayers < 1 ? 1 : m_.numberofplayers;
-  --st.turncounter;
+  const int n = m_.numberOfPlayers < 1 ? 1 : m_.numberOfPlayers;
+  --st.turnCounter;
   int p = 0;
   for (int tries = 0; tries <= n; ++tries) {
     advanceTurn();
-    p = slotFor(st.turncounter + 1, n);
+    p = slotFor(st.turnCounter + 1, n);
     if (p < 4 && st.Label6[static_cast<std::size_t>(p + 1)].enabled) break;
   }
   if (p > 3) p = 0;
@@ -50,28 +50,28 @@ void Glim1::timer1Tick() {
   colourFor(p);
   st.Label2.caption = std::string(kPlayers[static_cast<std::size_t>(p)].name) + " to Play";
 
-  if (p == 1 && st.turncounter % 2 == 0 && m_.computerlevel != 0) label3Click(2);
+  if (p == 1 && st.turnCounter % 2 == 0 && m_.computerLevel != 0) label3Click(2);
 
-  if (m_.timeallowed != 0) {
-    for (int slot = 0; slot < m_.numberofplayers && slot < 4; ++slot) st.Label12[static_cast<std::size_t>(slot)].visible = true;
+  if (m_.timeAllowed != 0) {
+    for (int slot = 0; slot < m_.numberOfPlayers && slot < 4; ++slot) st.Label12[static_cast<std::size_t>(slot)].visible = true;
     st.Label13.visible = true;
   }
   st.Label10.visible = false;
   timer(1).stop();
 }
 
-void Glim1::timer8Tick() { rollStep(timer(8), s_.random, st.Label4, st.diceshown); }
+void GameScreen::timer8Tick() { rollStep(timer(8), s_.random, st.Label4, st.diceShown); }
 
-void Glim1::timer5Tick() {
-  if (settleStep(timer(5), st.Label4, st.judge.dice, st.diceshown)) {
-    if (st.turncounter % 2 == 0 && m_.computerlevel != 0) timer(6).start();
-    if (m_.timeallowed != 0) timer(7).start();
+void GameScreen::timer5Tick() {
+  if (settleStep(timer(5), st.Label4, st.judge.dice, st.diceShown)) {
+    if (st.turnCounter % 2 == 0 && m_.computerLevel != 0) timer(6).start();
+    if (m_.timeAllowed != 0) timer(7).start();
     timer(5).stop();
   }
 }
 
-void Glim1::timer7Tick() {
-  if (st.gameover >= 1) return;
+void GameScreen::timer7Tick() {
+  if (st.gameOver >= 1) return;
   const int p = playerToMove();
   if (p < 0 || p > 3) return;
   Ctl& clock = st.Label12[static_cast<std::size_t>(p)];
@@ -87,14 +87,14 @@ void Glim1::timer7Tick() {
   }
 }
 
-bool Glim1::computerCanPlay(int index) const {
+bool GameScreen::computerCanPlay(int index) const {
   const Ctl& c = st.Label1[static_cast<std::size_t>(index)];
   const int v = captionNumber(c);
   return c.visible && v >= 0 && v <= 100 && st.judge.allowed[static_cast<std::size_t>(v)] == 1;
 }
 
-void Glim1::timer6Tick() {
-  const int red = m_.redscore;
+void GameScreen::timer6Tick() {
+  const int red = m_.redScore;
   if (red < 101) {
     for (int i = 1; i <= 100; ++i) {
       if (i > red || i == red - 1 || (i == red && red % 2 != 0)) st.judge.allowed[static_cast<std::size_t>(i)] = 0;
@@ -104,7 +104,7 @@ void Glim1::timer6Tick() {
   s_.random.randomize(s_.dayclock.secondsSinceMidnight());
   timer(6).setInterval(computerInterval(s_.random.rnd()));
 
-  int style = m_.computerlevel;
+  int style = m_.computerLevel;
   if (style == 2) style = 2 * s_.random.below(2) + 1;
   const int top = red <= 42 ? 44 : 84;
 
@@ -118,7 +118,7 @@ void Glim1::timer6Tick() {
       const int v = captionNumber(st.Label1[static_cast<std::size_t>(idx)]);
       if (v > best) {
         best = v;
-        st.computerchoice = static_cast<std::int16_t>(idx);
+        st.computerChoice = static_cast<std::int16_t>(idx);
       }
     }
   } else if (any) {
@@ -126,23 +126,23 @@ void Glim1::timer6Tick() {
     // as in the greedy style, instead of drawing for ever.
     do {
       s_.random.randomize(s_.dayclock.secondsSinceMidnight());
-      st.computerchoice = static_cast<std::int16_t>(s_.random.below(top + 1));
-    } while (!computerCanPlay(st.computerchoice));
+      st.computerChoice = static_cast<std::int16_t>(s_.random.below(top + 1));
+    } while (!computerCanPlay(st.computerChoice));
   }
 
   timer(6).stop();
   timer(12).start();
 }
 
-void Glim1::timer12Tick() {
-  label1Click(st.computerchoice);
+void GameScreen::timer12Tick() {
+  label1Click(st.computerChoice);
   timer(12).stop();
 }
 
-void Glim1::timer11Tick() {
+void GameScreen::timer11Tick() {
   int best = captionNumber(st.Label6[1]);
   int winner = 1;
-  const int n = m_.numberofplayers > 4 ? 4 : m_.numberofplayers;
+  const int n = m_.numberOfPlayers > 4 ? 4 : m_.numberOfPlayers;
   for (int i = 1; i <= n; ++i) {
     const int v = captionNumber(st.Label6[static_cast<std::size_t>(i)]);
     if (v < best) {
@@ -150,68 +150,68 @@ void Glim1::timer11Tick() {
       winner = i;
     }
   }
-  st.gameover = static_cast<std::int16_t>(winner);
+  st.gameOver = static_cast<std::int16_t>(winner);
   for (int i = 1; i <= n; ++i) {
-    if (captionNumber(st.Label6[static_cast<std::size_t>(i)]) == best && i != winner) st.gameover = 5;
+    if (captionNumber(st.Label6[static_cast<std::size_t>(i)]) == best && i != winner) st.gameOver = 5;
   }
   static constexpr const char* kWinText[6] = {"", "BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!",
                                               "YELLOW HAS WON!", "IT'S A DRAW!"};
-  st.Label2.fore = st.gameover == 5 ? colours::black : *winnerColour(st.gameover);
-  st.Label2.caption = kWinText[st.gameover];
+  st.Label2.fore = st.gameOver == 5 ? colours::black : *winnerColour(st.gameOver);
+  st.Label2.caption = kWinText[st.gameOver];
   timer(11).stop();
 }
 
-void Glim1::timer3Tick() {
+void GameScreen::timer3Tick() {
   // Only the parity and "above 15" matter; the count is held at 16..17 from then
   // on so it can never overflow however long the end screen stays open.
-  ++st.bannerflashcount;
-  if (st.bannerflashcount > 17) st.bannerflashcount = static_cast<std::int16_t>(st.bannerflashcount - 2);
-  if (st.bannerflashcount % 2 == 1) {
+  ++st.bannerFlashCount;
+  if (st.bannerFlashCount > 17) st.bannerFlashCount = static_cast<std::int16_t>(st.bannerFlashCount - 2);
+  if (st.bannerFlashCount % 2 == 1) {
     st.Label2.fore = colours::white;
-    if (st.bannerflashcount > 15) m_.soundon = 0;
-  } else if (const Rgb* c = winnerColour(st.gameover)) {
+    if (st.bannerFlashCount > 15) m_.soundOn = 0;
+  } else if (const Rgb* c = winnerColour(st.gameOver)) {
     st.Label2.fore = *c;
   }
 }
 
-void Glim1::timer13Tick() {
+void GameScreen::timer13Tick() {
   timer(13).setInterval(1200);
-  ++st.arrowcount;
-  s_.sound.playsoundfile("wav\\arrow.wav");
-  if (st.arrowcount >= 3) {
+  ++st.arrowCount;
+  s_.sound.playSoundFile("wav\\arrow.wav");
+  if (st.arrowCount >= 3) {
     timer(13).stop();
-    m_.soundon = 0;
-    st.arrowcount = 0;
+    m_.soundOn = 0;
+    st.arrowCount = 0;
   }
 }
 
-void Glim1::timer9Tick() {
-  ++st.clickflashcount;
-  Ctl& label = st.Label1[static_cast<std::size_t>(st.clickedlabel)];
-  label.fore = st.clickflashcount % 2 == 1 ? colours::black : colours::white;
-  if (st.clickflashcount >= 10) {
-    st.clickflashcount = 0;
+void GameScreen::timer9Tick() {
+  ++st.clickFlashCount;
+  Ctl& label = st.Label1[static_cast<std::size_t>(st.clickedCell)];
+  label.fore = st.clickFlashCount % 2 == 1 ? colours::black : colours::white;
+  if (st.clickFlashCount >= 10) {
+    st.clickFlashCount = 0;
     timer(9).stop();
   }
 }
 
-void Glim1::timer2Tick() {
-  ++st.titleflashcount;
-  st.Label9.fore = st.titleflashcount % 2 == 1 ? colours::yellow : colours::title;
-  if (st.titleflashcount >= 10) {
-    st.titleflashcount = 0;
+void GameScreen::timer2Tick() {
+  ++st.titleFlashCount;
+  st.Label9.fore = st.titleFlashCount % 2 == 1 ? colours::yellow : colours::title;
+  if (st.titleFlashCount >= 10) {
+    st.titleFlashCount = 0;
     timer(2).stop();
   }
 }
 
-void Glim1::timer10Tick() {
+void GameScreen::timer10Tick() {
   timer(10).setInterval(250);
-  ++st.doubleflashcount;
-  const bool odd = st.doubleflashcount % 2 == 1;
+  ++st.doubleFlashCount;
+  const bool odd = st.doubleFlashCount % 2 == 1;
   st.Label11.fore = odd ? colours::black : colours::yellow;
   for (std::size_t i = 25; i <= 44; ++i) st.Label1[i].fore = odd ? colours::lightRed : colours::boardGrey;
-  if (st.doubleflashcount >= 10) {
-    st.doubleflashcount = 0;
+  if (st.doubleFlashCount >= 10) {
+    st.doubleFlashCount = 0;
     timer(10).stop();
     timer(10).setInterval(1);
   }

@@ -1,8 +1,8 @@
-#include "screens/startplay2.h"
+#include "screens/setup_screen.h"
 
 #include <algorithm>
 
-#include "game/glim1.h"
+#include "game/game_screen.h"
 #include "screens/screenflow.h"
 #include "state/numbers.h"
 
@@ -40,7 +40,7 @@ std::int16_t targetFrom(std::string_view text) {
 
 bool boxAccepts(int code) { return (code >= '0' && code <= '9') || code == '-' || code == '.' || code == 8 || code == 13; }
 
-Startplay2::Startplay2(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
+SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
   smallScreen(kBack, Label4);
   Label3[1] = textLabel("Target", 360, 1320, 1440, 480, yellow, arial(20.25), Align::Right);
@@ -78,64 +78,64 @@ Startplay2::Startplay2(Module1& m, Services s, ScreenFlow& flow) : FlowScreen(m,
   form.tabOrder = {"Text2", "Check1", "Check2", "Check3", "Text1"};
 }
 
-void Startplay2::open() {
-  m_.computerlevel = 0;
+void SetupScreen::open() {
+  m_.computerLevel = 0;
   form.place = Placement::Centre;
   form.focus = "Text2";
   if (!showPicture(Image2, kLogoPictureName)) return;
   Check3.visible = s_.desktop.screenWidthTwips() > 12000;
-  if (m_.hidedesktop == 0) {
+  if (m_.hideDesktop == 0) {
     // Clearing the box acts as a click on it would.
     Check3.checked = false;
     check3Click();
   }
 }
 
-void Startplay2::check1Click() { click(); }
+void SetupScreen::check1Click() { click(); }
 
-void Startplay2::check2Click() {
+void SetupScreen::check2Click() {
   click();
   const bool on = Check2.checked;
   Text2.enabled = on;
   Label3[2].visible = Label3[3].visible = Text2.visible = on;
 }
 
-void Startplay2::check3Click() {
+void SetupScreen::check3Click() {
   click();
   if (!Check3.checked) {
-    m_.hidedesktop = 0;
-    flow_.closeGrey();
+    m_.hideDesktop = 0;
+    flow_.closeBackdrop();
   } else {
-    m_.hidedesktop = 1;
-    flow_.showGrey();
+    m_.hideDesktop = 1;
+    flow_.showBackdrop();
   }
   flow_.bringForward(*this);
 }
 
-bool Startplay2::text2Key(int code) {
+bool SetupScreen::text2Key(int code) {
   if (!boxAccepts(code)) return false;
   if (code == 13) form.focus = "Text1";
   return true;
 }
 
-void Startplay2::label6Click() {
+void SetupScreen::label6Click() {
   click();
   flow_.showRules(1);
 }
 
-void Startplay2::label3Click(int index) {
+void SetupScreen::label3Click(int index) {
   if (index == 0) flow_.quit(0);
 }
 
-void Startplay2::label1Click(int k) {
+void SetupScreen::label1Click(int k) {
   flow_.destroyGame();
-  m_.numberofplayers = static_cast<std::int16_t>(k + 1);
-  m_.soundon = Check1.checked ? 1 : 0;
-  m_.timeallowed = Check2.checked ? timeAllowedFrom(Text2.caption) : 0;
+  m_.numberOfPlayers = static_cast<std::int16_t>(k + 1);
+  m_.soundOn = Check1.checked ? 1 : 0;
+  m_.timeAllowed = Check2.checked ? timeAllowedFrom(Text2.caption) : 0;
   const std::int16_t target = targetFrom(Text1.caption);
-  Glim1* game = flow_.game();
+  GameScreen* game = flow_.game();
   if (!game) return;
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberofplayers); ++i) {
+  for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberOfPlayers); ++i) {
     game->st.Label5[i].visible = true;
     game->st.Label6[i].visible = true;
   }

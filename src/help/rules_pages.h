@@ -26,7 +26,7 @@ struct RulesText {
 
 class RulesPage : public FlowScreen {
  public:
-  RulesPage(Module1& m, Services s, ScreenFlow& flow, int page);
+  RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page);
 
   int page() const { return page_; }
   void label3Click(int index);  // 0 Exit, 1 next page, 2 previous page
@@ -42,15 +42,15 @@ class RulesPage : public FlowScreen {
 };
 
 // Page 1: the summary and getting ready to play.
-class Glimrules : public RulesPage {
+class RulesPageOne : public RulesPage {
  public:
-  Glimrules(Module1& m, Services s, ScreenFlow& flow);
+  RulesPageOne(GameSettings& m, Services s, ScreenFlow& flow);
 };
 
 // Page 2: generating a number, with a practice throw and the cheat chart.
-class Glimrules2 : public RulesPage {
+class RulesPageTwo : public RulesPage {
  public:
-  Glimrules2(Module1& m, Services s, ScreenFlow& flow);
+  RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow);
 
   void label2Click();   // Throw Dice
   void label14Click();  // Cheat Chart
@@ -59,14 +59,14 @@ class Glimrules2 : public RulesPage {
   Ctl Label2, Label14;
   DiceFaces Label4;
   Dice dice{};
-  std::int16_t diceshown = 0;
+  std::int16_t diceShown = 0;
   std::unique_ptr<Timer> Timer5, Timer8;  // settle one die a tick; roll the others
 };
 
 // Page 3: the board, the end of the game, the clocks, and the printable rules.
-class Glimrules2b : public RulesPage {
+class RulesPageThree : public RulesPage {
  public:
-  Glimrules2b(Module1& m, Services s, ScreenFlow& flow);
+  RulesPageThree(GameSettings& m, Services s, ScreenFlow& flow);
 
   void label2Click();  // Open Rules Document for Printing
 

@@ -7,11 +7,11 @@
 
 namespace sumdart {
 
-class Glim1;
+class GameScreen;
 
-class Startautoplay2 : public FlowScreen {
+class OpponentScreen : public FlowScreen {
  public:
-  Startautoplay2(Module1& m, Services s, ScreenFlow& flow);
+  OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow);
 
   void open();
   void option1Click(int index);
@@ -25,7 +25,7 @@ class Startautoplay2 : public FlowScreen {
   std::array<Ctl, 3> Option1;
 
  private:
-  void startGame(Glim1& game);
+  void startGame(GameScreen& game);
 };
 
 }  // namespace sumdart

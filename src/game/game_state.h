@@ -16,28 +16,28 @@ inline constexpr const char* kReminder = "Don't forget,    you must     finish w
 inline constexpr const char* kBoardPicture = "Images\\target2.bmp";
 inline constexpr const char* kLogoPicture = "Images\\logo2.jpg";
 
-struct Glim1State {
+struct GameState {
   // The judge of the current throw: its dice, the numbers they make (allowed)
   // and its working lists.
   NumberJudge judge;
 
   // Fields of the game in progress.
-  std::int16_t turncounter = -1;
-  std::int16_t gameover = 0;
-  std::int16_t diceshown = 0;
-  std::int16_t clickedlabel = 0;
-  std::int16_t isdouble = 0;
-  std::int16_t computerchoice = 0;
-  double ringunit = 600;
-  float centrex = 0;
-  float centrey = 0;
+  std::int16_t turnCounter = -1;
+  std::int16_t gameOver = 0;
+  std::int16_t diceShown = 0;
+  std::int16_t clickedCell = 0;
+  std::int16_t lastWasDouble = 0;
+  std::int16_t computerChoice = 0;
+  double ringUnit = 600;
+  float centreX = 0;
+  float centreY = 0;
 
   // Tick counters of the flashes.
-  std::int16_t bannerflashcount = 0;
-  std::int16_t arrowcount = 0;
-  std::int16_t titleflashcount = 0;
-  std::int16_t clickflashcount = 0;
-  std::int16_t doubleflashcount = 0;
+  std::int16_t bannerFlashCount = 0;
+  std::int16_t arrowCount = 0;
+  std::int16_t titleFlashCount = 0;
+  std::int16_t clickFlashCount = 0;
+  std::int16_t doubleFlashCount = 0;
 
   // Controls.
   Ctl Label2;                  // banner
@@ -54,7 +54,7 @@ struct Glim1State {
   Ctl Label10;                 // illegal-move message
   std::array<Ctl, board::kLabels> Label1;  // board numbers
 
-  Glim1State();
+  GameState();
 };
 
 // Client area of the game window, in twips.

@@ -1,4 +1,4 @@
-#include "help/cheatchart.h"
+#include "help/cheat_chart.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ Ctl panel(double l, double t, double w, double h) {
 }
 }  // namespace
 
-Cheatchart::Cheatchart(ScreenFlow& flow) : flow_(flow) {
+CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
   form.caption = "Sumdart Cheat Chart";
   form.back = kBack;
   form.width = 8970;
@@ -74,12 +74,12 @@ Cheatchart::Cheatchart(ScreenFlow& flow) : flow_(flow) {
   form.add("Frame3", Frame3);
 }
 
-void Cheatchart::hscroll1Change() {
+void CheatChart::hscroll1Change() {
   const double v = HScroll1.value;
   Frame2.left = -kStep * v;
   for (auto& row : Label) row[0].left = 120 + kStep * v;
 }
 
-void Cheatchart::closeRequested() { flow_.closeChart(); }
+void CheatChart::closeRequested() { flow_.closeChart(); }
 
 }  // namespace sumdart
