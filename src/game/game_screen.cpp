@@ -6,10 +6,6 @@
 
 namespace sumdart {
 
-namespace {
-// Design intervals of Timer1..Timer13 (Timer4 is never used).
-constexpr std::array<int, 14> kDesignInterval{0, 2000, 250, 250, 1000, 1500, 1000, 1000, 1200, 200, 1, 2000, 1, 1};
-}  // namespace
 
 const char* scoreSound(int x) {
   if (x < 10) return "wav\\divboard.wav";
@@ -24,21 +20,38 @@ const char* scoreSound(int x) {
   return nullptr;  // no other value is on the board
 }
 
-GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host) : m_(m), s_(s), host_(host) {
+GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
+    : timers_{s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(),
+              s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(),
+              s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer()},
+      handOver(*timers_[0]),
+      titleFlash(*timers_[1]),
+      bannerFlash(*timers_[2]),
+      diceSettle(*timers_[3]),
+      computerThink(*timers_[4]),
+      clockTick(*timers_[5]),
+      diceRoll(*timers_[6]),
+      cellFlash(*timers_[7]),
+      doublesFlash(*timers_[8]),
+      winnerBanner(*timers_[9]),
+      computerClick(*timers_[10]),
+      arrowSounds(*timers_[11]),
+      m_(m),
+      s_(s),
+      host_(host) {
+  // Each timer with its first interval (ticks may change it) and what it does.
   using Tick = void (GameScreen::*)();
-  const std::array<Tick, 14> ticks{nullptr,           &GameScreen::timer1Tick,  &GameScreen::timer2Tick,  &GameScreen::timer3Tick,
-                                   nullptr,           &GameScreen::timer5Tick,  &GameScreen::timer6Tick,  &GameScreen::timer7Tick,
-                                   &GameScreen::timer8Tick, &GameScreen::timer9Tick, &GameScreen::timer10Tick, &GameScreen::timer11Tick,
-                                   &GameScreen::timer12Tick, &GameScreen::timer13Tick};
-  for (std::size_t n = 1; n < timers_.size(); ++n) {
-    timers_[n] = s_.timers.createTimer();
-    timers_[n]->setInterval(kDesignInterval[n]);
-    if (Tick t = ticks[n]) {
-      timers_[n]->onTick([this, t] {
-        (this->*t)();
-        if (changed) changed();
-      });
-    }
+  const std::pair<int, Tick> ticks[12] = {
+      {2000, &GameScreen::onHandOver},    {250, &GameScreen::onTitleFlash},    {250, &GameScreen::onBannerFlash},
+      {1500, &GameScreen::onDiceSettle},  {1000, &GameScreen::onComputerThink}, {1000, &GameScreen::onClockTick},
+      {1200, &GameScreen::onDiceRoll},    {200, &GameScreen::onCellFlash},     {1, &GameScreen::onDoublesFlash},
+      {2000, &GameScreen::onWinnerBanner}, {1, &GameScreen::onComputerClick},   {1, &GameScreen::onArrowSounds}};
+  for (std::size_t n = 0; n < timers_.size(); ++n) {
+    timers_[n]->setInterval(ticks[n].first);
+    timers_[n]->onTick([this, t = ticks[n].second] {
+      (this->*t)();
+      if (changed) changed();
+    });
   }
 
   form.back = colours::gameBack;
@@ -47,21 +60,25 @@ GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host) : m_(m
   form.place = Placement::Fit;
   form.titleBar = false;
   // Bottom of the stacking order first.
-  form.add("Image2", st.Image2);
-  form.add("Label11", st.Label11);
-  form.add("Label13", st.Label13);
-  for (int i = 0; i < 4; ++i) form.add(arrayName("Label12", i), st.Label12[static_cast<std::size_t>(i)]);
-  form.add("Label10", st.Label10);
-  for (int i = 0; i < 7; ++i) form.add(arrayName("Label5", i), st.Label5[static_cast<std::size_t>(i)]);
-  for (int i = 1; i <= 4; ++i) form.add(arrayName("Label6", i), st.Label6[static_cast<std::size_t>(i)]);
-  for (int i = 0; i < 4; ++i) form.add(arrayName("Label4", i), st.Label4[static_cast<std::size_t>(i)]);
-  form.add("Label2", st.Label2);
-  form.add("Label9", st.Label9);
-  for (int i = 0; i < 3; ++i)
-    form.add(arrayName("Label3", i), st.Label3[static_cast<std::size_t>(i)], [this, i] { label3Click(i); });
-  form.add("Label14", st.Label14, [this] { label14Click(); });
+  form.add("logo", st.logo);
+  form.add("doubleReminder", st.doubleReminder);
+  form.add("secondsHeading", st.secondsHeading);
+  for (int i = 0; i < 4; ++i) form.add(arrayName("clocks", i), st.clocks[static_cast<std::size_t>(i)]);
+  form.add("illegalMoveNotice", st.illegalMoveNotice);
+  form.add("targetHeading", st.targetHeading);
+  for (int n = 1; n <= 4; ++n) form.add(arrayName("playerNames", n), st.playerNames[static_cast<std::size_t>(n)]);
+  form.add("hiddenNumber", st.hiddenNumber);
+  form.add("computerNotice", st.computerNotice);
+  for (int n = 1; n <= 4; ++n) form.add(arrayName("scorePanels", n), st.scorePanels[static_cast<std::size_t>(n)]);
+  for (int i = 0; i < 4; ++i) form.add(arrayName("dice", i), st.dice[static_cast<std::size_t>(i)]);
+  form.add("banner", st.banner);
+  form.add("gameTitle", st.gameTitle);
+  form.add("exitButton", st.exitButton, [this] { exitGame(); });
+  form.add("newGameButton", st.newGameButton, [this] { newGame(); });
+  form.add("throwButton", st.throwButton, [this] { throwDice(); });
+  form.add("cheatChartButton", st.cheatChartButton, [this] { openCheatChart(); });
   for (int i = 0; i < board::kLabels; ++i)
-    form.add(arrayName("Label1", i), st.Label1[static_cast<std::size_t>(i)], [this, i] { label1Click(i); });
+    form.add(arrayName("boardCells", i), st.boardCells[static_cast<std::size_t>(i)], [this, i] { boardCellClicked(i); });
 }
 
 GameScreen::~GameScreen() = default;
@@ -75,7 +92,7 @@ bool GameScreen::open() {
     }
   }
   form.picture = kBoardPicture;
-  st.Image2.picture = kLogoPicture;
+  st.logo.picture = kLogoPicture;
   load();
   return true;
 }
@@ -86,10 +103,10 @@ SavedGame GameScreen::saved() const {
   g.numberOfPlayers = m_.numberOfPlayers;
   g.computerLevel = m_.computerLevel;
   g.turnCounter = st.turnCounter;
-  g.hidden = number(st.Label5[5]);
+  g.hidden = number(st.hiddenNumber);
   for (std::size_t i = 0; i < 4; ++i) {
     g.scores[i] = m_.score(static_cast<int>(i) + 1);
-    g.clocks[i] = number(st.Label12[i]);
+    g.clocks[i] = number(st.clocks[i]);
   }
   g.timeAllowed = m_.timeAllowed;
   g.soundOn = m_.soundOn;
@@ -98,7 +115,7 @@ SavedGame GameScreen::saved() const {
 }
 
 void GameScreen::stopAllTimers() {
-  for (std::size_t n = 1; n < timers_.size(); ++n) timers_[n]->stop();
+  for (auto& t : timers_) t->stop();
 }
 
 int GameScreen::playerToMove() const { return slotFor(st.turnCounter + 1, m_.numberOfPlayers); }
@@ -120,21 +137,21 @@ void GameScreen::load() {
 
   if (m_.restartGame == 1) {
     st.turnCounter = m_.savedTurn;
-    timer(1).setInterval(1);
-    timer(1).start();
+    handOver.setInterval(1);
+    handOver.start();
   } else {
     st.turnCounter = -1;
   }
 
-  if (m_.computerLevel > 0 && m_.timeAllowed > 0) timer(6).setInterval(computerInterval(s_.random.rnd()));
+  if (m_.computerLevel > 0 && m_.timeAllowed > 0) computerThink.setInterval(computerInterval(s_.random.rnd()));
 
   if (m_.timeAllowed != 0) {
     for (int slot = 0; slot < m_.numberOfPlayers && slot < 4; ++slot) {
-      auto& clock = st.Label12[static_cast<std::size_t>(slot)];
+      auto& clock = st.clocks[static_cast<std::size_t>(slot)];
       clock.caption = decimalText(m_.timeAllowed);
       clock.visible = true;
     }
-    st.Label13.visible = true;
+    st.secondsHeading.visible = true;
   }
 
   st.gameOver = 0;
@@ -142,12 +159,12 @@ void GameScreen::load() {
   st.bannerFlashCount = 0;
 
   // Labels 1..84 are copies of label 0, hidden until placed.
-  st.Label1[0].caption = "100";
-  for (std::size_t i = 1; i <= 4; ++i) st.Label1[i].caption = "50";
+  st.boardCells[0].caption = "100";
+  for (std::size_t i = 1; i <= 4; ++i) st.boardCells[i].caption = "50";
   for (int k = 0; k < 4; ++k)
     for (int j = 0; j < 20; ++j) {
       const int idx = 5 + 20 * k + j;
-      st.Label1[static_cast<std::size_t>(idx)].caption = decimalText(board::value(idx));
+      st.boardCells[static_cast<std::size_t>(idx)].caption = decimalText(board::value(idx));
     }
 
   placeBoardCells();
@@ -155,38 +172,38 @@ void GameScreen::load() {
 
 void GameScreen::placeBoardCells() {
   st.ringUnit = 600;
-  const Ctl& centre = st.Label1[0];
+  const Ctl& centre = st.boardCells[0];
   st.centreX = static_cast<float>(centre.left + centre.width / 2);
   st.centreY = static_cast<float>(centre.top + centre.height / 2);
   const double w0 = centre.width;
   const double h0 = centre.height;
   for (int idx : board::placementOrder()) {
     const board::Point p = board::position(idx, st.centreX, st.centreY, w0, h0, st.ringUnit);
-    Ctl& c = st.Label1[static_cast<std::size_t>(idx)];
+    Ctl& c = st.boardCells[static_cast<std::size_t>(idx)];
     c.left = p.left;
     c.top = p.top;
   }
-  st.Label1[0].autosize = true;
-  for (Ctl& c : st.Label1) c.visible = true;
+  st.boardCells[0].autosize = true;
+  for (Ctl& c : st.boardCells) c.visible = true;
   if (m_.restartGame == 1) restorePreviousPosition();
 }
 
 void GameScreen::restorePreviousPosition() {
   for (int n = 1; n <= 4; ++n) {
-    st.Label6[static_cast<std::size_t>(n)].caption = decimalText(m_.savedScores[static_cast<std::size_t>(n)]);
+    st.scorePanels[static_cast<std::size_t>(n)].caption = decimalText(m_.savedScores[static_cast<std::size_t>(n)]);
     m_.score(n) = m_.savedScores[static_cast<std::size_t>(n)];
   }
   for (std::size_t i = 0; i < 4; ++i) {
-    st.Label12[i].caption = decimalText(m_.savedClocks[i + 1]);
-    if (m_.savedClocks[i + 1] < 1) st.Label6[i + 1].enabled = false;
+    st.clocks[i].caption = decimalText(m_.savedClocks[i + 1]);
+    if (m_.savedClocks[i + 1] < 1) st.scorePanels[i + 1].enabled = false;
   }
 }
 
 void GameScreen::commonStart() {
-  st.Label10.visible = false;
-  for (Ctl& die : st.Label4) {
+  st.illegalMoveNotice.visible = false;
+  for (Ctl& die : st.dice) {
     die.caption.clear();
-    die.back = st.Label2.fore == colours::blueText ? colours::lightBlue : st.Label2.fore;
+    die.back = st.banner.fore == colours::blueText ? colours::lightBlue : st.banner.fore;
     if (die.back == colours::lightBlue || die.back == colours::lightRed) {
       die.fore = colours::white;
     } else {
@@ -196,61 +213,60 @@ void GameScreen::commonStart() {
   st.judge.clearStores();
 }
 
-void GameScreen::label3Click(int index) {
+// Every button first clears the dice and the judge of the last throw.
+void GameScreen::throwDice() {
   commonStart();
-  switch (index) {
-    case 2: {  // Throw Dice
-      if (st.gameOver != 0) return;
-      for (Ctl& c : st.Label1) c.fore = colours::boardGrey;
-      st.Label3[2].enabled = false;
-      drawThrow(s_.random, s_.dayclock, st.judge.dice);
-      startReveal(timer(5), timer(8), m_.soundOn == 1, st.diceShown);
-      st.judge.judgeChainShapes();
-      st.judge.judgePairShapes();
-      play("wav\\cupdice.wav");
-      return;
-    }
-    case 1:  // New Game
-      host_.newGame();
-      host_.closeCheatChart();
-      play("wav\\click1.wav");
-      return;
-    case 0:  // Exit: an unfinished game that has seen two clicks is saved
-      if (st.gameOver == 0 && st.turnCounter >= 1) s_.savefile.write(formatSavedGame(saved()));
-      host_.exitGame();
-      host_.closeCheatChart();
-      play("wav\\click1.wav");
-      return;
-    default:
-      return;
-  }
+  if (st.gameOver != 0) return;
+  for (Ctl& c : st.boardCells) c.fore = colours::boardGrey;
+  st.throwButton.enabled = false;
+  drawThrow(s_.random, s_.dayclock, st.judge.dice);
+  startReveal(diceSettle, diceRoll, m_.soundOn == 1, st.diceShown);
+  st.judge.judgeChainShapes();
+  st.judge.judgePairShapes();
+  play("wav\\cupdice.wav");
 }
 
-void GameScreen::closeRequested() { label3Click(0); }
+void GameScreen::newGame() {
+  commonStart();
+  host_.newGame();
+  host_.closeCheatChart();
+  play("wav\\click1.wav");
+}
 
-void GameScreen::label14Click() {
+// An unfinished game that has seen two clicks is saved.
+void GameScreen::exitGame() {
+  commonStart();
+  if (st.gameOver == 0 && st.turnCounter >= 1) s_.savefile.write(formatSavedGame(saved()));
+  host_.exitGame();
+  host_.closeCheatChart();
+  play("wav\\click1.wav");
+}
+
+void GameScreen::closeRequested() { exitGame(); }
+
+void GameScreen::openCheatChart() {
   host_.openCheatChart();
   play("wav\\click1.wav");
 }
 
-void GameScreen::label1Click(int index) {
+void GameScreen::boardCellClicked(int index) {
   if (index < 0 || index >= board::kLabels) return;
-  if (timer(1).isActive() || timer(6).isActive() || !st.Label4[0].enabled || timer(5).isActive() || st.gameOver > 0)
+  if (handOver.isActive() || computerThink.isActive() || !st.dice[0].enabled || diceSettle.isActive() || st.gameOver > 0)
     return;
 
-  timer(7).stop();
+  clockTick.stop();
   advanceTurn();
   const int p = slotFor(st.turnCounter, m_.numberOfPlayers);
-  const Ctl& label = st.Label1[static_cast<std::size_t>(index)];
+  const Ctl& label = st.boardCells[static_cast<std::size_t>(index)];
   const double x0 = leadingNumber(label.caption);
   const int v = toInt16(x0);
 
   if (v < 0 || v > 100 || st.judge.allowed[static_cast<std::size_t>(v)] == 0) {
-    for (Ctl& c : st.Label12) c.visible = false;
-    st.Label13.visible = false;
-    st.Label10.caption = kIllegalMove;
-    st.Label10.visible = true;
-    timer(1).start();
+    for (Ctl& c : st.clocks) c.visible = false;
+    st.secondsHeading.visible = false;
+    st.illegalMoveNotice.caption = kIllegalMove;
+    st.illegalMoveNotice.visible = true;
+    handOver.start();
     play("wav\\ricochet.wav");
     return;
   }
@@ -261,38 +277,38 @@ void GameScreen::label1Click(int index) {
 
   std::int16_t& s = m_.score(p + 1);
   if (x > s || x == s - 1 || (x == s && st.lastWasDouble == 0)) {
-    timer(10).start();
+    doublesFlash.start();
     x = 0;
   } else {
     s = static_cast<std::int16_t>(s - x);
   }
-  st.Label6[static_cast<std::size_t>(p + 1)].caption = decimalText(s);
+  st.scorePanels[static_cast<std::size_t>(p + 1)].caption = decimalText(s);
 
-  if (x >= 50) timer(2).start();
-  st.Label2.caption = decimalText(x) + (x == 1 ? " point scored" : " points scored");
+  if (x >= 50) titleFlash.start();
+  st.banner.caption = decimalText(x) + (x == 1 ? " point scored" : " points scored");
   st.clickedCell = static_cast<std::int16_t>(index);
-  timer(9).start();
+  cellFlash.start();
   checkEndOfGame();
-  timer(1).start();
+  handOver.start();
 }
 
 void GameScreen::checkEndOfGame() {
   const auto endTimers = [this] {
-    timer(11).start();
-    timer(3).start();
+    winnerBanner.start();
+    bannerFlash.start();
   };
   if (m_.blueScore < 1 || m_.redScore < 1 || m_.greenScore < 1 || m_.yellowScore < 1) {
     st.gameOver = static_cast<std::int16_t>(slotFor(st.turnCounter, m_.numberOfPlayers) + 1);
-    timer(1).stop();
-    if (m_.soundOn == 1) timer(13).start();
-    st.Label2.caption = "GAME OVER!!!";
+    handOver.stop();
+    if (m_.soundOn == 1) arrowSounds.start();
+    st.banner.caption = "GAME OVER!!!";
     endTimers();
     return;
   }
 
   int c = 0;
   for (std::size_t n = 1; n <= 4; ++n) {
-    if (st.Label6[n].visible && st.Label6[n].enabled) {
+    if (st.scorePanels[n].visible && st.scorePanels[n].enabled) {
       st.gameOver = static_cast<std::int16_t>(n);
       ++c;
     }
@@ -303,10 +319,10 @@ void GameScreen::checkEndOfGame() {
       st.gameOver = 0;
     } else {
       st.gameOver = 5;
-      timer(1).stop();
-      st.Label2.caption = "GAME OVER!!!";
+      handOver.stop();
+      st.banner.caption = "GAME OVER!!!";
       endTimers();
-      if (m_.soundOn == 1) timer(13).start();
+      if (m_.soundOn == 1) arrowSounds.start();
       return;
     }
   } else {
@@ -314,19 +330,19 @@ void GameScreen::checkEndOfGame() {
       st.gameOver = 0;
     } else {
       st.gameOver = 1;
-      timer(1).stop();
-      st.Label2.fore = colours::blueText;
-      st.Label2.caption = "OUT OF TIME!";
+      handOver.stop();
+      st.banner.fore = colours::blueText;
+      st.banner.caption = "OUT OF TIME!";
     }
   }
 
   if (st.gameOver == 0) {
-    for (Ctl& die : st.Label4) die.enabled = false;
-    st.Label3[2].enabled = true;
+    for (Ctl& die : st.dice) die.enabled = false;
+    st.throwButton.enabled = true;
     return;
   }
-  timer(3).start();
-  if (m_.soundOn == 1) timer(13).start();
+  bannerFlash.start();
+  if (m_.soundOn == 1) arrowSounds.start();
 }
 
 int GameScreen::computerInterval(double r) const {

@@ -44,33 +44,39 @@ class GameScreen : public Screen {
   void restorePreviousPosition();
 
   // Handlers.
-  void label3Click(int index);
-  void label1Click(int index);
-  void label14Click();
+  void throwDice();
+  void newGame();
+  void exitGame();
+  void boardCellClicked(int index);
+  void openCheatChart();
   void checkEndOfGame();
   // Closing the window by other means acts as Exit, so a game is never lost.
   void closeRequested() override;
 
   // Timer ticks.
-  void timer1Tick();   // hand-over
-  void timer2Tick();   // title flash
-  void timer3Tick();   // banner flash
-  void timer5Tick();   // settle one die
-  void timer6Tick();   // computer chooses
-  void timer7Tick();   // clock
-  void timer8Tick();   // dice flicker
-  void timer9Tick();   // clicked number flash
-  void timer10Tick();  // doubles ring flash
-  void timer11Tick();  // winner banner
-  void timer12Tick();  // computer clicks
-  void timer13Tick();  // arrow sounds
+  void onHandOver();       // the next player's turn
+  void onTitleFlash();     // the title flashes after 50 or more
+  void onBannerFlash();    // the banner flashes at the end
+  void onDiceSettle();     // one more die settles
+  void onComputerThink();  // the computer chooses its number
+  void onClockTick();      // the player to move loses a second
+  void onDiceRoll();       // the dice not yet settled flicker
+  void onCellFlash();      // the clicked number flashes
+  void onDoublesFlash();   // the doubles ring flashes on a bust
+  void onWinnerBanner();   // the winner is named
+  void onComputerClick();  // the computer clicks its number
+  void onArrowSounds();    // arrows fly at the end
 
   // Stops every timer: the screen is being left and must not act again.
   void stopAllTimers();
   void stopTimers() override { stopAllTimers(); }
 
-  Timer& timer(int n) { return *timers_[static_cast<std::size_t>(n)]; }
-  const Timer& timer(int n) const { return *timers_[static_cast<std::size_t>(n)]; }
+ private:
+  std::array<std::unique_ptr<Timer>, 12> timers_;  // owns the timers named below
+
+ public:
+  Timer &handOver, &titleFlash, &bannerFlash, &diceSettle, &computerThink, &clockTick, &diceRoll, &cellFlash,
+      &doublesFlash, &winnerBanner, &computerClick, &arrowSounds;
 
   GameState st;
 
@@ -92,7 +98,6 @@ class GameScreen : public Screen {
   Services s_;
   GameScreenHost& host_;
   std::string openError_;
-  std::array<std::unique_ptr<Timer>, 14> timers_;  // Timer1..Timer13; index 0 unused
 };
 
 // The sound for a legal number by its value.

@@ -6,64 +6,64 @@ namespace sumdart {
 
 GameState::GameState() {
   using namespace colours;
-  Label2 = textLabel("Blue to Play", 4440, 0, 3180, 660, blueText, arial(27.75));
-  Label2.autosize = true;
-  Label9 = textLabel("Sumdart", 9000, 0, 2835, 660, title, arial(27.75));
-  Label9.autosize = true;
+  banner = textLabel("Blue to Play", 4440, 0, 3180, 660, blueText, arial(27.75));
+  banner.autosize = true;
+  gameTitle = textLabel("Sumdart", 9000, 0, 2835, 660, title, arial(27.75));
+  gameTitle.autosize = true;
 
-  Label3[2] = button("Throw Dice", 120, 120, 2295, 495, blueText, black, tahoma(15.75));
-  Label3[1] = button("New Game", 9480, 8400, 2415, 495, blueText, black, tahoma(15.75));
-  Label3[0] = button("Exit", 60, 8400, 1695, 495, blueText, black, tahoma(15.75));
-  Label14 = button("Cheat Chart", 360, 1920, 1815, 375, blueText, black, tahoma(11.25));
+  throwButton = button("Throw Dice", 120, 120, 2295, 495, blueText, black, tahoma(15.75));
+  newGameButton = button("New Game", 9480, 8400, 2415, 495, blueText, black, tahoma(15.75));
+  exitButton = button("Exit", 60, 8400, 1695, 495, blueText, black, tahoma(15.75));
+  cheatChartButton = button("Cheat Chart", 360, 1920, 1815, 375, blueText, black, tahoma(11.25));
 
   const double diceAt[4][2] = {{720, 720}, {1320, 720}, {720, 1320}, {1320, 1320}};
   for (std::size_t d = 0; d < 4; ++d) {
-    Label4[d] = button("", diceAt[d][0], diceAt[d][1], 495, 495, black, lightBlue, arial(20.25));
-    Label4[d].enabled = false;
+    dice[d] = button("", diceAt[d][0], diceAt[d][1], 495, 495, black, lightBlue, arial(20.25));
+    dice[d].enabled = false;
   }
 
-  Image2 = textLabel("", 9960, 960, 1500, 2085, black, arial(12));  // shows the logo picture
+  logo = textLabel("", 9960, 960, 1500, 2085, black, arial(12));  // shows the logo picture
 
-  Label11 = textLabel(kReminder, 120, 6240, 2655, 1935, yellow, arial(20.25));
+  doubleReminder = textLabel(kReminder, 120, 6240, 2655, 1935, yellow, arial(20.25));
 
-  Label5[0] = textLabel("Target Score", 9960, 4740, 1950, 360, blueText, arial(15.75));
-  Label5[0].autosize = true;
-  Label5[0].visible = false;
+  targetHeading = textLabel("Target Score", 9960, 4740, 1950, 360, blueText, arial(15.75));
+  targetHeading.autosize = true;
+  targetHeading.visible = false;
   const double nameBox[5][3] = {{0, 0, 0}, {9360, 5640, 1080}, {9360, 6240, 1080}, {9240, 6840, 1200}, {9120, 7440, 1320}};
   for (std::size_t n = 1; n <= 4; ++n) {
     const PlayerInfo& p = kPlayers[n - 1];
-    Label5[n] = textLabel(std::string(p.name), nameBox[n][0], nameBox[n][1], nameBox[n][2], 360,
+    playerNames[n] = textLabel(std::string(p.name), nameBox[n][0], nameBox[n][1], nameBox[n][2], 360,
                           n == 1 ? blueText : p.panelBack, arial(15.75), Align::Right);
-    Label5[n].visible = n == 1;
+    playerNames[n].visible = n == 1;
   }
-  Label5[5] = textLabel("5000", 10575, 5100, 720, 360, blueText, arial(15.75));
-  Label5[5].visible = false;
-  Label5[6] = textLabel("The computer is playing as red.", 9000, 7080, 2850, 1200, yellow, arial(14.25));
-  Label5[6].visible = false;
+  hiddenNumber = textLabel("5000", 10575, 5100, 720, 360, blueText, arial(15.75));
+  hiddenNumber.visible = false;
+  computerNotice = textLabel("The computer is playing as red.", 9000, 7080, 2850, 1200, yellow, arial(14.25));
+  computerNotice.visible = false;
 
   const double panelTop[5] = {0, 5580, 6180, 6780, 7380};
   for (std::size_t n = 1; n <= 4; ++n) {
     const PlayerInfo& p = kPlayers[n - 1];
-    Label6[n] = button("", 10560, panelTop[n], 1335, 495, p.panelText, p.panelBack, arial(20.25));
-    Label6[n].visible = n == 1;
-    Label12[n - 1] = button("2000", 4320 + 1080.0 * static_cast<double>(n - 1), 8400, 975, 375, p.panelText,
+    scorePanels[n] = button("", 10560, panelTop[n], 1335, 495, p.panelText, p.panelBack, arial(20.25));
+    scorePanels[n].visible = n == 1;
+    clocks[n - 1] = button("2000", 4320 + 1080.0 * static_cast<double>(n - 1), 8400, 975, 375, p.panelText,
                             p.panelBack, arial(14.25));
-    Label12[n - 1].visible = false;
+    clocks[n - 1].visible = false;
   }
-  Label6[0].visible = false;  // index 0 is not a panel
+  scorePanels[0].visible = false;  // index 0 is not a panel
 
-  Label13 = textLabel("Seconds Remaining", 2760, 8280, 1560, 600, blueText, arial(12));
-  Label13.visible = false;
-  Label10 = textLabel(kIllegalMove, 1830, 8460, 7560, 360, white, arial(14.25));
-  Label10.visible = false;
+  secondsHeading = textLabel("Seconds Remaining", 2760, 8280, 1560, 600, blueText, arial(12));
+  secondsHeading.visible = false;
+  illegalMoveNotice = textLabel(kIllegalMove, 1830, 8460, 7560, 360, white, arial(14.25));
+  illegalMoveNotice.visible = false;
 
-  Label1[0] = textLabel("100", 5760, 4320, 495, 480, boardGrey, arial(15.75));
-  Label1[0].wrap = false;
+  boardCells[0] = textLabel("100", 5760, 4320, 495, 480, boardGrey, arial(15.75));
+  boardCells[0].wrap = false;
   // Labels 1..84 are made when the screen opens, as hidden copies of label 0.
-  for (std::size_t i = 1; i < Label1.size(); ++i) {
-    Label1[i] = Label1[0];
-    Label1[i].caption.clear();
-    Label1[i].visible = false;
+  for (std::size_t i = 1; i < boardCells.size(); ++i) {
+    boardCells[i] = boardCells[0];
+    boardCells[i].caption.clear();
+    boardCells[i].visible = false;
   }
 }
 

@@ -40,19 +40,23 @@ struct GameState {
   std::int16_t doubleFlashCount = 0;
 
   // Controls.
-  Ctl Label2;                  // banner
-  Ctl Label9;                  // title
-  std::array<Ctl, 3> Label3;   // Exit, New Game, Throw Dice
-  Ctl Label14;                 // Cheat Chart
-  std::array<Ctl, 4> Label4;   // dice
-  Ctl Image2;                  // logo picture, stretched to its box
-  Ctl Label11;                 // finish-with-a-double reminder
-  std::array<Ctl, 7> Label5;   // 0 heading, 1..4 names, 5 hidden "5000", 6 computer notice
-  std::array<Ctl, 5> Label6;   // 1..4 score panels
-  std::array<Ctl, 4> Label12;  // clocks
-  Ctl Label13;                 // "Seconds Remaining"
-  Ctl Label10;                 // illegal-move message
-  std::array<Ctl, board::kLabels> Label1;  // board numbers
+  Ctl banner;                    // whose turn it is, what a move scored, the winner
+  Ctl gameTitle;                 // "Sumdart", flashing after 50 or more
+  Ctl throwButton, newGameButton, exitButton, cheatChartButton;
+  std::array<Ctl, 4> dice;
+  Ctl logo;                      // the logo picture, stretched to its box
+  Ctl doubleReminder;            // finish with a double; flashes on a bust
+  Ctl targetHeading;             // "Target Score", never shown
+  std::array<Ctl, 5> playerNames;  // by player number 1..4 (entry 0 unused), beside the panels
+  // A hidden "5000": the saved game keeps its number on its fourth line.
+  Ctl hiddenNumber;
+  Ctl computerNotice;            // which level the computer plays at
+  std::array<Ctl, 5> scorePanels;  // remaining targets by player number 1..4 (entry 0 unused);
+                                   // a panel disabled is a player out of time
+  std::array<Ctl, 4> clocks;     // seconds left, by player slot 0..3
+  Ctl secondsHeading;            // "Seconds Remaining"
+  Ctl illegalMoveNotice;
+  std::array<Ctl, board::kLabels> boardCells;  // the board's numbers; see board.h for the order
 
   GameState();
 };

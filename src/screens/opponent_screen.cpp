@@ -57,8 +57,8 @@ void OpponentScreen::label1Click() {
 // Shows the game with Blue's and Red's targets and leaves this screen.
 void OpponentScreen::startGame(GameScreen& game) {
   flow_.showGame();
-  game.st.Label6[1].caption = decimalText(m_.blueScore);
-  game.st.Label6[2].caption = decimalText(m_.redScore);
+  game.st.scorePanels[1].caption = decimalText(m_.blueScore);
+  game.st.scorePanels[2].caption = decimalText(m_.redScore);
   flow_.close(*this);
   click();
 }
@@ -75,8 +75,8 @@ void OpponentScreen::label7Click() {
   }
   GameScreen* game = flow_.game();
   if (!game) return;
-  game->st.Label5[6].caption = notice;
-  game->st.Label5[2].visible = game->st.Label5[6].visible = game->st.Label6[2].visible = true;
+  game->st.computerNotice.caption = notice;
+  game->st.playerNames[2].visible = game->st.computerNotice.visible = game->st.scorePanels[2].visible = true;
   startGame(*game);
 }
 

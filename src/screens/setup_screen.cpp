@@ -136,15 +136,15 @@ void SetupScreen::label1Click(int k) {
   GameScreen* game = flow_.game();
   if (!game) return;
   for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberOfPlayers); ++i) {
-    game->st.Label5[i].visible = true;
-    game->st.Label6[i].visible = true;
+    game->st.playerNames[i].visible = true;
+    game->st.scorePanels[i].visible = true;
   }
   m_.setAllScores(target);
   if (k == 0) {
     flow_.showOpponent();
   } else {
     flow_.showGame();
-    for (int n = 1; n <= 4; ++n) game->st.Label6[static_cast<std::size_t>(n)].caption = decimalText(m_.score(n));
+    for (int n = 1; n <= 4; ++n) game->st.scorePanels[static_cast<std::size_t>(n)].caption = decimalText(m_.score(n));
   }
   flow_.close(*this);
   click();

@@ -57,8 +57,8 @@ void TitleScreen::label6Click() {
     return;
   }
   for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberOfPlayers); ++i) {
-    game->st.Label5[i].visible = true;
-    game->st.Label6[i].visible = true;
+    game->st.playerNames[i].visible = true;
+    game->st.scorePanels[i].visible = true;
   }
   if (m_.hideDesktop == 1) flow_.showBackdrop();
   flow_.showGame();

@@ -21,17 +21,17 @@ const Rgb* winnerColour(int gameOver) {
 
 void GameScreen::colourFor(int slot) {
   const PlayerInfo& p = kPlayers[static_cast<std::size_t>(slot)];
-  for (Ctl& b : st.Label3) b.fore = p.turnColour;
-  st.Label14.fore = p.turnColour;
-  for (Ctl& die : st.Label4) die.back = p.diceFace;
-  st.Label5[0].fore = p.turnColour;
-  st.Label5[5].fore = p.turnColour;
-  st.Label13.fore = p.turnColour;
-  st.Label2.fore = p.turnColour;
+  for (Ctl* b : {&st.exitButton, &st.newGameButton, &st.throwButton}) b->fore = p.turnColour;
+  st.cheatChartButton.fore = p.turnColour;
+  for (Ctl& die : st.dice) die.back = p.diceFace;
+  st.targetHeading.fore = p.turnColour;
+  st.hiddenNumber.fore = p.turnColour;
+  st.secondsHeading.fore = p.turnColour;
+  st.banner.fore = p.turnColour;
 }
 
-void GameScreen::timer1Tick() {
-  timer(1).setInterval(2000);
+void GameScreen::onHandOver() {
+  handOver.setInterval(2000);
   checkEndOfGame();
   if (st.gameOver > 0) return;
 
@@ -43,57 +43,57 @@ void GameScreen::timer1Tick() {
   for (int tries = 0; tries <= n; ++tries) {
     advanceTurn();
     p = slotFor(st.turnCounter + 1, n);
-    if (p < 4 && st.Label6[static_cast<std::size_t>(p + 1)].enabled) break;
+    if (p < 4 && st.scorePanels[static_cast<std::size_t>(p + 1)].enabled) break;
   }
   if (p > 3) p = 0;
 
   colourFor(p);
-  st.Label2.caption = std::string(kPlayers[static_cast<std::size_t>(p)].name) + " to Play";
+  st.banner.caption = std::string(kPlayers[static_cast<std::size_t>(p)].name) + " to Play";
 
-  if (p == 1 && st.turnCounter % 2 == 0 && m_.computerLevel != 0) label3Click(2);
+  if (p == 1 && st.turnCounter % 2 == 0 && m_.computerLevel != 0) throwDice();
 
   if (m_.timeAllowed != 0) {
-    for (int slot = 0; slot < m_.numberOfPlayers && slot < 4; ++slot) st.Label12[static_cast<std::size_t>(slot)].visible = true;
-    st.Label13.visible = true;
+    for (int slot = 0; slot < m_.numberOfPlayers && slot < 4; ++slot) st.clocks[static_cast<std::size_t>(slot)].visible = true;
+    st.secondsHeading.visible = true;
   }
-  st.Label10.visible = false;
-  timer(1).stop();
+  st.illegalMoveNotice.visible = false;
+  handOver.stop();
 }
 
-void GameScreen::timer8Tick() { rollStep(timer(8), s_.random, st.Label4, st.diceShown); }
+void GameScreen::onDiceRoll() { rollStep(diceRoll, s_.random, st.dice, st.diceShown); }
 
-void GameScreen::timer5Tick() {
-  if (settleStep(timer(5), st.Label4, st.judge.dice, st.diceShown)) {
-    if (st.turnCounter % 2 == 0 && m_.computerLevel != 0) timer(6).start();
-    if (m_.timeAllowed != 0) timer(7).start();
-    timer(5).stop();
+void GameScreen::onDiceSettle() {
+  if (settleStep(diceSettle, st.dice, st.judge.dice, st.diceShown)) {
+    if (st.turnCounter % 2 == 0 && m_.computerLevel != 0) computerThink.start();
+    if (m_.timeAllowed != 0) clockTick.start();
+    diceSettle.stop();
   }
 }
 
-void GameScreen::timer7Tick() {
+void GameScreen::onClockTick() {
   if (st.gameOver >= 1) return;
   const int p = playerToMove();
   if (p < 0 || p > 3) return;
-  Ctl& clock = st.Label12[static_cast<std::size_t>(p)];
+  Ctl& clock = st.clocks[static_cast<std::size_t>(p)];
   const int left = captionNumber(clock) - 1;
   clock.caption = decimalText(left);
   // A reading below zero (from a damaged saved game) runs out like zero, so the
   // clock can never count on for ever.
   if (left <= 0) {
-    st.Label6[static_cast<std::size_t>(p + 1)].enabled = false;
+    st.scorePanels[static_cast<std::size_t>(p + 1)].enabled = false;
     play("wav\\gong.wav");
-    timer(7).stop();
-    timer(1).start();
+    clockTick.stop();
+    handOver.start();
   }
 }
 
 bool GameScreen::computerCanPlay(int index) const {
-  const Ctl& c = st.Label1[static_cast<std::size_t>(index)];
+  const Ctl& c = st.boardCells[static_cast<std::size_t>(index)];
   const int v = captionNumber(c);
   return c.visible && v >= 0 && v <= 100 && st.judge.allowed[static_cast<std::size_t>(v)] == 1;
 }
 
-void GameScreen::timer6Tick() {
+void GameScreen::onComputerThink() {
   const int red = m_.redScore;
   if (red < 101) {
     for (int i = 1; i <= 100; ++i) {
@@ -102,7 +102,7 @@ void GameScreen::timer6Tick() {
   }
 
   s_.random.randomize(s_.dayclock.secondsSinceMidnight());
-  timer(6).setInterval(computerInterval(s_.random.rnd()));
+  computerThink.setInterval(computerInterval(s_.random.rnd()));
 
   int style = m_.computerLevel;
   if (style == 2) style = 2 * s_.random.below(2) + 1;
@@ -115,7 +115,7 @@ void GameScreen::timer6Tick() {
     int best = 0;
     for (int idx = top; idx >= 0; --idx) {
       if (!computerCanPlay(idx)) continue;
-      const int v = captionNumber(st.Label1[static_cast<std::size_t>(idx)]);
+      const int v = captionNumber(st.boardCells[static_cast<std::size_t>(idx)]);
       if (v > best) {
         best = v;
         st.computerChoice = static_cast<std::int16_t>(idx);
@@ -130,21 +130,21 @@ void GameScreen::timer6Tick() {
     } while (!computerCanPlay(st.computerChoice));
   }
 
-  timer(6).stop();
-  timer(12).start();
+  computerThink.stop();
+  computerClick.start();
 }
 
-void GameScreen::timer12Tick() {
-  label1Click(st.computerChoice);
-  timer(12).stop();
+void GameScreen::onComputerClick() {
+  boardCellClicked(st.computerChoice);
+  computerClick.stop();
 }
 
-void GameScreen::timer11Tick() {
-  int best = captionNumber(st.Label6[1]);
+void GameScreen::onWinnerBanner() {
+  int best = captionNumber(st.scorePanels[1]);
   int winner = 1;
   const int n = m_.numberOfPlayers > 4 ? 4 : m_.numberOfPlayers;
   for (int i = 1; i <= n; ++i) {
-    const int v = captionNumber(st.Label6[static_cast<std::size_t>(i)]);
+    const int v = captionNumber(st.scorePanels[static_cast<std::size_t>(i)]);
     if (v < best) {
       best = v;
       winner = i;
@@ -152,68 +152,68 @@ void GameScreen::timer11Tick() {
   }
   st.gameOver = static_cast<std::int16_t>(winner);
   for (int i = 1; i <= n; ++i) {
-    if (captionNumber(st.Label6[static_cast<std::size_t>(i)]) == best && i != winner) st.gameOver = 5;
+    if (captionNumber(st.scorePanels[static_cast<std::size_t>(i)]) == best && i != winner) st.gameOver = 5;
   }
   static constexpr const char* kWinText[6] = {"", "BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!",
                                               "YELLOW HAS WON!", "IT'S A DRAW!"};
-  st.Label2.fore = st.gameOver == 5 ? colours::black : *winnerColour(st.gameOver);
-  st.Label2.caption = kWinText[st.gameOver];
-  timer(11).stop();
+  st.banner.fore = st.gameOver == 5 ? colours::black : *winnerColour(st.gameOver);
+  st.banner.caption = kWinText[st.gameOver];
+  winnerBanner.stop();
 }
 
-void GameScreen::timer3Tick() {
+void GameScreen::onBannerFlash() {
   // Only the parity and "above 15" matter; the count is held at 16..17 from then
   // on so it can never overflow however long the end screen stays open.
   ++st.bannerFlashCount;
   if (st.bannerFlashCount > 17) st.bannerFlashCount = static_cast<std::int16_t>(st.bannerFlashCount - 2);
   if (st.bannerFlashCount % 2 == 1) {
-    st.Label2.fore = colours::white;
+    st.banner.fore = colours::white;
     if (st.bannerFlashCount > 15) m_.soundOn = 0;
   } else if (const Rgb* c = winnerColour(st.gameOver)) {
-    st.Label2.fore = *c;
+    st.banner.fore = *c;
   }
 }
 
-void GameScreen::timer13Tick() {
-  timer(13).setInterval(1200);
+void GameScreen::onArrowSounds() {
+  arrowSounds.setInterval(1200);
   ++st.arrowCount;
   s_.sound.playSoundFile("wav\\arrow.wav");
   if (st.arrowCount >= 3) {
-    timer(13).stop();
+    arrowSounds.stop();
     m_.soundOn = 0;
     st.arrowCount = 0;
   }
 }
 
-void GameScreen::timer9Tick() {
+void GameScreen::onCellFlash() {
   ++st.clickFlashCount;
-  Ctl& label = st.Label1[static_cast<std::size_t>(st.clickedCell)];
+  Ctl& label = st.boardCells[static_cast<std::size_t>(st.clickedCell)];
   label.fore = st.clickFlashCount % 2 == 1 ? colours::black : colours::white;
   if (st.clickFlashCount >= 10) {
     st.clickFlashCount = 0;
-    timer(9).stop();
+    cellFlash.stop();
   }
 }
 
-void GameScreen::timer2Tick() {
+void GameScreen::onTitleFlash() {
   ++st.titleFlashCount;
-  st.Label9.fore = st.titleFlashCount % 2 == 1 ? colours::yellow : colours::title;
+  st.gameTitle.fore = st.titleFlashCount % 2 == 1 ? colours::yellow : colours::title;
   if (st.titleFlashCount >= 10) {
     st.titleFlashCount = 0;
-    timer(2).stop();
+    titleFlash.stop();
   }
 }
 
-void GameScreen::timer10Tick() {
-  timer(10).setInterval(250);
+void GameScreen::onDoublesFlash() {
+  doublesFlash.setInterval(250);
   ++st.doubleFlashCount;
   const bool odd = st.doubleFlashCount % 2 == 1;
-  st.Label11.fore = odd ? colours::black : colours::yellow;
-  for (std::size_t i = 25; i <= 44; ++i) st.Label1[i].fore = odd ? colours::lightRed : colours::boardGrey;
+  st.doubleReminder.fore = odd ? colours::black : colours::yellow;
+  for (std::size_t i = 25; i <= 44; ++i) st.boardCells[i].fore = odd ? colours::lightRed : colours::boardGrey;
   if (st.doubleFlashCount >= 10) {
     st.doubleFlashCount = 0;
-    timer(10).stop();
-    timer(10).setInterval(1);
+    doublesFlash.stop();
+    doublesFlash.setInterval(1);
   }
 }
 

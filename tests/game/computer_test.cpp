@@ -11,13 +11,13 @@ class ComputerTest : public GameTest {
   void blueMovesThenComputerThrows(int a, int b, int c, int d) {
     ASSERT_EQ(banner(), "Blue to Play");
     ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
-    EXPECT_FALSE(timer(6).isActive()) << "the computer thinks only on Red's turn";
+    EXPECT_FALSE(game->computerThink.isActive()) << "the computer thinks only on Red's turn";
     click(6);
     random.pushThrow(a, b, c, d);
     ASSERT_NO_FATAL_FAILURE(handOver());
     ASSERT_EQ(banner(), "Red to Play");
     ASSERT_NO_FATAL_FAILURE(reveal());  // of the throw the hand-over made for the computer
-    ASSERT_TRUE(timer(6).isActive()) << "the computer is thinking";
+    ASSERT_TRUE(game->computerThink.isActive()) << "the computer is thinking";
   }
 
   // Lets the computer think and click; returns the virtual time it took.
@@ -25,7 +25,7 @@ class ComputerTest : public GameTest {
     const std::int64_t start = clock.now();
     const int before = st().turnCounter;
     while (st().turnCounter == before && clock.now() < start + 20000) clock.advance(1);
-    EXPECT_FALSE(timer(6).isActive() || timer(12).isActive() || clock.now() == start + 20000) << "no click";
+    EXPECT_FALSE(game->computerThink.isActive() || game->computerClick.isActive() || clock.now() == start + 20000) << "no click";
     return clock.now() - start;
   }
 };
@@ -66,7 +66,7 @@ TEST_F(ComputerTest, ChoosesTheLabelItClicks) {
     EXPECT_EQ(st().computerChoice, r.choice);
     EXPECT_EQ(m.redScore, r.redAfter);
     EXPECT_EQ(st().gameOver, r.redAfter == 0 ? 2 : 0);
-    EXPECT_TRUE(r.draws.empty() || timer(6).interval() == 3500 * (4 - r.level)) << "next thinking time";
+    EXPECT_TRUE(r.draws.empty() || game->computerThink.interval() == 3500 * (4 - r.level)) << "next thinking time";
   }
 }
 

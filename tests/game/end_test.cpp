@@ -36,16 +36,17 @@ TEST_F(EndTest, AllClocksOut) {
     }
     EXPECT_EQ(st().gameOver, r.players > 1 ? 5 : 1);
     // No more turns; the banner flashes, a winner is named (not when alone), the arrows fly with sound on.
-    EXPECT_EQ(activeTimers(), std::string(" 3") + (r.players > 1 ? " 11" : "") + (r.soundOn ? " 13" : ""));
+    EXPECT_EQ(activeTimers(),
+              std::string(" bannerFlash") + (r.players > 1 ? " winnerBanner" : "") + (r.soundOn ? " arrowSounds" : ""));
     clock.advance(1999);
     EXPECT_EQ(banner(), over);
     clock.advance(1);
     EXPECT_EQ(banner(), r.result);
-    EXPECT_EQ(st().Label2.fore, r.colour);
+    EXPECT_EQ(st().banner.fore, r.colour);
     EXPECT_EQ(st().gameOver, r.gameOver);
     clock.advance(20000);
     EXPECT_EQ(banner(), r.result);
-    EXPECT_TRUE(r.gameOver != 5 || st().Label2.fore == kWhite) << "a draw flashes to white and stays white";
+    EXPECT_TRUE(r.gameOver != 5 || st().banner.fore == kWhite) << "a draw flashes to white and stays white";
     EXPECT_EQ(count(wav("gong")), r.soundOn * r.players);
     EXPECT_EQ(count(wav("arrow")), r.soundOn * 3);
     EXPECT_TRUE(r.soundOn || sound.played.empty()) << "sound off: nothing at all";
@@ -92,17 +93,17 @@ TEST_F(EndTest, AfterAFinish) {
   clock.advance(1);
   EXPECT_EQ(count(wav("arrow")), 2);
   for (int i = 0; i < 5000 && count(wav("arrow")) < 3; ++i) clock.advance(1);
-  EXPECT_TRUE(m.soundOn == 0 && !timer(13).isActive()) << "silent from the third arrow on";
+  EXPECT_TRUE(m.soundOn == 0 && !game->arrowSounds.isActive()) << "silent from the third arrow on";
   clock.advance(5000);
   ASSERT_TRUE(die(0).enabled) << "the dice stay as they were";
   m.soundOn = 1;  // even with sound back on, nothing answers
-  expectNothingFrom([&] { click(25); click(5); game->label3Click(2); });
+  expectNothingFrom([&] { click(25); click(5); game->throwDice(); });
   int bad = 0;
   for (int i = 0; i < 3 * 3600 * 4; ++i) {  // three hours, one flash every 250 ms
     const int before = st().bannerFlashCount;
     clock.advance(250);
     const int now = st().bannerFlashCount;
-    bad += now <= 15 || now >= 1000 || (now - before) % 2 == 0 || st().Label2.fore != (now % 2 ? kWhite : kBlueText);
+    bad += now <= 15 || now >= 1000 || (now - before) % 2 == 0 || st().banner.fore != (now % 2 ? kWhite : kBlueText);
   }
   EXPECT_EQ(bad, 0) << "the count stays past 15 and small, its parity alternating: white, then Blue's colour";
   EXPECT_EQ(banner(), "BLUE HAS WON!");

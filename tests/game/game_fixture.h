@@ -53,31 +53,30 @@ class GameTest : public ::testing::Test {
     game = std::make_unique<GameScreen>(m, Services{clock, random, day, sound, desktop, savefile}, host);
     game->load();
     for (int n = 1; n <= s.players; ++n) {
-      st().Label5[static_cast<std::size_t>(n)].visible = panel(n).visible = true;
+      st().playerNames[static_cast<std::size_t>(n)].visible = panel(n).visible = true;
       if (m.restartGame != 1) panel(n).caption = decimalText(s.target);  // a restored game shows its saved scores
     }
   }
 
   GameState& st() { return game->st; }
-  Timer& timer(int n) { return game->timer(n); }
-  Ctl& panel(int n) { return st().Label6[static_cast<std::size_t>(n)]; }
-  Ctl& die(int d) { return st().Label4[static_cast<std::size_t>(d)]; }
-  Ctl& boardLabel(int i) { return st().Label1[static_cast<std::size_t>(i)]; }
-  Ctl& clockLabel(int slot) { return st().Label12[static_cast<std::size_t>(slot)]; }
-  const std::string& banner() { return st().Label2.caption; }
+  Ctl& panel(int n) { return st().scorePanels[static_cast<std::size_t>(n)]; }
+  Ctl& die(int d) { return st().dice[static_cast<std::size_t>(d)]; }
+  Ctl& boardLabel(int i) { return st().boardCells[static_cast<std::size_t>(i)]; }
+  Ctl& clockLabel(int slot) { return st().clocks[static_cast<std::size_t>(slot)]; }
+  const std::string& banner() { return st().banner.caption; }
   std::string faces() { return die(0).caption + die(1).caption + die(2).caption + die(3).caption; }
-  void click(int index) { game->label1Click(index); }
+  void click(int index) { game->boardCellClicked(index); }
 
   // Sets a player's remaining target and its panel, as a game in progress would show it.
   void setScore(int n, int v) { m.score(n) = static_cast<std::int16_t>(v); panel(n).caption = decimalText(v); }
 
   // Clicks Throw Dice with the throw scripted to come out as a, b, c, d.
-  void throwOnly(int a, int b, int c, int d) { random.pushThrow(a, b, c, d); game->label3Click(2); }
+  void throwOnly(int a, int b, int c, int d) { random.pushThrow(a, b, c, d); game->throwDice(); }
 
   // Lets the dice animation run until the last die has settled and the flicker has stopped.
   void reveal() {
-    for (int i = 0; i < 5000 && (timer(5).isActive() || timer(8).isActive()); ++i) clock.advance(1);
-    ASSERT_FALSE(timer(5).isActive() || timer(8).isActive()) << "the dice never came to rest";
+    for (int i = 0; i < 5000 && (game->diceSettle.isActive() || game->diceRoll.isActive()); ++i) clock.advance(1);
+    ASSERT_FALSE(game->diceSettle.isActive() || game->diceRoll.isActive()) << "the dice never came to rest";
   }
 
   // Throws a scripted throw and waits for it to be revealed; the board is then open.
@@ -89,9 +88,9 @@ class GameTest : public ::testing::Test {
 
   // The two seconds between a board click and the next player's announcement.
   void handOver() {
-    ASSERT_TRUE(timer(1).isActive()) << "no hand-over pending";
+    ASSERT_TRUE(game->handOver.isActive()) << "no hand-over pending";
     clock.advance(2000);
-    EXPECT_FALSE(timer(1).isActive());
+    EXPECT_FALSE(game->handOver.isActive());
   }
 
   // A whole turn: scripted throw, a click on a board label, the hand-over.
@@ -110,14 +109,19 @@ class GameTest : public ::testing::Test {
   std::string snapshot() {
     std::ostringstream o;
     o << "turn " << st().turnCounter << ", over " << st().gameOver << ", clicked " << st().clickedCell << ", banner '"
-      << banner() << "', message " << st().Label10.visible << ", sounds " << sound.played.size() << ", scores";
+      << banner() << "', message " << st().illegalMoveNotice.visible << ", sounds " << sound.played.size() << ", scores";
     for (int n = 1; n <= 4; ++n) o << " " << m.score(n) << "/" << panel(n).caption;
     o << ", timers" << activeTimers();
     return o.str();
   }
   std::string activeTimers() {
     std::string s;
-    for (int t = 1; t <= 13; ++t) s += timer(t).isActive() ? " " + std::to_string(t) : "";
+    const std::pair<const char*, Timer*> timers[] = {
+        {"handOver", &game->handOver},         {"titleFlash", &game->titleFlash},     {"bannerFlash", &game->bannerFlash},
+        {"diceSettle", &game->diceSettle},     {"computerThink", &game->computerThink}, {"clockTick", &game->clockTick},
+        {"diceRoll", &game->diceRoll},         {"cellFlash", &game->cellFlash},       {"doublesFlash", &game->doublesFlash},
+        {"winnerBanner", &game->winnerBanner}, {"computerClick", &game->computerClick}, {"arrowSounds", &game->arrowSounds}};
+    for (const auto& [name, t] : timers) s += t->isActive() ? std::string(" ") + name : "";
     return s;
   }
   void expectNothingFrom(const std::function<void()>& clicks) {

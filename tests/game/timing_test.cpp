@@ -22,7 +22,7 @@ TEST_F(TimingTest, DiceAreDrawnThenFlickerAndSettleOneByOne) {
     // die 3: 2 repetitions 1, 3 -> 3. Then two flickers, the first at the edges of the range.
     random.queue = {0.035, 1.5 / 6, 4.5 / 6, 3.5 / 6, 0.0, 0.015, 5.5 / 6, 0.025, 0.5 / 6, 2.5 / 6,
                     0.0,   0.999999, 0.5, 1.5 / 6, 0.5, 0.5, 0.5, 0.5};
-    game->label3Click(2);
+    game->throwDice();
     const std::int64_t t0 = clock.now();
     const auto at = [&](std::int64_t ms) { clock.advance(t0 + ms - clock.now()); return faces(); };
     const int f = r.flickerStart;
@@ -45,32 +45,33 @@ TEST_F(TimingTest, DiceAreDrawnThenFlickerAndSettleOneByOne) {
 // count back to 0 and its first delay restored, so the next flash runs the same.
 TEST_F(TimingTest, FlashesAfterAMove) {
   const struct {
-    int timerNo, remaining, dice[4], label, firstTick, period;
+    Timer& (*flash)(GameScreen&);
+    int remaining, dice[4], label, firstTick, period;
     std::int16_t GameState::*count;
     std::function<bool(bool odd)> shows;  // the flash's colours on an odd or even tick
   } rows[] = {
-      {9, 501, {5, 2, 1, 1}, 11, 200, 200, &GameState::clickFlashCount,  // the clicked number
+      {[](GameScreen& g) -> Timer& { return g.cellFlash; }, 501, {5, 2, 1, 1}, 11, 200, 200, &GameState::clickFlashCount,  // the clicked number
        [this](bool odd) { return boardLabel(11).fore == (odd ? kBlack : kWhite) && boardLabel(12).fore == kGrey; }},
-      {2, 501, {5, 4, 3, 1}, 45, 250, 250, &GameState::titleFlashCount,  // the title, for 50 or more
-       [this](bool odd) { return st().Label9.fore == (odd ? kYellow : kTitle); }},
-      {10, 40, {5, 4, 2, 1}, 71, 1, 250, &GameState::doubleFlashCount,  // the doubles ring and the reminder, on a bust
+      {[](GameScreen& g) -> Timer& { return g.titleFlash; }, 501, {5, 4, 3, 1}, 45, 250, 250, &GameState::titleFlashCount,  // the title, for 50 or more
+       [this](bool odd) { return st().gameTitle.fore == (odd ? kYellow : kTitle); }},
+      {[](GameScreen& g) -> Timer& { return g.doublesFlash; }, 40, {5, 4, 2, 1}, 71, 1, 250, &GameState::doubleFlashCount,  // the doubles ring and the reminder, on a bust
        [this](bool odd) {
-         return st().Label11.fore == (odd ? kBlack : kYellow) && boardLabel(25).fore == (odd ? kRed : kGrey) &&
+         return st().doubleReminder.fore == (odd ? kBlack : kYellow) && boardLabel(25).fore == (odd ? kRed : kGrey) &&
                 boardLabel(44).fore == boardLabel(25).fore && boardLabel(45).fore == kGrey;
        }},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(::testing::Message() << "Timer" << r.timerNo);
+    SCOPED_TRACE(::testing::Message() << "first tick " << r.firstTick);
     open();
     setScore(1, r.remaining);
     ASSERT_NO_FATAL_FAILURE(throwDice(r.dice[0], r.dice[1], r.dice[2], r.dice[3]));
     click(r.label);
     clock.advance(r.firstTick);
     for (int k = 1; k <= 10; ++k, clock.advance(r.period))
-      EXPECT_TRUE(r.shows(k % 2 == 1) && timer(r.timerNo).isActive() == (k < 10)) << "tick " << k;
+      EXPECT_TRUE(r.shows(k % 2 == 1) && r.flash(*game).isActive() == (k < 10)) << "tick " << k;
     clock.advance(5000);
     EXPECT_TRUE(r.shows(false)) << "after the flash";
-    EXPECT_EQ(timer(r.timerNo).interval(), r.firstTick);
+    EXPECT_EQ(r.flash(*game).interval(), r.firstTick);
     EXPECT_EQ(st().*r.count, 0);
   }
 }

@@ -48,7 +48,7 @@ TEST_F(TurnTest, WholeTwoPlayerGameFrom501ToAFinishOnADouble) {
       EXPECT_EQ(soundsSince(before), (soundOn ? Sounds{wav("cupdice"), wav(mv.sound)} : Sounds{}));
       if (i == last) break;
       ASSERT_NO_FATAL_FAILURE(handOver());
-      EXPECT_TRUE(st().gameOver == 0 && st().Label3[2].enabled && !die(0).enabled) << "ready for the next throw";
+      EXPECT_TRUE(st().gameOver == 0 && st().throwButton.enabled && !die(0).enabled) << "ready for the next throw";
     }
     EXPECT_EQ(st().gameOver, 1);
     const std::size_t atFinish = sound.played.size();
@@ -57,9 +57,9 @@ TEST_F(TurnTest, WholeTwoPlayerGameFrom501ToAFinishOnADouble) {
     clock.advance(2002);
     EXPECT_EQ(banner(), "BLUE HAS WON!");
     clock.advance(10000);
-    game->label14Click();
-    game->label3Click(1);
-    game->label3Click(0);
+    game->openCheatChart();
+    game->newGame();
+    game->exitGame();
     EXPECT_EQ(soundsSince(atFinish), Sounds(soundOn ? 3 : 0, wav("arrow"))) << "three arrows, then silence";
     EXPECT_EQ(savefile.writes, 0) << "a finished game is not saved";
   }
@@ -93,9 +93,9 @@ TEST_F(TurnTest, ScoreFinishOrBustWithTheSoundOfTheValue) {
     EXPECT_EQ(scores(2), (std::vector<int>{r.after, 501})) << "only the mover's target changes";
     EXPECT_EQ(st().gameOver, r.after == 0 ? 1 : 0);
     EXPECT_EQ(banner(), r.after == 0 ? "GAME OVER!!!" : decimalText(scored) + " points scored");
-    EXPECT_EQ(timer(10).isActive(), scored == 0) << "the doubles ring flashes on a bust";
-    EXPECT_EQ(timer(2).isActive(), scored >= 50) << "the title flashes for 50 or more";
-    EXPECT_TRUE(timer(9).isActive() && st().clickedCell == r.label) << "the number flashes, even scoring nothing";
+    EXPECT_EQ(game->doublesFlash.isActive(), scored == 0) << "the doubles ring flashes on a bust";
+    EXPECT_EQ(game->titleFlash.isActive(), scored >= 50) << "the title flashes for 50 or more";
+    EXPECT_TRUE(game->cellFlash.isActive() && st().clickedCell == r.label) << "the number flashes, even scoring nothing";
   }
 }
 
@@ -120,7 +120,7 @@ TEST_F(TurnTest, IllegalClickLosesTheTurnAndExitSavesOnlyFromTheSecondClick) {
   for (int time : {300, 0}) {
     SCOPED_TRACE(::testing::Message() << "time " << time);
     open({.players = 2, .timeAllowed = time});
-    const auto clocksShown = [&] { return clockLabel(0).visible && clockLabel(1).visible && st().Label13.visible; };
+    const auto clocksShown = [&] { return clockLabel(0).visible && clockLabel(1).visible && st().secondsHeading.visible; };
     EXPECT_TRUE(clocksShown() == (time != 0) && !clockLabel(2).visible);
     expectNothingFrom([&] { for (int i : {5, 0, -1, 85}) click(i); });  // before the throw, and off the board
     clock.advance(60000);  // before the throw no clock runs
@@ -129,25 +129,25 @@ TEST_F(TurnTest, IllegalClickLosesTheTurnAndExitSavesOnlyFromTheSecondClick) {
     click(0);  // 100 cannot be made
     EXPECT_EQ(soundsSince(before), Sounds{wav("ricochet")});
     EXPECT_EQ(st().turnCounter, 0);
-    EXPECT_TRUE(st().Label10.visible && !clockLabel(0).visible && !clockLabel(1).visible && !st().Label13.visible)
+    EXPECT_TRUE(st().illegalMoveNotice.visible && !clockLabel(0).visible && !clockLabel(1).visible && !st().secondsHeading.visible)
         << "the message takes the clocks' place";
     EXPECT_EQ(scores(2), (std::vector<int>{501, 501}));
     EXPECT_EQ(banner(), "Blue to Play");
-    EXPECT_FALSE(timer(7).isActive() || timer(9).isActive() || timer(10).isActive() || st().Label3[2].enabled);
+    EXPECT_FALSE(game->clockTick.isActive() || game->cellFlash.isActive() || game->doublesFlash.isActive() || st().throwButton.enabled);
     clock.advance(1999);  // the dice stay lit: only the pending hand-over keeps the board shut
     expectNothingFrom([&] { click(6); });  // a legal 1
     clock.advance(1);
     EXPECT_TRUE(clocksShown() == (time != 0) && !clockLabel(2).visible) << "shown again with the next player's turn";
     EXPECT_EQ(banner(), "Red to Play");
-    EXPECT_TRUE(!st().Label10.visible && st().Label3[2].enabled && !die(0).enabled);
+    EXPECT_TRUE(!st().illegalMoveNotice.visible && st().throwButton.enabled && !die(0).enabled);
     EXPECT_EQ(clockLabel(0).caption, time != 0 ? "300" : "2000") << "Blue clicked at once; no clocks, no count";
   }
   // Exit saves an unfinished game once it has seen two clicks, not before. The buttons click.
-  game->label3Click(0);
+  game->exitGame();
   ASSERT_NO_FATAL_FAILURE(turn(1, 1, 1, 1, 0));
-  game->label14Click();
-  game->label3Click(1);
-  game->label3Click(0);
+  game->openCheatChart();
+  game->newGame();
+  game->exitGame();
   EXPECT_EQ(savefile.writes, 1);
   EXPECT_EQ((std::vector<int>{host.chartOpens, host.newGames, host.exits, host.chartCloses}),
             (std::vector<int>{1, 1, 2, 3}));
@@ -166,7 +166,7 @@ TEST_F(TurnTest, FourPlayersPlayInTurnWithTheirColoursUntilYellowWins) {
     const auto& c = order[i % 4];
     SCOPED_TRACE(::testing::Message() << "move " << i << " by " << c.name);
     ASSERT_EQ(banner(), std::string(c.name) + " to Play");
-    for (const Ctl* t : {&st().Label2, &st().Label3[0], &st().Label3[2], &st().Label14, &st().Label13})
+    for (const Ctl* t : {&st().banner, &st().exitButton, &st().throwButton, &st().cheatChartButton, &st().secondsHeading})
       EXPECT_EQ(t->fore, c.text);
     throwOnly(i < 11 ? 1 : 5, i < 11 ? 1 : 4, i < 11 ? 1 : 2, 1);
     for (int d = 0; d < 4; ++d) EXPECT_TRUE(die(d).back == c.face && die(d).fore == c.digit) << "die " << d;
@@ -179,9 +179,9 @@ TEST_F(TurnTest, FourPlayersPlayInTurnWithTheirColoursUntilYellowWins) {
   EXPECT_EQ(st().gameOver, 4);
   clock.advance(4100);
   EXPECT_EQ(banner(), "YELLOW HAS WON!");
-  const Rgb a = st().Label2.fore;  // the banner flashes white and Yellow's colour
+  const Rgb a = st().banner.fore;  // the banner flashes white and Yellow's colour
   clock.advance(250);
-  EXPECT_TRUE((a == kWhite && st().Label2.fore == kYellow) || (a == kYellow && st().Label2.fore == kWhite));
+  EXPECT_TRUE((a == kWhite && st().banner.fore == kYellow) || (a == kYellow && st().banner.fore == kWhite));
 }
 
 }  // namespace

@@ -51,17 +51,17 @@ TEST_F(FlowTest, ScrollingMovesTheGridUnderAHeaderColumnThatStaysPut) {
 TEST_F(FlowTest, TheChartOpensOnceAndGoesWithTheGame) {
   GameScreen& g = toGame(2);
   log.clear();
-  g.label14Click();
+  g.openCheatChart();
   CheatChart* chart = flow.chart();
   chart->HScroll1.value = 40;
-  g.label14Click();
+  g.openCheatChart();
   EXPECT_EQ(flow.chart(), chart);
   EXPECT_EQ(chart->HScroll1.value, 40);
   EXPECT_EQ(log, (std::vector<std::string>{"show Chart", "show Chart"}));
   EXPECT_EQ(clicks(), 4);
   for (int button : {1, 0}) {  // New Game, then Exit
-    act([&] { flow.currentGame()->label14Click(); });
-    act([&] { flow.currentGame()->label3Click(button); });
+    act([&] { flow.currentGame()->openCheatChart(); });
+    act([&] { button == 1 ? flow.currentGame()->newGame() : flow.currentGame()->exitGame(); });
     EXPECT_EQ(flow.chart(), nullptr);
     if (button == 1) act([&] { flow.setup()->label1Click(1); });
   }

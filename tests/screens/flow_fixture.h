@@ -72,9 +72,9 @@ class FlowTest : public ::testing::Test, public ScreenView {
   // the hand-over.
   void turn(GameScreen& g, int a, int b, int c, int d, int label) {
     random.pushThrow(a, b, c, d);
-    g.label3Click(2);
+    g.throwDice();
     clock.advance(2500);
-    g.label1Click(label);
+    g.boardCellClicked(label);
     clock.advance(2000);
   }
   long clicks() const { return std::count(sound.played.begin(), sound.played.end(), kClick); }

@@ -82,7 +82,7 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
     // fourth line is always 5000).
     SavedGame again = *valid;
     again.hidden = 5000;
-    act([&] { flow.currentGame()->label3Click(0); });
+    act([&] { flow.currentGame()->exitGame(); });
     ASSERT_EQ(*savefile.text, formatSavedGame(again)) << "file " << i;
   }
   EXPECT_GT(restored, 100);
@@ -138,16 +138,16 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     for (std::size_t i = 0; i < r.moves.size(); ++i) {
       const auto& mv = r.moves[i];
       random.pushThrow(mv[0], mv[1], mv[2], mv[3]);
-      act([&] { g.label3Click(2); });
+      act([&] { g.throwDice(); });
       clock.advance(2500 + mv[5]);
-      act([&] { g.label1Click(mv[4]); });
+      act([&] { g.boardCellClicked(mv[4]); });
       if (i + 1 == r.moves.size()) break;  // Exit before the hand-over
       if (r.level) random.pushThrow(1, 1, 1, 1);  // the computer's throw
       clock.advance(2000);
-      for (int t = 0; t < 20000 && g.st.Label2.caption != "Blue to Play" && r.level; ++t) clock.advance(1);
+      for (int t = 0; t < 20000 && g.st.banner.caption != "Blue to Play" && r.level; ++t) clock.advance(1);
     }
     savefile.text.reset();
-    act([&] { g.label3Click(0); });
+    act([&] { g.exitGame(); });
     ASSERT_TRUE(savefile.text);
     EXPECT_EQ(*savefile.text, r.file);
 
@@ -169,25 +169,25 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     for (std::size_t n = 1; n <= 4; ++n) {
       const bool playing = static_cast<int>(n) <= want->numberOfPlayers;
       EXPECT_EQ(m.score(static_cast<int>(n)), want->scores[n - 1]) << n;
-      EXPECT_EQ(back.st.Label6[n].visible && back.st.Label5[n].visible, playing) << n;
-      EXPECT_EQ(back.st.Label6[n].caption, decimalText(want->scores[n - 1])) << n;
-      EXPECT_EQ(back.st.Label6[n].enabled, want->clocks[n - 1] > 0) << n;
-      EXPECT_EQ(back.st.Label12[n - 1].caption, decimalText(want->clocks[n - 1])) << n;
-      EXPECT_EQ(back.st.Label12[n - 1].visible, playing && want->timeAllowed > 0) << n;
+      EXPECT_EQ(back.st.scorePanels[n].visible && back.st.playerNames[n].visible, playing) << n;
+      EXPECT_EQ(back.st.scorePanels[n].caption, decimalText(want->scores[n - 1])) << n;
+      EXPECT_EQ(back.st.scorePanels[n].enabled, want->clocks[n - 1] > 0) << n;
+      EXPECT_EQ(back.st.clocks[n - 1].caption, decimalText(want->clocks[n - 1])) << n;
+      EXPECT_EQ(back.st.clocks[n - 1].visible, playing && want->timeAllowed > 0) << n;
     }
-    EXPECT_EQ(back.st.Label13.visible, want->timeAllowed > 0);
+    EXPECT_EQ(back.st.secondsHeading.visible, want->timeAllowed > 0);
     savefile.text.reset();
-    act([&] { back.label3Click(0); });  // before the hand-over
+    act([&] { back.exitGame(); });  // before the hand-over
     ASSERT_TRUE(savefile.text);
     EXPECT_EQ(*savefile.text, first) << "left again at once, the restored game saves what it was given";
 
     act([&] { flow.title()->label6Click(); });
     GameScreen& resumed = *flow.currentGame();
     clock.advance(1);
-    EXPECT_EQ(resumed.st.Label2.caption, r.next);
+    EXPECT_EQ(resumed.st.banner.caption, r.next);
     EXPECT_EQ(resumed.st.turnCounter, r.turn);
-    EXPECT_EQ(resumed.timer(5).isActive(), r.level > 0) << "the computer throws at once";
-    EXPECT_EQ(resumed.timer(1).interval(), 2000) << "later hand-overs wait two seconds";
+    EXPECT_EQ(resumed.diceSettle.isActive(), r.level > 0) << "the computer throws at once";
+    EXPECT_EQ(resumed.handOver.interval(), 2000) << "later hand-overs wait two seconds";
     act([&] { flow.exitGame(); });
     flow.closeBackdrop();
   }

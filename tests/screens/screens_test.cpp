@@ -56,9 +56,9 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     const auto& r = games[i];
     SCOPED_TRACE(r.name);
     if (i > 0 && i % 2 == 1) {
-      act([&] { flow.currentGame()->label3Click(1); });  // New Game
+      act([&] { flow.currentGame()->newGame(); });  // New Game
     } else if (i > 0) {
-      act([&] { flow.currentGame()->label3Click(0); });  // Exit, then OK
+      act([&] { flow.currentGame()->exitGame(); });  // Exit, then OK
       act([&] { flow.title()->label5Click(); });
     }
     const auto fill = [&](SetupScreen& s) {
@@ -100,29 +100,29 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     for (std::size_t n = 1; n <= 4; ++n) {
       const bool playing = static_cast<int>(n) <= shown;
       EXPECT_EQ(m.score(static_cast<int>(n)), r.start) << n;
-      EXPECT_EQ(g.st.Label6[n].visible && g.st.Label5[n].visible && g.st.Label6[n].enabled, playing) << n;
-      EXPECT_TRUE(!playing || g.st.Label6[n].caption == decimalText(r.start)) << n;
-      EXPECT_EQ(g.st.Label12[n - 1].visible, playing && seconds > 0) << n;
-      EXPECT_TRUE(!playing || !seconds || g.st.Label12[n - 1].caption == decimalText(seconds)) << n;
+      EXPECT_EQ(g.st.scorePanels[n].visible && g.st.playerNames[n].visible && g.st.scorePanels[n].enabled, playing) << n;
+      EXPECT_TRUE(!playing || g.st.scorePanels[n].caption == decimalText(r.start)) << n;
+      EXPECT_EQ(g.st.clocks[n - 1].visible, playing && seconds > 0) << n;
+      EXPECT_TRUE(!playing || !seconds || g.st.clocks[n - 1].caption == decimalText(seconds)) << n;
     }
-    EXPECT_EQ(g.st.Label13.visible, seconds > 0);
-    EXPECT_EQ(g.st.Label5[6].visible, r.level > 0) << "the computer's notice";
-    EXPECT_TRUE(!r.level || g.st.Label5[6].caption == std::string("The computer is playing as red. ") + r.notice);
-    EXPECT_EQ(g.st.Label2.caption, "Blue to Play");
+    EXPECT_EQ(g.st.secondsHeading.visible, seconds > 0);
+    EXPECT_EQ(g.st.computerNotice.visible, r.level > 0) << "the computer's notice";
+    EXPECT_TRUE(!r.level || g.st.computerNotice.caption == std::string("The computer is playing as red. ") + r.notice);
+    EXPECT_EQ(g.st.banner.caption, "Blue to Play");
 
     // Blue takes two seconds after the dice settle, then scores 40.
     const std::size_t heard = sound.played.size();
     random.pushThrow(6, 4, 3, 1);
-    act([&] { g.label3Click(2); });
+    act([&] { g.throwDice(); });
     clock.advance(2500 + 2000);
-    act([&] { g.label1Click(25); });
-    EXPECT_EQ(g.st.Label6[1].caption, decimalText(r.start - 40));
-    EXPECT_TRUE(!seconds || g.st.Label12[0].caption == decimalText(seconds - 2 - (r.sound ? 0 : 1)))
-        << g.st.Label12[0].caption;
+    act([&] { g.boardCellClicked(25); });
+    EXPECT_EQ(g.st.scorePanels[1].caption, decimalText(r.start - 40));
+    EXPECT_TRUE(!seconds || g.st.clocks[0].caption == decimalText(seconds - 2 - (r.sound ? 0 : 1)))
+        << g.st.clocks[0].caption;
     random.pushThrow(6, 4, 3, 1);  // for the computer, if it plays
     clock.advance(2000);
-    EXPECT_EQ(g.st.Label2.caption, shown == 1 ? "Blue to Play" : "Red to Play");
-    EXPECT_EQ(g.timer(5).isActive(), r.level > 0) << "the computer throws at once";
+    EXPECT_EQ(g.st.banner.caption, shown == 1 ? "Blue to Play" : "Red to Play");
+    EXPECT_EQ(g.diceSettle.isActive(), r.level > 0) << "the computer throws at once";
     EXPECT_EQ(sound.played.size() > heard, r.sound);
     for (int t = 0; t < 30000 && g.st.turnCounter == 0; ++t) clock.advance(1);
     EXPECT_EQ(g.st.turnCounter, r.level ? 1 : 0) << "only the computer moves by itself";
@@ -221,14 +221,14 @@ TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
   m.soundOn = 0;  // as after the end of a game
   log.clear();
   const long heard = clicks();
-  act([&] { g.label3Click(1); });
+  act([&] { g.newGame(); });
   EXPECT_EQ(log, (std::vector<std::string>{"show Setup", "close Game"}));
   EXPECT_EQ(clicks(), heard);
   EXPECT_EQ(flow.currentGame(), nullptr);
 
   act([&] { flow.setup()->label1Click(1); });
   log.clear();
-  act([&] { flow.currentGame()->label3Click(0); });
+  act([&] { flow.currentGame()->exitGame(); });
   EXPECT_EQ(log, (std::vector<std::string>{"show Title", "close Game"}));
   EXPECT_EQ(m.soundOn, 1);
   EXPECT_EQ(clicks(), heard + 2) << "the new game's choice, then Exit";

@@ -69,10 +69,10 @@ TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
   ASSERT_NE(game, nullptr);
   flow.showGame();
   // The longest texts the changing labels take.
-  game->st.Label2.caption = "YELLOW HAS WON!";
-  game->st.Label5[6].caption = "The computer is playing as red. Level 2 - Medium";
-  for (std::size_t n = 1; n <= 4; ++n) game->st.Label6[n].caption = "999";
-  for (auto& c : game->st.Label12) c.caption = "9999";
+  game->st.banner.caption = "YELLOW HAS WON!";
+  game->st.computerNotice.caption = "The computer is playing as red. Level 2 - Medium";
+  for (std::size_t n = 1; n <= 4; ++n) game->st.scorePanels[n].caption = "999";
+  for (auto& c : game->st.clocks) c.caption = "9999";
   windows.afterEvent();
   const Screen* screens[] = {flow.title(), flow.setup(), flow.opponent(), game, flow.rules(1), flow.rules(2),
                              flow.rules(3), flow.chart()};
