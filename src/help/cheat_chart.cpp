@@ -27,21 +27,21 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
   form.height = 4590;
   form.place = Placement::TopCentre;
 
-  Frame1 = panel(480, 4080, 8295, 495);
-  Frame1.frame = true;
-  HScroll1 = textLabel("", 120, 165, 8055, 255, colours::black, FontSpec{});
-  HScroll1.kind = Kind::ScrollBar;
-  Frame2 = panel(0, 120, 19500, 3975);
+  barFrame = panel(480, 4080, 8295, 495);
+  barFrame.frame = true;
+  scrollBar = textLabel("", 120, 165, 8055, 255, colours::black, FontSpec{});
+  scrollBar.kind = Kind::ScrollBar;
+  grid = panel(0, 120, 19500, 3975);
   // The mask strip over the left margin: cells that scroll past the header
   // column disappear under it.
-  Frame3 = panel(120 - 195, 0, 195, 4095);
+  mask = panel(120 - 195, 0, 195, 4095);
 
   // The header column from the layout, then the rest of each row made from it.
-  for (std::size_t m = 0; m < Label.size(); ++m) {
+  for (std::size_t m = 0; m < rows.size(); ++m) {
     Ctl head = button(m == 0 ? "x" : decimalText(static_cast<long long>(m)), 120, 360.0 * static_cast<double>(m),
                       345, 330, colours::yellow, rgb(64, 64, 64), arial(12));
     const int count = m == 0 ? 50 : std::min(50, 100 / static_cast<int>(m));
-    std::vector<Ctl>& row = Label[m];
+    std::vector<Ctl>& row = rows[m];
     row.reserve(static_cast<std::size_t>(count) + 1);
     row.push_back(head);
     for (int i = 1; i <= count; ++i) {
@@ -61,23 +61,23 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
 
   // Bottom of the stacking order first: the header column lies over the body
   // cells that pass beneath it, and the mask over everything.
-  const int bar = form.add("Frame1", Frame1);
-  form.controls[static_cast<std::size_t>(form.add("HScroll1", HScroll1, {}, bar))].change = [this] { hscroll1Change(); };
-  const int grid = form.add("Frame2", Frame2);
-  for (std::size_t m = 0; m < Label.size(); ++m) {
-    const std::string name = "Label" + std::to_string(m + 2);
-    for (std::size_t i = 1; i < Label[m].size(); ++i)
-      form.add(arrayName(name.c_str(), static_cast<int>(i)), Label[m][i], {}, grid);
+  const int bar = form.add("barFrame", barFrame);
+  form.controls[static_cast<std::size_t>(form.add("scrollBar", scrollBar, {}, bar))].change = [this] { scrolled(); };
+  const int inGrid = form.add("grid", grid);
+  for (std::size_t m = 0; m < rows.size(); ++m) {
+    const std::string name = "row" + std::to_string(m);
+    for (std::size_t i = 1; i < rows[m].size(); ++i)
+      form.add(arrayName(name.c_str(), static_cast<int>(i)), rows[m][i], {}, inGrid);
   }
-  for (std::size_t m = 0; m < Label.size(); ++m)
-    form.add(arrayName(("Label" + std::to_string(m + 2)).c_str(), 0), Label[m][0], {}, grid);
-  form.add("Frame3", Frame3);
+  for (std::size_t m = 0; m < rows.size(); ++m)
+    form.add(arrayName(("row" + std::to_string(m)).c_str(), 0), rows[m][0], {}, inGrid);
+  form.add("mask", mask);
 }
 
-void CheatChart::hscroll1Change() {
-  const double v = HScroll1.value;
-  Frame2.left = -kStep * v;
-  for (auto& row : Label) row[0].left = 120 + kStep * v;
+void CheatChart::scrolled() {
+  const double v = scrollBar.value;
+  grid.left = -kStep * v;
+  for (auto& row : rows) row[0].left = 120 + kStep * v;
 }
 
 void CheatChart::closeRequested() { flow_.closeChart(); }

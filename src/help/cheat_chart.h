@@ -15,14 +15,14 @@ class CheatChart : public Screen {
  public:
   explicit CheatChart(ScreenFlow& flow);
 
-  void hscroll1Change();
+  void scrolled();
   // The close box closes the chart; it has no button of its own.
   void closeRequested() override;
 
-  // Label[0] is the header row (the array Label2), Label[m] row m (Label(m + 2)).
+  // rows[0] is the header row, rows[m] the products of m.
   // Cell 0 of each is the header column.
-  std::array<std::vector<Ctl>, 11> Label;
-  Ctl Frame1, Frame2, Frame3, HScroll1;
+  std::array<std::vector<Ctl>, 11> rows;
+  Ctl barFrame, grid, mask, scrollBar;
 
  private:
   ScreenFlow& flow_;

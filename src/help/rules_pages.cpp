@@ -95,7 +95,7 @@ void addTexts(RulesPage& page, const RulesText (&texts)[N]) {
         c = textLabel(t.text, t.left, t.top, t.width, t.height, colours::yellow, arial(12, false), Align::Left);
         break;
     }
-    page.Label1[t.index] = c;
+    page.texts[t.index] = c;
   }
 }
 
@@ -114,31 +114,35 @@ RulesPage::RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page) : 
   form.width = 11970;
   form.height = 8970;
   form.place = Placement::Fit;
-  Label1[0] = textLabel("The Rules of Sumdart", 0, 120, 12000, 360, colours::yellow, arial(15.75));
-  Label3[0] = button("Exit", 11160, 60, 735, 375, colours::yellow, colours::black, arial(12.75));
-  Label3[1] = button(">> Next Page", 10080, 8520, 1815, 375, colours::yellow, colours::black, arial(12.75));
-  Label3[2] = button("<< Previous Page", 7680, 8520, 2295, 375, colours::yellow, colours::black, arial(12.75));
-  Label3[2].visible = page > 1;
-  Label3[1].visible = page < 3;
+  texts[0] = textLabel("The Rules of Sumdart", 0, 120, 12000, 360, colours::yellow, arial(15.75));
+  exitButton = button("Exit", 11160, 60, 735, 375, colours::yellow, colours::black, arial(12.75));
+  nextPageButton = button(">> Next Page", 10080, 8520, 1815, 375, colours::yellow, colours::black, arial(12.75));
+  previousPageButton = button("<< Previous Page", 7680, 8520, 2295, 375, colours::yellow, colours::black, arial(12.75));
+  previousPageButton.visible = page > 1;
+  nextPageButton.visible = page < 3;
   switch (page) {
     case 1: addTexts(*this, kPage1); break;
     case 2: addTexts(*this, kPage2); break;
     default: addTexts(*this, kPage3); break;
   }
   if (page != 2) {
-    Image1 = picture(page == 1 ? "images\\start.jpg" : "images\\board.jpg", page == 1 ? 8940 : 7680, page == 1 ? 4560 : 4320);
-    form.add("Image1", Image1);
+    pagePicture = picture(page == 1 ? "images\\start.jpg" : "images\\board.jpg", page == 1 ? 8940 : 7680, page == 1 ? 4560 : 4320);
+    form.add("pagePicture", pagePicture);
   }
-  for (auto& [index, label] : Label1) form.add(arrayName("Label1", index), label);
-  for (int i = 0; i < 3; ++i)
-    if (page > 1 || i < 2) form.add(arrayName("Label3", i), Label3[static_cast<std::size_t>(i)], [this, i] { label3Click(i); });
+  for (auto& [index, label] : texts) form.add(arrayName("texts", index), label);
+  form.add("exitButton", exitButton, [this] { exitPage(); });
+  form.add("nextPageButton", nextPageButton, [this] { nextPage(); });
+  if (page > 1) form.add("previousPageButton", previousPageButton, [this] { previousPage(); });
 }
 
-void RulesPage::label3Click(int index) {
+void RulesPage::exitPage() { leaveFor(0); }
+void RulesPage::nextPage() { leaveFor(page_ < 3 ? page_ + 1 : 0); }
+void RulesPage::previousPage() { leaveFor(page_ > 1 ? page_ - 1 : 0); }
+
+void RulesPage::leaveFor(int to) {
   // Leaving page 2 by any button closes the chart, whoever opened it.
   if (page_ == 2) flow_.closeChart();
-  if (index == 1 && page_ < 3) flow_.showRules(page_ + 1);
-  if (index == 2 && page_ > 1) flow_.showRules(page_ - 1);
+  if (to != 0) flow_.showRules(to);
   flow_.closeRules(page_);
   click();
 }
@@ -146,51 +150,51 @@ void RulesPage::label3Click(int index) {
 RulesPageOne::RulesPageOne(GameSettings& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 1) {}
 
 RulesPageTwo::RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow)
-    : RulesPage(m, s, flow, 2), Timer5(s.timers.createTimer()), Timer8(s.timers.createTimer()) {
-  Label2 = button("Throw Dice", 6600, 2040, 2055, 495, kGreen, colours::black, tahoma(15.75));
-  Label14 = button("Cheat Chart", 5280, 7680, 1575, 375, kGreen, colours::black, tahoma(11.25));
+    : RulesPage(m, s, flow, 2), diceSettle(s.timers.createTimer()), diceRoll(s.timers.createTimer()) {
+  throwButton = button("Throw Dice", 6600, 2040, 2055, 495, kGreen, colours::black, tahoma(15.75));
+  cheatChartButton = button("Cheat Chart", 5280, 7680, 1575, 375, kGreen, colours::black, tahoma(11.25));
   const double at[4][2] = {{7080, 2640}, {7680, 2640}, {7080, 3240}, {7680, 3240}};
   for (std::size_t d = 0; d < 4; ++d) {
-    Label4[d] = button("", at[d][0], at[d][1], 495, 495, colours::white, colours::lightBlue, arial(20.25));
-    Label4[d].enabled = false;
-    form.add(arrayName("Label4", static_cast<int>(d)), Label4[d]);
+    dice[d] = button("", at[d][0], at[d][1], 495, 495, colours::white, colours::lightBlue, arial(20.25));
+    dice[d].enabled = false;
+    form.add(arrayName("dice", static_cast<int>(d)), dice[d]);
   }
-  form.add("Label2", Label2, [this] { label2Click(); });
-  form.add("Label14", Label14, [this] { label14Click(); });
-  Timer8->onTick([this] {
-    rollStep(*Timer8, s_.random, Label4, diceShown);
+  form.add("throwButton", throwButton, [this] { throwDice(); });
+  form.add("cheatChartButton", cheatChartButton, [this] { openCheatChart(); });
+  diceRoll->onTick([this] {
+    rollStep(*diceRoll, s_.random, dice, diceShown);
     if (changed) changed();
   });
-  Timer5->onTick([this] {
-    if (settleStep(*Timer5, Label4, dice, diceShown)) Timer5->stop();
+  diceSettle->onTick([this] {
+    if (settleStep(*diceSettle, dice, thrown, diceShown)) diceSettle->stop();
     if (changed) changed();
   });
 }
 
-void RulesPageTwo::label2Click() {
+void RulesPageTwo::throwDice() {
   // A throw during a throw starts afresh.
-  for (Ctl& die : Label4) die.caption.clear();
-  drawThrow(s_.random, s_.dayclock, dice);
-  startReveal(*Timer5, *Timer8, m_.soundOn == 1, diceShown);
+  for (Ctl& die : dice) die.caption.clear();
+  drawThrow(s_.random, s_.dayclock, thrown);
+  startReveal(*diceSettle, *diceRoll, m_.soundOn == 1, diceShown);
   if (m_.soundOn == 1) s_.sound.playSoundFile("wav\\cupdice.wav");
 }
 
-void RulesPageTwo::label14Click() {
+void RulesPageTwo::openCheatChart() {
   flow_.openChart();
   click();
 }
 
 void RulesPageTwo::stopTimers() {
-  Timer5->stop();
-  Timer8->stop();
+  diceSettle->stop();
+  diceRoll->stop();
 }
 
 RulesPageThree::RulesPageThree(GameSettings& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 3) {
-  Label2 = button("Open Rules Document for Printing", 120, 8520, 4275, 375, colours::yellow, colours::black, arial(12));
-  form.add("Label2", Label2, [this] { label2Click(); });
+  printButton = button("Open Rules Document for Printing", 120, 8520, 4275, 375, colours::yellow, colours::black, arial(12));
+  form.add("printButton", printButton, [this] { openRulesDocument(); });
 }
 
-void RulesPageThree::label2Click() {
+void RulesPageThree::openRulesDocument() {
   // Whatever the desktop makes of it, the click is answered.
   s_.desktop.openDocument(kRulesDocument);
   click();

@@ -18,7 +18,7 @@ inline constexpr const char* kRulesDocument = "Sumdart Rules.doc";
 // One line of a page's text.
 enum class Style { PageNumber, Heading, SizedHeading, Body };
 struct RulesText {
-  int index;  // of Label1
+  int index;  // in the page's texts
   Style style;
   double left, top, width, height;
   const char* text;
@@ -29,15 +29,19 @@ class RulesPage : public FlowScreen {
   RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page);
 
   int page() const { return page_; }
-  void label3Click(int index);  // 0 Exit, 1 next page, 2 previous page
+  void exitPage();
+  void nextPage();
+  void previousPage();
   // The close box acts as the page's Exit.
-  void closeRequested() override { label3Click(0); }
+  void closeRequested() override { exitPage(); }
 
-  Ctl Image1;
-  std::map<int, Ctl> Label1;  // 0 the title, then the page's texts
-  std::array<Ctl, 3> Label3;  // Exit, ">> Next Page", "<< Previous Page"
+  Ctl pagePicture;
+  std::map<int, Ctl> texts;  // 0 the title, then the page's texts
+  Ctl exitButton, nextPageButton, previousPageButton;
 
  private:
+  // Leaves this page for page `to` (none when 0).
+  void leaveFor(int to);
   int page_;
 };
 
@@ -52,15 +56,15 @@ class RulesPageTwo : public RulesPage {
  public:
   RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow);
 
-  void label2Click();   // Throw Dice
-  void label14Click();  // Cheat Chart
+  void throwDice();
+  void openCheatChart();
   void stopTimers() override;
 
-  Ctl Label2, Label14;
-  DiceFaces Label4;
-  Dice dice{};
+  Ctl throwButton, cheatChartButton;
+  DiceFaces dice;
+  Dice thrown{};
   std::int16_t diceShown = 0;
-  std::unique_ptr<Timer> Timer5, Timer8;  // settle one die a tick; roll the others
+  std::unique_ptr<Timer> diceSettle, diceRoll;  // settle one die a tick; roll the others
 };
 
 // Page 3: the board, the end of the game, the clocks, and the printable rules.
@@ -68,9 +72,9 @@ class RulesPageThree : public RulesPage {
  public:
   RulesPageThree(GameSettings& m, Services s, ScreenFlow& flow);
 
-  void label2Click();  // Open Rules Document for Printing
+  void openRulesDocument();
 
-  Ctl Label2;
+  Ctl printButton;
 };
 
 }  // namespace sumdart

@@ -25,7 +25,7 @@ class FormWindow : public QWidget {
   // The screen is gone: the window no longer draws it or calls its handlers.
   void detach() { screen_ = nullptr; }
 
-  // The widget of a control by its name ("Label1(3)"), or nullptr.
+  // The widget of a control by its name ("boardCells(3)"), or nullptr.
   QWidget* control(const std::string& name) const;
 
  protected:

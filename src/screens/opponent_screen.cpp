@@ -14,41 +14,41 @@ constexpr const char* kNotice = "The computer is playing as red. ";
 
 OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
-  smallScreen(kBack, Label4);
-  Label2 = textLabel(" Set Level for the computer", 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
-  Image2 = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
+  smallScreen(kBack, gameTitle);
+  levelHeading = textLabel(" Set Level for the computer", 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
+  logo = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
   const char* levels[3] = {"Level 1 - Easy", "Level 2", "Level 3 - Hard"};
   for (std::size_t i = 0; i < 3; ++i) {
-    Option1[i] = textLabel(levels[i], 360, 2520 + 720.0 * static_cast<double>(i), 2535, 375, yellow, tahoma(15.75),
+    levelOptions[i] = textLabel(levels[i], 360, 2520 + 720.0 * static_cast<double>(i), 2535, 375, yellow, tahoma(15.75),
                            Align::Left);
-    Option1[i].kind = Kind::Option;
-    Option1[i].back = kBack;
-    Option1[i].transparent = false;
+    levelOptions[i].kind = Kind::Option;
+    levelOptions[i].back = kBack;
+    levelOptions[i].transparent = false;
   }
-  Option1[2].checked = true;
-  Label1 = button("Play solo", 150, 4980, 2535, 855, yellow, black, tahoma(15.75));
-  Label7 = button("Play against the computer", 2880, 4980, 2535, 855, yellow, black, tahoma(15.75));
-  Label3 = button("Exit", 4680, 6120, 735, 375, yellow, black, arial(12.75));
+  levelOptions[2].checked = true;
+  soloButton = button("Play solo", 150, 4980, 2535, 855, yellow, black, tahoma(15.75));
+  computerButton = button("Play against the computer", 2880, 4980, 2535, 855, yellow, black, tahoma(15.75));
+  exitButton = button("Exit", 4680, 6120, 735, 375, yellow, black, arial(12.75));
 
-  form.add("Label4", Label4);
-  form.add("Label2", Label2);
-  form.add("Image2", Image2);
+  form.add("gameTitle", gameTitle);
+  form.add("levelHeading", levelHeading);
+  form.add("logo", logo);
   for (int i = 0; i < 3; ++i)
-    form.add(arrayName("Option1", i), Option1[static_cast<std::size_t>(i)], [this, i] { option1Click(i); });
-  form.add("Label1", Label1, [this] { label1Click(); });
-  form.add("Label7", Label7, [this] { label7Click(); });
-  form.add("Label3(0)", Label3, [this] { label3Click(); });
+    form.add(arrayName("levelOptions", i), levelOptions[static_cast<std::size_t>(i)], [this, i] { levelClicked(i); });
+  form.add("soloButton", soloButton, [this] { playSolo(); });
+  form.add("computerButton", computerButton, [this] { playComputer(); });
+  form.add("exitButton", exitButton, [this] { backToSetup(); });
 }
 
 void OpponentScreen::open() {
   m_.computerLevel = 0;
   form.place = Placement::Centre;
-  showPicture(Image2, kLogoPictureName);
+  showPicture(logo, kLogoPictureName);
 }
 
-void OpponentScreen::option1Click(int) { click(); }
+void OpponentScreen::levelClicked(int) { click(); }
 
-void OpponentScreen::label1Click() {
+void OpponentScreen::playSolo() {
   m_.numberOfPlayers = 1;
   m_.computerLevel = 0;
   if (GameScreen* game = flow_.game()) startGame(*game);
@@ -63,15 +63,15 @@ void OpponentScreen::startGame(GameScreen& game) {
   click();
 }
 
-void OpponentScreen::label7Click() {
+void OpponentScreen::playComputer() {
   flow_.destroyGame();
   m_.computerLevel = 1;
   m_.numberOfPlayers = 2;
   std::string notice;
   for (std::size_t i = 0; i < 3; ++i) {
-    if (!Option1[i].checked) continue;
+    if (!levelOptions[i].checked) continue;
     m_.computerLevel = static_cast<std::int16_t>(i + 1);
-    notice = i == 1 ? std::string(kNotice) + "Level 2 - Medium" : kNotice + Option1[i].caption;
+    notice = i == 1 ? std::string(kNotice) + "Level 2 - Medium" : kNotice + levelOptions[i].caption;
   }
   GameScreen* game = flow_.game();
   if (!game) return;
@@ -80,7 +80,7 @@ void OpponentScreen::label7Click() {
   startGame(*game);
 }
 
-void OpponentScreen::label3Click() {
+void OpponentScreen::backToSetup() {
   flow_.showSetup();
   flow_.close(*this);
 }

@@ -14,15 +14,15 @@ class OpponentScreen : public FlowScreen {
   OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow);
 
   void open();
-  void option1Click(int index);
-  void label1Click();  // Play solo
-  void label7Click();  // Play against the computer
-  void label3Click();  // Exit: back to a new set-up screen
+  void levelClicked(int index);
+  void playSolo();  // Play solo
+  void playComputer();  // Play against the computer
+  void backToSetup();  // Exit: back to a new set-up screen
   // Closing the window acts as its Exit.
-  void closeRequested() override { label3Click(); }
+  void closeRequested() override { backToSetup(); }
 
-  Ctl Label4, Label2, Image2, Label1, Label7, Label3;
-  std::array<Ctl, 3> Option1;
+  Ctl gameTitle, levelHeading, logo, soloButton, computerButton, exitButton;
+  std::array<Ctl, 3> levelOptions;
 
  private:
   void startGame(GameScreen& game);

@@ -26,19 +26,19 @@ class SetupScreen : public FlowScreen {
   SetupScreen(GameSettings& m, Services s, ScreenFlow& flow);
 
   void open();
-  void check1Click();  // Play Sound
-  void check2Click();  // Timers On
-  void check3Click();  // Hide Desktop changed
-  bool text2Key(int code);
-  void label6Click();  // The Rules
-  void label3Click(int index);  // 0 Exit; 1..3 are captions
-  void label1Click(int k);      // k + 1 players
+  void playSoundClicked();  // Play Sound
+  void timersOnClicked();  // Timers On
+  void hideDesktopClicked();  // Hide Desktop changed
+  bool timeBoxKey(int code);
+  void openRules();  // The Rules
+  void exitProgram();
+  void choosePlayers(int players);  // 1..4
   // Closing the set-up screen ends the program, as its Exit does.
-  void closeRequested() override { label3Click(0); }
+  void closeRequested() override { exitProgram(); }
 
-  Ctl Label4, Text1, Image2, Check1, Check2, Text2, Label6, Check3, Label2;
-  std::array<Ctl, 4> Label3;  // 0 Exit, 1 "Target", 2 "Set Total Time Allowed", 3 "seconds"
-  std::array<Ctl, 4> Label1;  // "1".."4"
+  Ctl gameTitle, targetCaption, targetBox, logo, playSoundTick, timersOnTick, timeCaption, timeBox, secondsCaption,
+      rulesButton, hideDesktopTick, playersHeading, exitButton;
+  std::array<Ctl, 4> playerCountButtons;  // "1".."4"
 };
 
 }  // namespace sumdart

@@ -7,32 +7,32 @@ namespace sumdart {
 
 TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
-  smallScreen(rgb(192, 192, 192), Label4);
-  Frame1 = textLabel("", 0, -90, 5595, 6660, black, arial(8));
-  Frame1.kind = Kind::Panel;
-  Frame1.back = form.back;
-  Frame1.transparent = false;
-  Frame1.frame = true;
-  Picture1 = textLabel("", 360, 1560, 4800, 3600, black, arial(8));
-  Label6 = button("Restart Previous Game", 780, 5400, 3975, 435, yellow, black, arial(15.75));
-  Label5 = button("OK", 1020, 6000, 1695, 435, yellow, black, arial(15.75));
-  Label7 = button("Exit", 2820, 6000, 1695, 435, yellow, black, arial(15.75));
+  smallScreen(rgb(192, 192, 192), gameTitle);
+  frame = textLabel("", 0, -90, 5595, 6660, black, arial(8));
+  frame.kind = Kind::Panel;
+  frame.back = form.back;
+  frame.transparent = false;
+  frame.frame = true;
+  picture = textLabel("", 360, 1560, 4800, 3600, black, arial(8));
+  restartButton = button("Restart Previous Game", 780, 5400, 3975, 435, yellow, black, arial(15.75));
+  okButton = button("OK", 1020, 6000, 1695, 435, yellow, black, arial(15.75));
+  exitButton = button("Exit", 2820, 6000, 1695, 435, yellow, black, arial(15.75));
 
-  const int frame = form.add("Frame1", Frame1);
-  form.add("Label4", Label4, {}, frame);
-  form.add("Picture1", Picture1, {}, frame);
-  form.add("Label6", Label6, [this] { label6Click(); }, frame);
-  form.add("Label5", Label5, [this] { label5Click(); }, frame);
-  form.add("Label7", Label7, [this] { label7Click(); }, frame);
+  const int inFrame = form.add("frame", frame);
+  form.add("gameTitle", gameTitle, {}, inFrame);
+  form.add("picture", picture, {}, inFrame);
+  form.add("restartButton", restartButton, [this] { restartPreviousGame(); }, inFrame);
+  form.add("okButton", okButton, [this] { ok(); }, inFrame);
+  form.add("exitButton", exitButton, [this] { exitProgram(); }, inFrame);
 }
 
 void TitleScreen::open() {
   form.place = Placement::Centre;
   m_.soundOn = 1;
-  showPicture(Picture1, kTitlePicture);
+  showPicture(picture, kTitlePicture);
 }
 
-void TitleScreen::label5Click() {
+void TitleScreen::ok() {
   m_.restartGame = 0;
   m_.hideDesktop = 1;
   flow_.showBackdrop();
@@ -41,7 +41,7 @@ void TitleScreen::label5Click() {
   click();
 }
 
-void TitleScreen::label6Click() {
+void TitleScreen::restartPreviousGame() {
   // All or nothing: a missing or damaged file changes nothing at all.
   const auto text = s_.savefile.read();
   const auto saved = text ? parseSavedGame(*text) : std::nullopt;
@@ -67,6 +67,6 @@ void TitleScreen::label6Click() {
   m_.restartGame = 0;
 }
 
-void TitleScreen::label7Click() { flow_.quit(0); }
+void TitleScreen::exitProgram() { flow_.quit(0); }
 
 }  // namespace sumdart

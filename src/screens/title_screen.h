@@ -13,13 +13,13 @@ class TitleScreen : public FlowScreen {
   TitleScreen(GameSettings& m, Services s, ScreenFlow& flow);
 
   void open();
-  void label5Click();  // OK
-  void label6Click();  // Restart Previous Game
-  void label7Click();  // Exit
+  void ok();  // OK
+  void restartPreviousGame();  // Restart Previous Game
+  void exitProgram();  // Exit
   // Closing the title screen ends the program, as Exit does.
-  void closeRequested() override { label7Click(); }
+  void closeRequested() override { exitProgram(); }
 
-  Ctl Frame1, Label4, Picture1, Label6, Label5, Label7;
+  Ctl frame, gameTitle, picture, restartButton, okButton, exitButton;
 };
 
 }  // namespace sumdart

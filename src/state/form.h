@@ -19,7 +19,7 @@ enum class Placement {
 };
 
 struct FormCtl {
-  std::string name;  // "Label5", or "Label1(3)" for a member of a control array
+  std::string name;  // "banner", or "boardCells(3)" for a member of a control array
   Ctl* ctl = nullptr;
   int parent = -1;   // index of the panel that holds it, -1 for the window
   std::function<void()> click;      // a single click; tick boxes and options after their state changed
@@ -69,7 +69,7 @@ class Screen {
   std::function<void()> changed;
 };
 
-// Name of member `index` of a control array: "Label1(3)".
+// Name of member `index` of a control array: "boardCells(3)".
 inline std::string arrayName(const char* name, int index) {
   return std::string(name) + "(" + std::to_string(index) + ")";
 }

@@ -38,11 +38,11 @@ struct GameSettings {
 // One row of the player table. Slot = player number - 1.
 struct PlayerInfo {
   std::string_view name;      // "Blue", "Red", ...
-  Rgb panelBack;              // Label6(n) and Label12(n-1) background
-  Rgb panelText;              // Label6(n) and Label12(n-1) text
+  Rgb panelBack;              // score panel and clock background
+  Rgb panelText;              // score panel and clock text
   Rgb turnColour;             // banner, buttons and captions on this player's turn
-  Rgb diceFace;               // Label4 background on this player's turn
-  Rgb diceDigit;              // Label4 text
+  Rgb diceFace;               // dice background on this player's turn
+  Rgb diceDigit;              // dice text
 };
 
 inline constexpr std::array<PlayerInfo, 4> kPlayers{{

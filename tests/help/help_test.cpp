@@ -11,18 +11,18 @@ namespace {
 TEST_F(FlowTest, TheChartHoldsTheProductsUpToAHundred) {
   flow.openChart();
   const CheatChart& c = *flow.chart();
-  for (std::size_t m = 0; m < c.Label.size(); ++m) {
-    const auto& row = c.Label[m];
+  for (std::size_t m = 0; m < c.rows.size(); ++m) {
+    const auto& row = c.rows[m];
     const int factor = std::max(1, static_cast<int>(m)), last = static_cast<int>(row.size()) - 1;
     EXPECT_EQ(row[0].caption, m == 0 ? "x" : std::to_string(m));
     EXPECT_TRUE(factor * last <= 100 && (last == 50 || factor * (last + 1) > 100)) << m << ": " << last;
-    const Ctl& above = c.Label[m == 0 ? 0 : m - 1][0];
-    EXPECT_TRUE(row[0].left == c.Label[0][0].left && (m == 0 || row[0].top >= above.top + above.height)) << m;
+    const Ctl& above = c.rows[m == 0 ? 0 : m - 1][0];
+    EXPECT_TRUE(row[0].left == c.rows[0][0].left && (m == 0 || row[0].top >= above.top + above.height)) << m;
     for (std::size_t i = 1; i < row.size(); ++i) {
       const Ctl& cell = row[i];
       SCOPED_TRACE(::testing::Message() << "row " << m << ", column " << i);
       EXPECT_EQ(cell.caption, std::to_string(factor * static_cast<int>(i)));
-      EXPECT_TRUE(cell.left == c.Label[0][i].left && cell.top == row[0].top && cell.left >= row[i - 1].left + row[i - 1].width);
+      EXPECT_TRUE(cell.left == c.rows[0][i].left && cell.top == row[0].top && cell.left >= row[i - 1].left + row[i - 1].width);
       EXPECT_GE(cell.width, static_cast<double>(cell.caption.size()) * 0.556 * cell.font.points * 20 + 2 * 15);
       EXPECT_EQ(cell.back, m == 0 ? rgb(64, 64, 64) : i % 2 ? rgb(224, 224, 224) : rgb(192, 192, 192));
     }
@@ -34,16 +34,16 @@ TEST_F(FlowTest, TheChartHoldsTheProductsUpToAHundred) {
 TEST_F(FlowTest, ScrollingMovesTheGridUnderAHeaderColumnThatStaysPut) {
   flow.openChart();
   CheatChart& c = *flow.chart();
-  const auto at = [&](std::size_t m, std::size_t i) { return c.Frame2.left + c.Label[m][i].left; };  // window x
+  const auto at = [&](std::size_t m, std::size_t i) { return c.grid.left + c.rows[m][i].left; };  // window x
   const struct { int value; double grid; } steps[] = {{50, -5250}, {0, 0}, {100, -10500}};
   for (const auto& s : steps) {
-    c.HScroll1.value = s.value;
-    c.hscroll1Change();
-    EXPECT_EQ(c.Frame2.left, s.grid);
+    c.scrollBar.value = s.value;
+    c.scrolled();
+    EXPECT_EQ(c.grid.left, s.grid);
     for (std::size_t m = 0; m < 11; ++m) EXPECT_EQ(at(m, 0), 120) << "header column, row " << m;
   }
   EXPECT_EQ(at(0, 50), 8370);
-  EXPECT_EQ(at(2, 50) + c.Label[2][50].width, 8820);
+  EXPECT_EQ(at(2, 50) + c.rows[2][50].width, 8820);
 }
 
 // The game's button opens the chart once and then only brings it forward;
@@ -53,17 +53,17 @@ TEST_F(FlowTest, TheChartOpensOnceAndGoesWithTheGame) {
   log.clear();
   g.openCheatChart();
   CheatChart* chart = flow.chart();
-  chart->HScroll1.value = 40;
+  chart->scrollBar.value = 40;
   g.openCheatChart();
   EXPECT_EQ(flow.chart(), chart);
-  EXPECT_EQ(chart->HScroll1.value, 40);
+  EXPECT_EQ(chart->scrollBar.value, 40);
   EXPECT_EQ(log, (std::vector<std::string>{"show Chart", "show Chart"}));
   EXPECT_EQ(clicks(), 4);
   for (int button : {1, 0}) {  // New Game, then Exit
     act([&] { flow.currentGame()->openCheatChart(); });
     act([&] { button == 1 ? flow.currentGame()->newGame() : flow.currentGame()->exitGame(); });
     EXPECT_EQ(flow.chart(), nullptr);
-    if (button == 1) act([&] { flow.setup()->label1Click(1); });
+    if (button == 1) act([&] { flow.setup()->choosePlayers(2); });
   }
   act([&] { flow.closeChart(); });  // not open: nothing
 }
@@ -81,7 +81,10 @@ TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
     flow.openChart();
     log.clear();
     const long heard = clicks();
-    act([&] { flow.rules(mv.page)->label3Click(mv.index); });
+    act([&] {
+      RulesPage& page = *flow.rules(mv.page);
+      mv.index == 0 ? page.exitPage() : mv.index == 1 ? page.nextPage() : page.previousPage();
+    });
     for (int p = 1; p <= 3; ++p) EXPECT_EQ(flow.rules(p) != nullptr, p == mv.next) << p;
     std::vector<std::string> want;
     if (mv.page == 2) want.push_back("close Chart");
@@ -96,13 +99,13 @@ TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
   }
   EXPECT_EQ(flow.setup(), &s) << "the set-up screen stays behind the pages";
   // The Rules twice: one page 1, brought forward.
-  act([&] { s.label6Click(); });
+  act([&] { s.openRules(); });
   RulesPage* first = flow.rules(1);
-  act([&] { s.label6Click(); });
+  act([&] { s.openRules(); });
   EXPECT_EQ(flow.rules(1), first);
-  EXPECT_FALSE(flow.rules(3) && flow.rules(3)->Label3[1].visible);
+  EXPECT_FALSE(flow.rules(3) && flow.rules(3)->nextPageButton.visible);
   flow.showRules(3);
-  EXPECT_FALSE(flow.rules(3)->Label3[1].visible) << "page 3 offers no way forward";
+  EXPECT_FALSE(flow.rules(3)->nextPageButton.visible) << "page 3 offers no way forward";
 }
 
 // The practice throw: drawn as the game draws, revealed on the game's timings
@@ -119,30 +122,30 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     random.pushDie(3);
     random.pushDie(2);
     const std::size_t sounds = sound.played.size();
-    page.label2Click();
+    page.throwDice();
     EXPECT_EQ(sound.played.size() - sounds, static_cast<std::size_t>(soundOn)) << "the dice cup";
     std::vector<std::int64_t> settled, rolling;
     const std::int64_t start = clock.now();
     page.changed = [&] {
-      if (rolling.empty() && page.Label4[3].enabled) rolling.push_back(clock.now() - start);
+      if (rolling.empty() && page.dice[3].enabled) rolling.push_back(clock.now() - start);
       if (static_cast<std::size_t>(page.diceShown) > settled.size()) settled.push_back(clock.now() - start);
-      for (const Ctl& die : page.Label4) EXPECT_TRUE(die.caption.empty() || (die.caption >= "1" && die.caption <= "6"));
+      for (const Ctl& die : page.dice) EXPECT_TRUE(die.caption.empty() || (die.caption >= "1" && die.caption <= "6"));
     };
     clock.advance(3000);
     EXPECT_EQ(rolling, std::vector<std::int64_t>{soundOn ? 1200 : 100});
     const std::vector<std::int64_t> want =
         soundOn ? std::vector<std::int64_t>{1500, 1750, 2000, 2250} : std::vector<std::int64_t>{300, 550, 800, 1050};
     EXPECT_EQ(settled, want);
-    EXPECT_EQ(page.Label4[0].caption + page.Label4[1].caption + page.Label4[2].caption + page.Label4[3].caption, "1632");
+    EXPECT_EQ(page.dice[0].caption + page.dice[1].caption + page.dice[2].caption + page.dice[3].caption, "1632");
     EXPECT_EQ(clock.activeCount(), 0);
     // A throw during a throw starts afresh; leaving the page stops it at once.
     clock.advance(1);
-    page.label2Click();
+    page.throwDice();
     EXPECT_EQ(page.diceShown, 0);
-    for (const Ctl& die : page.Label4) EXPECT_TRUE(die.caption.empty());
+    for (const Ctl& die : page.dice) EXPECT_TRUE(die.caption.empty());
     clock.advance(400);
     page.changed = nullptr;
-    page.label3Click(0);
+    page.exitPage();
     EXPECT_EQ(clock.activeCount(), 0) << "stopped as the page is left, before it is destroyed";
     flow.settle();
     random.queue.clear();
@@ -152,11 +155,11 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
 TEST_F(FlowTest, PageThreeAsksTheDesktopForThePrintableRules) {
   flow.showRules(3);
   auto& page = static_cast<RulesPageThree&>(*flow.rules(3));
-  page.label2Click();
+  page.openRulesDocument();
   EXPECT_EQ(desktop.opened, std::vector<std::string>{"Sumdart Rules.doc"});
   EXPECT_EQ(clicks(), 1);
   m.soundOn = 0;
-  page.label2Click();
+  page.openRulesDocument();
   EXPECT_EQ(clicks(), 1);
 }
 

@@ -57,15 +57,15 @@ class FlowTest : public ::testing::Test, public ScreenView {
   // From program start to the set-up screen.
   SetupScreen& toSetup() {
     flow.start();
-    act([&] { flow.title()->label5Click(); });
+    act([&] { flow.title()->ok(); });
     return *flow.setup();
   }
   // From program start to a game of `players` (1 plays solo) with the given target text.
   GameScreen& toGame(int players, const std::string& target = "501") {
     SetupScreen& s = toSetup();
-    s.Text1.caption = target;
-    act([&] { s.label1Click(players - 1); });
-    if (players == 1) act([&] { flow.opponent()->label1Click(); });
+    s.targetBox.caption = target;
+    act([&] { s.choosePlayers(players); });
+    if (players == 1) act([&] { flow.opponent()->playSolo(); });
     return *flow.currentGame();
   }
   // A whole turn: a scripted throw, the dice revealed, a click on a board label,

@@ -68,7 +68,7 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
     m.hideDesktop = 1;
     const GameSettings before = m;
     const auto valid = parseSavedGame(file);
-    act([&] { flow.title()->label6Click(); });
+    act([&] { flow.title()->restartPreviousGame(); });
     if (!valid) {
       ASSERT_NE(flow.title(), nullptr) << i;
       ASSERT_EQ(flow.currentGame(), nullptr) << i;
@@ -123,16 +123,16 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
     SetupScreen& s = toSetup();
-    s.Text1.caption = "301";
-    s.Check1.checked = r.sound;
-    s.Check2.checked = *r.seconds != 0;
-    s.Text2.caption = r.seconds;
-    s.Check3.checked = r.backdrop;
-    act([&] { s.check3Click(); });
-    act([&] { s.label1Click(r.players - 1); });
+    s.targetBox.caption = "301";
+    s.playSoundTick.checked = r.sound;
+    s.timersOnTick.checked = *r.seconds != 0;
+    s.timeBox.caption = r.seconds;
+    s.hideDesktopTick.checked = r.backdrop;
+    act([&] { s.hideDesktopClicked(); });
+    act([&] { s.choosePlayers(r.players); });
     if (r.level) {
-      for (std::size_t i = 0; i < 3; ++i) flow.opponent()->Option1[i].checked = static_cast<int>(i) + 1 == r.level;
-      act([&] { flow.opponent()->label7Click(); });
+      for (std::size_t i = 0; i < 3; ++i) flow.opponent()->levelOptions[i].checked = static_cast<int>(i) + 1 == r.level;
+      act([&] { flow.opponent()->playComputer(); });
     }
     GameScreen& g = *flow.currentGame();
     for (std::size_t i = 0; i < r.moves.size(); ++i) {
@@ -161,7 +161,7 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     m.setAllScores(999);
     m.hideDesktop = r.backdrop ? 0 : 1;
     flow.closeBackdrop();
-    act([&] { flow.title()->label6Click(); });
+    act([&] { flow.title()->restartPreviousGame(); });
     GameScreen& back = *flow.currentGame();
     EXPECT_EQ((std::vector<int>{m.numberOfPlayers, m.computerLevel, m.timeAllowed, m.soundOn, m.hideDesktop}),
               (std::vector<int>{want->numberOfPlayers, want->computerLevel, want->timeAllowed, r.sound, r.backdrop}));
@@ -181,7 +181,7 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
     ASSERT_TRUE(savefile.text);
     EXPECT_EQ(*savefile.text, first) << "left again at once, the restored game saves what it was given";
 
-    act([&] { flow.title()->label6Click(); });
+    act([&] { flow.title()->restartPreviousGame(); });
     GameScreen& resumed = *flow.currentGame();
     clock.advance(1);
     EXPECT_EQ(resumed.st.banner.caption, r.next);

@@ -51,7 +51,7 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
       {"one after the opponent screen's close box", OpponentClose, 1, 0, "", 0, true, "45.5", 46, ""},
   };
   flow.start();
-  act([&] { flow.title()->label5Click(); });
+  act([&] { flow.title()->ok(); });
   for (std::size_t i = 0; i < std::size(games); ++i) {
     const auto& r = games[i];
     SCOPED_TRACE(r.name);
@@ -59,35 +59,35 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
       act([&] { flow.currentGame()->newGame(); });  // New Game
     } else if (i > 0) {
       act([&] { flow.currentGame()->exitGame(); });  // Exit, then OK
-      act([&] { flow.title()->label5Click(); });
+      act([&] { flow.title()->ok(); });
     }
     const auto fill = [&](SetupScreen& s) {
-      s.Text1.caption = r.target;
-      s.Check1.checked = r.sound;
-      s.Check2.checked = r.seconds != 0;
-      s.Text2.caption = r.time;
+      s.targetBox.caption = r.target;
+      s.playSoundTick.checked = r.sound;
+      s.timersOnTick.checked = r.seconds != 0;
+      s.timeBox.caption = r.time;
     };
     fill(*flow.setup());
     log.clear();
-    act([&] { flow.setup()->label1Click(r.route == Players ? r.players - 1 : 0); });
+    act([&] { flow.setup()->choosePlayers(r.route == Players ? r.players : 1); });
     EXPECT_EQ(log, (std::vector<std::string>{r.route == Players ? "show Game" : "show Opponent", "close Setup"}));
     if (r.route == OpponentExit || r.route == OpponentClose) {
       // Back to a new set-up screen, silently; the prepared game waits hidden.
       const std::size_t heard = sound.played.size();
       log.clear();
-      act([&] { r.route == OpponentExit ? flow.opponent()->label3Click() : flow.opponent()->closeRequested(); });
+      act([&] { r.route == OpponentExit ? flow.opponent()->backToSetup() : flow.opponent()->closeRequested(); });
       EXPECT_EQ(log, (std::vector<std::string>{"show Setup", "close Opponent"}));
       EXPECT_EQ(sound.played.size(), heard);
-      EXPECT_EQ(flow.setup()->Text1.caption, "501") << "a new set-up screen";
+      EXPECT_EQ(flow.setup()->targetBox.caption, "501") << "a new set-up screen";
       fill(*flow.setup());
-      act([&] { flow.setup()->label1Click(r.players - 1); });
-      if (r.players == 1) act([&] { flow.opponent()->label1Click(); });
+      act([&] { flow.setup()->choosePlayers(r.players); });
+      if (r.players == 1) act([&] { flow.opponent()->playSolo(); });
     } else if (r.route == Solo) {
-      act([&] { flow.opponent()->label1Click(); });
+      act([&] { flow.opponent()->playSolo(); });
     } else if (r.route == Computer) {
       if (r.level != 3)
-        for (std::size_t k = 0; k < 3; ++k) flow.opponent()->Option1[k].checked = static_cast<int>(k) + 1 == r.level;
-      act([&] { flow.opponent()->label7Click(); });
+        for (std::size_t k = 0; k < 3; ++k) flow.opponent()->levelOptions[k].checked = static_cast<int>(k) + 1 == r.level;
+      act([&] { flow.opponent()->playComputer(); });
     }
     ASSERT_NE(flow.currentGame(), nullptr);
     ASSERT_EQ(flow.setup(), nullptr);
@@ -138,13 +138,13 @@ TEST_F(FlowTest, TitleOkShowsTheBackdropThenTheSetupScreenAndTurnsSoundOn) {
   EXPECT_EQ(m.soundOn, 1);
   EXPECT_EQ(flow.title()->form.place, Placement::Centre);
   EXPECT_EQ(flow.backdrop(), nullptr) << "no backdrop before OK";
-  act([&] { flow.title()->label5Click(); });
+  act([&] { flow.title()->ok(); });
   EXPECT_EQ(log, (std::vector<std::string>{"show Title", "show Backdrop", "show Setup", "close Title"}));
   EXPECT_EQ(m.hideDesktop, 1);
-  EXPECT_TRUE(flow.setup()->Check3.checked);
+  EXPECT_TRUE(flow.setup()->hideDesktopTick.checked);
   EXPECT_EQ(m.computerLevel, 0);
   EXPECT_EQ(clicks(), 1);
-  EXPECT_EQ(flow.setup()->form.focus, "Text2");
+  EXPECT_EQ(flow.setup()->form.focus, "timeBox");
 }
 
 TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
@@ -168,8 +168,8 @@ TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
     const long before = clicks();
     flow.showSetup();
     SetupScreen& s = *flow.setup();
-    EXPECT_EQ(s.Check3.visible, c.boxShown);
-    EXPECT_EQ(s.Check3.checked, c.boxTicked);
+    EXPECT_EQ(s.hideDesktopTick.visible, c.boxShown);
+    EXPECT_EQ(s.hideDesktopTick.checked, c.boxTicked);
     EXPECT_EQ(flow.backdrop() != nullptr, c.backdropUp);
     EXPECT_EQ(clicks() - before, c.clicks);
     EXPECT_EQ(s.form.place, c.logo ? Placement::Centre : Placement::Fit);
@@ -179,38 +179,37 @@ TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
 
 TEST_F(FlowTest, SetupTickBoxesSoundAndExit) {
   SetupScreen& s = toSetup();
-  s.Check2.checked = false;
-  act([&] { s.check2Click(); });
-  EXPECT_FALSE(s.Text2.visible || s.Text2.enabled || s.Label3[2].visible || s.Label3[3].visible);
-  s.Check2.checked = true;
-  act([&] { s.check2Click(); });
-  EXPECT_TRUE(s.Text2.visible && s.Text2.enabled && s.Label3[2].visible && s.Label3[3].visible);
+  s.timersOnTick.checked = false;
+  act([&] { s.timersOnClicked(); });
+  EXPECT_FALSE(s.timeBox.visible || s.timeBox.enabled || s.timeCaption.visible || s.secondsCaption.visible);
+  s.timersOnTick.checked = true;
+  act([&] { s.timersOnClicked(); });
+  EXPECT_TRUE(s.timeBox.visible && s.timeBox.enabled && s.timeCaption.visible && s.secondsCaption.visible);
 
   log.clear();
-  s.Check3.checked = false;
-  act([&] { s.check3Click(); });
+  s.hideDesktopTick.checked = false;
+  act([&] { s.hideDesktopClicked(); });
   EXPECT_EQ(m.hideDesktop, 0);
   EXPECT_EQ(log, (std::vector<std::string>{"close Backdrop", "show Setup"}));
-  s.Check3.checked = true;
-  act([&] { s.check3Click(); });
+  s.hideDesktopTick.checked = true;
+  act([&] { s.hideDesktopClicked(); });
   EXPECT_EQ(m.hideDesktop, 1);
   EXPECT_EQ(log.back(), "show Setup") << "the set-up screen stays in front of the backdrop";
 
   // Clicks before the choice are heard; the one after a cleared Play Sound is not.
-  s.Check1.checked = false;
-  act([&] { s.check1Click(); });
+  s.playSoundTick.checked = false;
+  act([&] { s.playSoundClicked(); });
   const long heard = clicks();
   EXPECT_EQ(heard, 6);  // OK, two Timers On, two Hide Desktop, Play Sound
-  act([&] { flow.setup()->label1Click(1); });
+  act([&] { flow.setup()->choosePlayers(2); });
   EXPECT_EQ(m.soundOn, 0);
   EXPECT_EQ(clicks(), heard);
 
   // Exit and closing the set-up screen both end the program.
   SetupScreen& again = *(flow.showSetup(), flow.setup());
-  act([&] { again.label3Click(1); });  // a caption: nothing
   EXPECT_TRUE(quits.empty());
   act([&] { again.closeRequested(); });
-  act([&] { again.label3Click(0); });
+  act([&] { again.exitProgram(); });
   EXPECT_EQ(quits, (std::vector<int>{0, 0}));
 }
 
@@ -226,7 +225,7 @@ TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
   EXPECT_EQ(clicks(), heard);
   EXPECT_EQ(flow.currentGame(), nullptr);
 
-  act([&] { flow.setup()->label1Click(1); });
+  act([&] { flow.setup()->choosePlayers(2); });
   log.clear();
   act([&] { flow.currentGame()->exitGame(); });
   EXPECT_EQ(log, (std::vector<std::string>{"show Title", "close Game"}));
@@ -236,14 +235,14 @@ TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
 
   // The title screen's Exit and close box end the program.
   act([&] { flow.title()->closeRequested(); });
-  act([&] { flow.title()->label7Click(); });
+  act([&] { flow.title()->exitProgram(); });
   EXPECT_EQ(quits, (std::vector<int>{0, 0}));
 }
 
 TEST_F(FlowTest, AGameScreenThatCannotOpenIsReportedAndEndsTheProgram) {
   SetupScreen& s = toSetup();
   desktop.missing.insert("Images\\target2.bmp");
-  act([&] { s.label1Click(1); });
+  act([&] { s.choosePlayers(2); });
   EXPECT_EQ(quits, std::vector<int>{1});
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_NE(reports[0].find("Images\\target2.bmp"), std::string::npos);

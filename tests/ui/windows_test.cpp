@@ -118,40 +118,40 @@ TEST_F(WindowsTest, CloseBoxAndDoubleClicksAndALeftScreenGoesAfterItsClick) {
   QApplication::sendEvent(&window(flow.title()), &close);
   EXPECT_EQ(quits, std::vector<int>{0}) << "closing the title screen ends the program";
   QPointer<FormWindow> title = &window(flow.title());
-  doubleClick(widget(flow.title(), "Label5"));
+  doubleClick(widget(flow.title(), "okButton"));
   EXPECT_EQ(clicks(), 1);
   EXPECT_EQ(flow.title(), nullptr);
   EXPECT_TRUE(title && title->isHidden()) << "hidden at once, deleted later";
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(title.isNull());
 
-  doubleClick(widget(flow.setup(), "Check3"));
+  doubleClick(widget(flow.setup(), "hideDesktopTick"));
   EXPECT_EQ(m.hideDesktop, 0);
-  EXPECT_FALSE(flow.setup()->Check3.checked);
+  EXPECT_FALSE(flow.setup()->hideDesktopTick.checked);
   EXPECT_EQ(flow.backdrop(), nullptr);
   EXPECT_EQ(clicks(), 2);
-  doubleClick(widget(flow.setup(), "Label1(0)"));
+  doubleClick(widget(flow.setup(), "playerCountButtons(0)"));
   EXPECT_EQ(clicks(), 3);
-  doubleClick(widget(flow.opponent(), "Option1(0)"));
+  doubleClick(widget(flow.opponent(), "levelOptions(0)"));
   EXPECT_EQ(clicks(), 4);
   flow.showRules(2);
-  doubleClick(widget(flow.rules(2), "Label14"));
+  doubleClick(widget(flow.rules(2), "cheatChartButton"));
   EXPECT_EQ(clicks(), 5);
-  EXPECT_TRUE(flow.opponent()->Option1[0].checked && !flow.opponent()->Option1[2].checked);
+  EXPECT_TRUE(flow.opponent()->levelOptions[0].checked && !flow.opponent()->levelOptions[2].checked);
 }
 
 TEST_F(WindowsTest, TextBoxesTakeDigitsOnlyAndEnterMovesToTheTarget) {
   flow.start();
   flow.showSetup();
-  auto* target = widget<QLineEdit>(flow.setup(), "Text1");
-  auto* time = widget<QLineEdit>(flow.setup(), "Text2");
+  auto* target = widget<QLineEdit>(flow.setup(), "targetBox");
+  auto* time = widget<QLineEdit>(flow.setup(), "timeBox");
   EXPECT_EQ(window(flow.setup()).focusWidget(), time);
   target->selectAll();
   type(target, QStringLiteral("a3 b0x1.9"));
-  EXPECT_EQ(flow.setup()->Text1.caption, "301") << "letters refused; three characters at most";
+  EXPECT_EQ(flow.setup()->targetBox.caption, "301") << "letters refused; three characters at most";
   time->clear();
   type(time, QStringLiteral("12345\r"));
-  EXPECT_EQ(flow.setup()->Text2.caption, "1234");
+  EXPECT_EQ(flow.setup()->timeBox.caption, "1234");
   EXPECT_EQ(window(flow.setup()).focusWidget(), target);
 }
 
