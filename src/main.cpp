@@ -5,12 +5,12 @@
 #include <QTime>
 #include <QTimer>
 
-#include "platform/qt_dayclock.h"
-#include "platform/qt_desktop.h"
-#include "platform/wav_sound.h"
-#include "platform/qt_timer.h"
-#include "platform/random.h"
-#include "platform/screen_windows.h"
+#include "qt/qt_dayclock.h"
+#include "qt/qt_desktop.h"
+#include "qt/wav_sound.h"
+#include "qt/qt_timer.h"
+#include "seams/random.h"
+#include "qt/screen_windows.h"
 #include "screens/screenflow.h"
 #include "state/game_settings.h"
 

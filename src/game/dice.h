@@ -5,9 +5,9 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/random.h"
-#include "platform/seams.h"
-#include "platform/timer.h"
+#include "seams/random.h"
+#include "seams/seams.h"
+#include "seams/timer.h"
 #include "state/control.h"
 
 namespace sumdart {

@@ -1,7 +1,7 @@
 #include "game/game_screen.h"
 
 #include "game/dice.h"
-#include "platform/random.h"
+#include "seams/random.h"
 #include "state/numbers.h"
 
 namespace sumdart {

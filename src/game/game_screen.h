@@ -8,8 +8,8 @@
 
 #include "game/game_state.h"
 #include "game/savedgame.h"
-#include "platform/seams.h"
-#include "platform/timer.h"
+#include "seams/seams.h"
+#include "seams/timer.h"
 #include "state/form.h"
 #include "state/game_settings.h"
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "game/dice.h"
-#include "platform/timer.h"
+#include "seams/timer.h"
 #include "screens/flow_screen.h"
 
 namespace sumdart {

@@ -1,7 +1,7 @@
 #pragma once
 // What the screens that ScreenFlow moves between have in common: the shared
 // state, the collaborators, their owner, and the click sound of their buttons.
-#include "platform/seams.h"
+#include "seams/seams.h"
 #include "state/form.h"
 #include "state/game_settings.h"
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "platform/seams.h"
+#include "seams/seams.h"
 #include "state/form.h"
 #include "state/game_settings.h"
 

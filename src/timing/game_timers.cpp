@@ -2,7 +2,7 @@
 // clocks, the computer's move and the flashes that mark moves and the end.
 #include "game/dice.h"
 #include "game/game_screen.h"
-#include "platform/random.h"
+#include "seams/random.h"
 #include "state/numbers.h"
 
 namespace sumdart {

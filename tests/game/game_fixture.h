@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "platform/manual_clock.h"
-#include "platform/random.h"
-#include "platform/seams.h"
+#include "seams/manual_clock.h"
+#include "seams/random.h"
+#include "seams/seams.h"
 #include "state/numbers.h"
 
 namespace sumdart::testing_game {

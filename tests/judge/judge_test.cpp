@@ -20,7 +20,7 @@
 
 #include "exact_eval.h"
 #include "judge/explain.h"
-#include "judge/worksheet.h"
+#include "qt/worksheet.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "platform/manual_clock.h"
-#include "platform/random.h"
-#include "platform/seams.h"
+#include "seams/manual_clock.h"
+#include "seams/random.h"
+#include "seams/seams.h"
 #include "screens/screenflow.h"
 #include "screens/opponent_screen.h"
 #include "screens/setup_screen.h"

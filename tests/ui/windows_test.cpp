@@ -11,9 +11,9 @@
 #include <QStyle>
 
 #include "../screens/flow_fixture.h"
-#include "platform/label_widget.h"
-#include "platform/qt_desktop.h"
-#include "platform/screen_windows.h"
+#include "qt/label_widget.h"
+#include "qt/qt_desktop.h"
+#include "qt/screen_windows.h"
 
 namespace sumdart::testing_flow {
 namespace {

@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/seams.h"
+#include "seams/seams.h"
 
 namespace sumdart {
 

@@ -1,4 +1,4 @@
-#include "platform/qt_dayclock.h"
+#include "qt/qt_dayclock.h"
 
 #include <QTime>
 

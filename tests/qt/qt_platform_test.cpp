@@ -19,12 +19,12 @@
 #include <csignal>
 #include <limits>
 
-#include "platform/fitform.h"
-#include "platform/paths.h"
-#include "platform/qt_desktop.h"
-#include "platform/wav_sound.h"
-#include "platform/qt_timer.h"
-#include "platform/twips.h"
+#include "qt/fitform.h"
+#include "qt/paths.h"
+#include "qt/qt_desktop.h"
+#include "qt/wav_sound.h"
+#include "qt/qt_timer.h"
+#include "qt/twips.h"
 #include "qt_app_env.h"
 
 namespace sumdart {

@@ -1,4 +1,4 @@
-#include "platform/screen_windows.h"
+#include "qt/screen_windows.h"
 
 namespace sumdart {
 

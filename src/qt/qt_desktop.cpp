@@ -1,4 +1,4 @@
-#include "platform/qt_desktop.h"
+#include "qt/qt_desktop.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,8 +8,8 @@
 #include <QSaveFile>
 #include <QScreen>
 
-#include "platform/paths.h"
-#include "platform/twips.h"
+#include "qt/paths.h"
+#include "qt/twips.h"
 
 namespace sumdart {
 

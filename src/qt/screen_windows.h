@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "platform/form_window.h"
+#include "qt/form_window.h"
 #include "state/form.h"
 
 namespace sumdart {

@@ -16,8 +16,8 @@
 
 #include "judge/explain.h"
 #include "judge/judge.h"
-#include "judge/worksheet.h"
-#include "platform/random.h"
+#include "qt/worksheet.h"
+#include "seams/random.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/timer.h"
+#include "seams/timer.h"
 
 namespace sumdart {
 

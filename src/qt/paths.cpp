@@ -1,4 +1,4 @@
-#include "platform/paths.h"
+#include "qt/paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

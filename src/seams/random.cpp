@@ -1,4 +1,4 @@
-#include "platform/random.h"
+#include "seams/random.h"
 
 #include <bit>
 #include <cstring>

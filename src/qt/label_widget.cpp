@@ -1,4 +1,4 @@
-#include "platform/label_widget.h"
+#include "qt/label_widget.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/twips.h"
+#include "qt/twips.h"
 
 namespace sumdart {
 

@@ -1,11 +1,11 @@
-#include "platform/fitform.h"
+#include "qt/fitform.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-#include "platform/twips.h"
+#include "qt/twips.h"
 #include "state/numbers.h"
 
 namespace sumdart {

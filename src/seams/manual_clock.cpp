@@ -1,4 +1,4 @@
-#include "platform/manual_clock.h"
+#include "seams/manual_clock.h"
 
 #include <algorithm>
 

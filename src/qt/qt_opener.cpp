@@ -1,4 +1,4 @@
-#include "platform/qt_opener.h"
+#include "qt/qt_opener.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "judge/worksheet.h"
+#include "qt/worksheet.h"
 
 #include <QColor>
 #include <QFileInfo>

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/manual_clock.h"
-#include "platform/random.h"
+#include "seams/manual_clock.h"
+#include "seams/random.h"
 
 namespace sumdart {
 namespace {

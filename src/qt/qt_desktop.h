@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 
-#include "platform/qt_opener.h"
-#include "platform/seams.h"
+#include "qt/qt_opener.h"
+#include "seams/seams.h"
 
 namespace sumdart {
 

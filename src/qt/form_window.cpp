@@ -1,4 +1,4 @@
-#include "platform/form_window.h"
+#include "qt/form_window.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -10,10 +10,10 @@
 #include <QScreen>
 #include <QScrollBar>
 
-#include "platform/fitform.h"
-#include "platform/label_widget.h"
-#include "platform/qt_desktop.h"
-#include "platform/twips.h"
+#include "qt/fitform.h"
+#include "qt/label_widget.h"
+#include "qt/qt_desktop.h"
+#include "qt/twips.h"
 
 namespace sumdart {
 

@@ -1,4 +1,4 @@
-#include "platform/qt_timer.h"
+#include "qt/qt_timer.h"
 
 #include <QTimer>
 #include <algorithm>

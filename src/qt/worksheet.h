@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "judge/explain.h"
-#include "platform/seams.h"
+#include "seams/seams.h"
 
 namespace sumdart {
 

@@ -3,7 +3,7 @@
 // user-interface thread.
 #include <memory>
 
-#include "platform/timer.h"
+#include "seams/timer.h"
 
 class QTimer;
 

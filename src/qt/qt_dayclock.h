@@ -1,6 +1,6 @@
 #pragma once
 // The time of day from the system clock, for seeding the random source.
-#include "platform/seams.h"
+#include "seams/seams.h"
 
 namespace sumdart {
 

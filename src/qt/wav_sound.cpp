@@ -1,4 +1,4 @@
-#include "platform/wav_sound.h"
+#include "qt/wav_sound.h"
 
 #include <dlfcn.h>
 
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "platform/paths.h"
+#include "qt/paths.h"
 
 namespace sumdart {
 
