@@ -98,15 +98,14 @@ bool GameScreen::open() {
 }
 
 SavedGame GameScreen::saved() const {
-  const auto number = [](const Ctl& c) { return toInt16(leadingNumber(c.caption)); };
   SavedGame g;
   g.numberOfPlayers = m_.numberOfPlayers;
   g.computerLevel = m_.computerLevel;
   g.turnCounter = st.turnCounter;
-  g.hidden = number(st.hiddenNumber);
+  g.hidden = GameState::kHiddenNumber;
   for (std::size_t i = 0; i < 4; ++i) {
     g.scores[i] = m_.score(static_cast<int>(i) + 1);
-    g.clocks[i] = number(st.clocks[i]);
+    g.clocks[i] = st.secondsLeft[i];
   }
   g.timeAllowed = m_.timeAllowed;
   g.soundOn = m_.soundOn;
@@ -147,9 +146,8 @@ void GameScreen::load() {
 
   if (m_.timeAllowed != 0) {
     for (int slot = 0; slot < m_.numberOfPlayers && slot < 4; ++slot) {
-      auto& clock = st.clocks[static_cast<std::size_t>(slot)];
-      clock.caption = decimalText(m_.timeAllowed);
-      clock.visible = true;
+      st.showSeconds(static_cast<std::size_t>(slot), m_.timeAllowed);
+      st.clocks[static_cast<std::size_t>(slot)].visible = true;
     }
     st.secondsHeading.visible = true;
   }
@@ -194,7 +192,7 @@ void GameScreen::restorePreviousPosition() {
     m_.score(n) = m_.savedScores[static_cast<std::size_t>(n)];
   }
   for (std::size_t i = 0; i < 4; ++i) {
-    st.clocks[i].caption = decimalText(m_.savedClocks[i + 1]);
+    st.showSeconds(i, m_.savedClocks[i + 1]);
     if (m_.savedClocks[i + 1] < 1) st.scorePanels[i + 1].enabled = false;
   }
 }
@@ -257,9 +255,7 @@ void GameScreen::boardCellClicked(int index) {
   clockTick.stop();
   advanceTurn();
   const int p = slotFor(st.turnCounter, m_.numberOfPlayers);
-  const Ctl& label = st.boardCells[static_cast<std::size_t>(index)];
-  const double x0 = leadingNumber(label.caption);
-  const int v = toInt16(x0);
+  const int v = board::value(index);
 
   if (v < 0 || v > 100 || st.judge.allowed[static_cast<std::size_t>(v)] == 0) {
     for (Ctl& c : st.clocks) c.visible = false;

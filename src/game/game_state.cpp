@@ -1,6 +1,7 @@
 #include "game/game_state.h"
 
 #include "state/game_settings.h"
+#include "state/numbers.h"
 
 namespace sumdart {
 
@@ -36,7 +37,7 @@ GameState::GameState() {
                           n == 1 ? blueText : p.panelBack, arial(15.75), Align::Right);
     playerNames[n].visible = n == 1;
   }
-  hiddenNumber = textLabel("5000", 10575, 5100, 720, 360, blueText, arial(15.75));
+  hiddenNumber = textLabel(decimalText(kHiddenNumber), 10575, 5100, 720, 360, blueText, arial(15.75));
   hiddenNumber.visible = false;
   computerNotice = textLabel("The computer is playing as red.", 9000, 7080, 2850, 1200, yellow, arial(14.25));
   computerNotice.visible = false;
@@ -46,7 +47,7 @@ GameState::GameState() {
     const PlayerInfo& p = kPlayers[n - 1];
     scorePanels[n] = button("", 10560, panelTop[n], 1335, 495, p.panelText, p.panelBack, arial(20.25));
     scorePanels[n].visible = n == 1;
-    clocks[n - 1] = button("2000", 4320 + 1080.0 * static_cast<double>(n - 1), 8400, 975, 375, p.panelText,
+    clocks[n - 1] = button(decimalText(secondsLeft[n - 1]), 4320 + 1080.0 * static_cast<double>(n - 1), 8400, 975, 375, p.panelText,
                             p.panelBack, arial(14.25));
     clocks[n - 1].visible = false;
   }
@@ -65,6 +66,11 @@ GameState::GameState() {
     boardCells[i].caption.clear();
     boardCells[i].visible = false;
   }
+}
+
+void GameState::showSeconds(std::size_t slot, int seconds) {
+  secondsLeft[slot] = static_cast<std::int16_t>(seconds);
+  clocks[slot].caption = decimalText(seconds);
 }
 
 }  // namespace sumdart

@@ -49,14 +49,20 @@ struct GameState {
   Ctl targetHeading;             // "Target Score", never shown
   std::array<Ctl, 5> playerNames;  // by player number 1..4 (entry 0 unused), beside the panels
   // A hidden "5000": the saved game keeps its number on its fourth line.
+  static constexpr std::int16_t kHiddenNumber = 5000;
   Ctl hiddenNumber;
   Ctl computerNotice;            // which level the computer plays at
   std::array<Ctl, 5> scorePanels;  // remaining targets by player number 1..4 (entry 0 unused);
                                    // a panel disabled is a player out of time
-  std::array<Ctl, 4> clocks;     // seconds left, by player slot 0..3
+  std::array<Ctl, 4> clocks;     // seconds left, by player slot 0..3, as secondsLeft holds them
   Ctl secondsHeading;            // "Seconds Remaining"
   Ctl illegalMoveNotice;
   std::array<Ctl, board::kLabels> boardCells;  // the board's numbers; see board.h for the order
+
+  // Seconds left on each player's clock, by slot 0..3; never shown alone, always
+  // through showSeconds().
+  std::array<std::int16_t, 4> secondsLeft{2000, 2000, 2000, 2000};
+  void showSeconds(std::size_t slot, int seconds);
 
   GameState();
 };

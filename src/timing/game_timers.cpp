@@ -8,7 +8,6 @@
 namespace sumdart {
 
 namespace {
-int captionNumber(const Ctl& c) { return toInt16(leadingNumber(c.caption)); }
 
 // Text colour of the winner's banner, or nothing for any other value of gameOver.
 const Rgb* winnerColour(int gameOver) {
@@ -74,9 +73,8 @@ void GameScreen::onClockTick() {
   if (st.gameOver >= 1) return;
   const int p = playerToMove();
   if (p < 0 || p > 3) return;
-  Ctl& clock = st.clocks[static_cast<std::size_t>(p)];
-  const int left = captionNumber(clock) - 1;
-  clock.caption = decimalText(left);
+  const int left = st.secondsLeft[static_cast<std::size_t>(p)] - 1;
+  st.showSeconds(static_cast<std::size_t>(p), left);
   // A reading below zero (from a damaged saved game) runs out like zero, so the
   // clock can never count on for ever.
   if (left <= 0) {
@@ -89,7 +87,7 @@ void GameScreen::onClockTick() {
 
 bool GameScreen::computerCanPlay(int index) const {
   const Ctl& c = st.boardCells[static_cast<std::size_t>(index)];
-  const int v = captionNumber(c);
+  const int v = board::value(index);
   return c.visible && v >= 0 && v <= 100 && st.judge.allowed[static_cast<std::size_t>(v)] == 1;
 }
 
@@ -115,7 +113,7 @@ void GameScreen::onComputerThink() {
     int best = 0;
     for (int idx = top; idx >= 0; --idx) {
       if (!computerCanPlay(idx)) continue;
-      const int v = captionNumber(st.boardCells[static_cast<std::size_t>(idx)]);
+      const int v = board::value(idx);
       if (v > best) {
         best = v;
         st.computerChoice = static_cast<std::int16_t>(idx);
@@ -140,11 +138,11 @@ void GameScreen::onComputerClick() {
 }
 
 void GameScreen::onWinnerBanner() {
-  int best = captionNumber(st.scorePanels[1]);
+  int best = m_.score(1);
   int winner = 1;
   const int n = m_.numberOfPlayers > 4 ? 4 : m_.numberOfPlayers;
   for (int i = 1; i <= n; ++i) {
-    const int v = captionNumber(st.scorePanels[static_cast<std::size_t>(i)]);
+    const int v = m_.score(i);
     if (v < best) {
       best = v;
       winner = i;
@@ -152,7 +150,7 @@ void GameScreen::onWinnerBanner() {
   }
   st.gameOver = static_cast<std::int16_t>(winner);
   for (int i = 1; i <= n; ++i) {
-    if (captionNumber(st.scorePanels[static_cast<std::size_t>(i)]) == best && i != winner) st.gameOver = 5;
+    if (m_.score(i) == best && i != winner) st.gameOver = 5;
   }
   static constexpr const char* kWinText[6] = {"", "BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!",
                                               "YELLOW HAS WON!", "IT'S A DRAW!"};
