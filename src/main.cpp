@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   sumdart::GameSettings settings;
   sumdart::QtTimerFactory timers;
   sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
-  sumdart::QtDayClock dayclock;
+  sumdart::QtDayClock dayClock;
   sumdart::WavSoundPlayer sound;
   sumdart::QtDesktop desktop;
   // Once the first window is up (not before, so that it comes up at once): the
@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
                    "wav\\scifi003.wav", "wav\\botrockt.wav", "wav\\scifi011.wav", "wav\\scifi020.wav",
                    "wav\\gong.wav", "wav\\arrow.wav"});
   });
-  sumdart::QtSaveFile savefile;
-  sumdart::Services services{timers, random, dayclock, sound, desktop, savefile};
+  sumdart::QtSaveFile saveFile;
+  sumdart::Services services{timers, random, dayClock, sound, desktop, saveFile};
 
   sumdart::ScreenFlow flow(settings, services);
   sumdart::ScreenWindows windows(desktop, [&flow] { flow.settle(); });

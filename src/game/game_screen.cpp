@@ -217,7 +217,7 @@ void GameScreen::throwDice() {
   if (st.gameOver != 0) return;
   for (Ctl& c : st.boardCells) c.fore = colours::boardGrey;
   st.throwButton.enabled = false;
-  drawThrow(s_.random, s_.dayclock, st.judge.dice);
+  drawThrow(s_.random, s_.dayClock, st.judge.dice);
   startReveal(diceSettle, diceRoll, m_.soundOn == 1, st.diceShown);
   st.judge.judgeChainShapes();
   st.judge.judgePairShapes();
@@ -234,7 +234,7 @@ void GameScreen::newGame() {
 // An unfinished game that has seen two clicks is saved.
 void GameScreen::exitGame() {
   commonStart();
-  if (st.gameOver == 0 && st.turnCounter >= 1) s_.savefile.write(formatSavedGame(saved()));
+  if (st.gameOver == 0 && st.turnCounter >= 1) s_.saveFile.write(formatSavedGame(saved()));
   host_.exitGame();
   host_.closeCheatChart();
   play("wav\\click1.wav");

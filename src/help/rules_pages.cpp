@@ -174,7 +174,7 @@ RulesPageTwo::RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow)
 void RulesPageTwo::throwDice() {
   // A throw during a throw starts afresh.
   for (Ctl& die : dice) die.caption.clear();
-  drawThrow(s_.random, s_.dayclock, thrown);
+  drawThrow(s_.random, s_.dayClock, thrown);
   startReveal(*diceSettle, *diceRoll, m_.soundOn == 1, diceShown);
   if (m_.soundOn == 1) s_.sound.playSoundFile("wav\\cupdice.wav");
 }

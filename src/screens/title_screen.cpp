@@ -43,7 +43,7 @@ void TitleScreen::ok() {
 
 void TitleScreen::restartPreviousGame() {
   // All or nothing: a missing or damaged file changes nothing at all.
-  const auto text = s_.savefile.read();
+  const auto text = s_.saveFile.read();
   const auto saved = text ? parseSavedGame(*text) : std::nullopt;
   if (!saved) {
     m_.restartGame = 0;

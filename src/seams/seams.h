@@ -109,10 +109,10 @@ class RecordingSound : public SoundPlayer {
 struct Services {
   TimerFactory& timers;
   Random& random;
-  DayClock& dayclock;
+  DayClock& dayClock;
   SoundPlayer& sound;
   Desktop& desktop;
-  SaveFile& savefile;
+  SaveFile& saveFile;
 };
 
 }  // namespace sumdart

@@ -99,7 +99,7 @@ void GameScreen::onComputerThink() {
     }
   }
 
-  s_.random.randomize(s_.dayclock.secondsSinceMidnight());
+  s_.random.randomize(s_.dayClock.secondsSinceMidnight());
   computerThink.setInterval(computerInterval(s_.random.rnd()));
 
   int style = m_.computerLevel;
@@ -123,7 +123,7 @@ void GameScreen::onComputerThink() {
     // Draw labels until one can be played; when none can, the previous choice stands,
     // as in the greedy style, instead of drawing for ever.
     do {
-      s_.random.randomize(s_.dayclock.secondsSinceMidnight());
+      s_.random.randomize(s_.dayClock.secondsSinceMidnight());
       st.computerChoice = static_cast<std::int16_t>(s_.random.below(top + 1));
     } while (!computerCanPlay(st.computerChoice));
   }

@@ -107,6 +107,8 @@ TEST_F(EndTest, AfterAFinish) {
   }
   EXPECT_EQ(bad, 0) << "the count stays past 15 and small, its parity alternating: white, then Blue's colour";
   EXPECT_EQ(banner(), "BLUE HAS WON!");
+  game->exitGame();
+  EXPECT_EQ(saveFile.writes, 0) << "a finished game is not saved";
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ class GameTest : public ::testing::Test {
     m.timeAllowed = static_cast<std::int16_t>(s.timeAllowed);
     m.soundOn = static_cast<std::int16_t>(s.soundOn);
     m.computerLevel = static_cast<std::int16_t>(s.computerLevel);
-    game = std::make_unique<GameScreen>(m, Services{clock, random, day, sound, desktop, savefile}, host);
+    game = std::make_unique<GameScreen>(m, Services{clock, random, day, sound, desktop, saveFile}, host);
     game->load();
     for (int n = 1; n <= s.players; ++n) {
       st().playerNames[static_cast<std::size_t>(n)].visible = panel(n).visible = true;
@@ -145,7 +145,7 @@ class GameTest : public ::testing::Test {
   FixedDayClock day;
   RecordingSound sound;
   FakeDesktop desktop;
-  MemorySaveFile savefile;
+  MemorySaveFile saveFile;
   HostDouble host;
   GameSettings m;
   std::unique_ptr<GameScreen> game;  // declared last: goes before the seams it uses

@@ -84,12 +84,12 @@ class FlowTest : public ::testing::Test, public ScreenView {
   FixedDayClock day;
   RecordingSound sound;
   FakeDesktop desktop;
-  MemorySaveFile savefile;
+  MemorySaveFile saveFile;
   GameSettings m;
   std::vector<std::string> log;
   std::vector<int> quits;
   std::vector<std::string> reports;
-  ScreenFlow flow{m, Services{clock, random, day, sound, desktop, savefile}};
+  ScreenFlow flow{m, Services{clock, random, day, sound, desktop, saveFile}};
 };
 
 }  // namespace sumdart::testing_flow

@@ -62,7 +62,7 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
       }
       if (file.empty()) break;
     }
-    savefile.text = file;
+    saveFile.text = file;
     m = GameSettings{};
     m.soundOn = 1;
     m.hideDesktop = 1;
@@ -83,7 +83,7 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
     SavedGame again = *valid;
     again.hidden = 5000;
     act([&] { flow.currentGame()->exitGame(); });
-    ASSERT_EQ(*savefile.text, formatSavedGame(again)) << "file " << i;
+    ASSERT_EQ(*saveFile.text, formatSavedGame(again)) << "file " << i;
   }
   EXPECT_GT(restored, 100);
   EXPECT_LT(restored, 9000);
@@ -146,13 +146,13 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
       clock.advance(2000);
       for (int t = 0; t < 20000 && g.st.banner.caption != "Blue to Play" && r.level; ++t) clock.advance(1);
     }
-    savefile.text.reset();
+    saveFile.text.reset();
     act([&] { g.exitGame(); });
-    ASSERT_TRUE(savefile.text);
-    EXPECT_EQ(*savefile.text, r.file);
+    ASSERT_TRUE(saveFile.text);
+    EXPECT_EQ(*saveFile.text, r.file);
 
     // The shared values as another game left them, each unlike the file's.
-    const std::string first = *savefile.text;
+    const std::string first = *saveFile.text;
     const auto want = parseSavedGame(first);
     ASSERT_TRUE(want);
     m.numberOfPlayers = 1;
@@ -176,10 +176,10 @@ TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
       EXPECT_EQ(back.st.clocks[n - 1].visible, playing && want->timeAllowed > 0) << n;
     }
     EXPECT_EQ(back.st.secondsHeading.visible, want->timeAllowed > 0);
-    savefile.text.reset();
+    saveFile.text.reset();
     act([&] { back.exitGame(); });  // before the hand-over
-    ASSERT_TRUE(savefile.text);
-    EXPECT_EQ(*savefile.text, first) << "left again at once, the restored game saves what it was given";
+    ASSERT_TRUE(saveFile.text);
+    EXPECT_EQ(*saveFile.text, first) << "left again at once, the restored game saves what it was given";
 
     act([&] { flow.title()->restartPreviousGame(); });
     GameScreen& resumed = *flow.currentGame();

@@ -231,7 +231,7 @@ TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
   EXPECT_EQ(log, (std::vector<std::string>{"show Title", "close Game"}));
   EXPECT_EQ(m.soundOn, 1);
   EXPECT_EQ(clicks(), heard + 2) << "the new game's choice, then Exit";
-  EXPECT_FALSE(savefile.text) << "a game without two clicks is not saved";
+  EXPECT_FALSE(saveFile.text) << "a game without two clicks is not saved";
 
   // The title screen's Exit and close box end the program.
   act([&] { flow.title()->closeRequested(); });
