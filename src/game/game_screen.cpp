@@ -156,7 +156,7 @@ void GameScreen::load() {
   st.judge.pairCount = st.judge.tripleCount = st.judge.resultCount = 0;
   st.bannerFlashCount = 0;
 
-  // Labels 1..84 are copies of label 0, hidden until placed.
+  // Cells 1..84 are copies of cell 0, hidden until placed.
   st.boardCells[0].caption = "100";
   for (std::size_t i = 1; i <= 4; ++i) st.boardCells[i].caption = "50";
   for (int k = 0; k < 4; ++k)

@@ -60,7 +60,7 @@ GameState::GameState() {
 
   boardCells[0] = textLabel("100", 5760, 4320, 495, 480, boardGrey, arial(15.75));
   boardCells[0].wrap = false;
-  // Labels 1..84 are made when the screen opens, as hidden copies of label 0.
+  // Cells 1..84 are made when the screen opens, as hidden copies of cell 0.
   for (std::size_t i = 1; i < boardCells.size(); ++i) {
     boardCells[i] = boardCells[0];
     boardCells[i].caption.clear();
