@@ -23,7 +23,9 @@ TEST_F(TurnTest, ScoreFinishOrBustWithTheSoundOfTheValue) {
       {501, {3, 3, 1, 1}, 22, 492, "divboard"}, {501, {5, 4, 1, 1}, 16, 482, "scrape"},
       {501, {6, 6, 3, 1}, 49, 462, "scifi002"}, {501, {6, 4, 2, 1}, 58, 453, "archer"},
       {501, {6, 6, 3, 3}, 56, 444, "scifi003"}, {501, {6, 6, 2, 4}, 76, 425, "botrockt"},
-      {501, {5, 4, 4, 1}, 65, 421, "scifi011"},  // 80 has a sound of its own
+      // The bottoms of the bands: 10, 40, 60; 80 has a sound of its own.
+      {501, {5, 2, 1, 1}, 11, 491, "scrape"}, {501, {5, 4, 2, 1}, 25, 461, "archer"},
+      {501, {5, 4, 3, 1}, 45, 441, "botrockt"}, {501, {5, 4, 4, 1}, 65, 421, "scifi011"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(::testing::Message() << "remaining " << r.remaining << ", label " << r.label);
