@@ -261,6 +261,9 @@ TEST_F(SolveCommand, WorksheetPagesAreNumberedAndEachThrowLiesWithinTheMargins) 
       EXPECT_EQ(b.page >= w.sheetPages, b.kind == sumdart::PlacedBox::KeyThrow);
     }
     EXPECT_TRUE(next[0] == paper.throws + 1 && next[1] == paper.throws + 1);
+    for (int p = 0; p + 1 < pages; ++p) {  // a page is filled before the next begins (the last of each part may not be)
+      if (p != w.sheetPages - 1) { EXPECT_GE(throwsOn[static_cast<std::size_t>(p)].size(), 3u) << "page " << p + 1; }
+    }
 
     const std::regex numbered(R"(Throw (\d+))");
     for (int k = 1; k <= pages; ++k) {
