@@ -31,6 +31,7 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
   barFrame.frame = true;
   scrollBar = textLabel("", 120, 165, 8055, 255, colours::black, FontSpec{});
   scrollBar.kind = Kind::ScrollBar;
+  scrollBar.spokenName = "Scroll the chart";
   grid = panel(0, 120, 19500, 3975);
   // The mask strip over the left margin: cells that scroll past the header
   // column disappear under it.

@@ -68,6 +68,7 @@ void FormWindow::build() {
     QWidget* parent = fc.parent >= 0 ? widgets_[static_cast<std::size_t>(fc.parent)].data() : this;
     QWidget* w = make(fc, parent);
     w->setObjectName(QString::fromStdString(fc.name));
+    if (!fc.ctl->spokenName.empty()) w->setAccessibleName(QString::fromStdString(fc.ctl->spokenName));
     widgets_.emplace_back(w);
     pictures_.emplace_back();
   }
@@ -142,6 +143,7 @@ QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
       break;
   }
   auto* label = new LabelWidget(parent);
+  label->setActsAsButton(static_cast<bool>(fc.click));
   if (fc.click) {
     connect(label, &LabelWidget::clicked, this, [this, ctl] {
       if (FormCtl* c = ctl()) {

@@ -1,5 +1,7 @@
 #include "qt/label_widget.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,9 +15,37 @@ namespace sumdart {
 namespace {
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 constexpr int kPad = 1;  // frame line
+
+// What a screen reader learns of a label: a button when it can be clicked, a
+// picture when it shows one and no text, static text otherwise; its name is
+// the name given to it, else its caption.
+class LabelAccessible : public QAccessibleWidget {
+ public:
+  explicit LabelAccessible(LabelWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {
+    if (w->actsAsButton()) addControllingSignal(QStringLiteral("clicked()"));
+  }
+  QAccessible::Role role() const override {
+    const auto* w = static_cast<const LabelWidget*>(widget());
+    if (w->actsAsButton()) return QAccessible::Button;
+    return w->text().isEmpty() && !w->picture().isNull() ? QAccessible::Graphic : QAccessible::StaticText;
+  }
+  QString text(QAccessible::Text t) const override {
+    const auto* w = static_cast<const LabelWidget*>(widget());
+    if (t == QAccessible::Name) return w->accessibleName().isEmpty() ? w->text() : w->accessibleName();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* labelAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("sumdart::LabelWidget") && object && object->isWidgetType())
+    return new LabelAccessible(static_cast<LabelWidget*>(object));
+  return nullptr;
+}
 }  // namespace
 
 LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {
+  static const bool installed = (QAccessible::installFactory(labelAccessible), true);
+  (void)installed;
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   setAutoFillBackground(false);
 }
@@ -42,6 +72,10 @@ void LabelWidget::apply(const Ctl& c) {
   if (first || c.caption != last_.caption) {
     text_ = QString::fromStdString(c.caption);
     repaint = true;
+    if (!first && c.spokenName.empty() && QAccessible::isActive()) {
+      QAccessibleEvent named(this, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&named);
+    }
   }
   const bool relayout = repaint || c.frame != last_.frame || c.wrap != last_.wrap;
   if (first || !(c.fore == last_.fore) || !(c.back == last_.back) || c.transparent != last_.transparent ||

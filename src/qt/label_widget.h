@@ -3,7 +3,8 @@
 // colours, transparent or filled, a thin frame, greyed text when disabled, an
 // optional picture (stretched to the box, or the box at the picture's own size),
 // and a `clicked` signal for a single left click. The second click of a
-// double-click is not another click: children double-click everything.
+// double-click is not another click: children double-click everything. Screen
+// readers see it as a button or as static text, named by its caption.
 #include <QPixmap>
 #include <QTextLayout>
 #include <QWidget>
@@ -24,6 +25,9 @@ class LabelWidget : public QWidget {
   const QPixmap& picture() const { return picture_; }
 
   QString text() const { return text_; }
+  // A label with a click handler is a button to a screen reader.
+  void setActsAsButton(bool on) { actsAsButton_ = on; }
+  bool actsAsButton() const { return actsAsButton_; }
   // Size the caption needs in pixels, for labels that size themselves to their text.
   QSize textExtent() const;
   // Whether the caption fits inside the box (on one line, or wrapped at spaces).
@@ -55,6 +59,7 @@ class LabelWidget : public QWidget {
   Align align_ = Align::Centre;
   QPixmap picture_;
   bool pressed_ = false;
+  bool actsAsButton_ = false;
   QSize last_size_;
 };
 

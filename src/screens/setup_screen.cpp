@@ -61,6 +61,11 @@ SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
                        735, yellow, black, tahoma(26.25));
   exitButton = button("Exit", 4680, 6120, 735, 375, yellow, black, arial(12.75));
 
+  // The text boxes are named by the captions beside them.
+  targetBox.spokenName = "Target";
+  timeBox.spokenName = "Set Total Time Allowed";
+  for (std::size_t k = 0; k < 4; ++k)
+    playerCountButtons[k].spokenName = k == 0 ? "1 player" : decimalText(static_cast<long long>(k) + 1) + " players";
   form.add("gameTitle", gameTitle);
   form.add("targetCaption", targetCaption);
   form.controls[static_cast<std::size_t>(form.add("targetBox", targetBox))].accept = boxAccepts;

@@ -43,6 +43,7 @@ struct Ctl {
   bool checked = false;  // tick boxes and option buttons
   int maxLength = 0;     // text boxes: most characters held, 0 for no limit
   int value = 0, min = 0, max = 100;  // scroll bars
+  std::string spokenName;  // what a screen reader calls it, when not its caption
 };
 
 // Builders for the layout tables.

@@ -3,6 +3,7 @@
 // clicks and double-clicks, the key filter and the close box.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -84,6 +85,18 @@ TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
     for (const FormCtl& fc : s->form.controls) {
       QWidget* c = w.control(fc.name);
       ASSERT_NE(c, nullptr) << fc.name;
+      // Every control a person can use is named for a screen reader, with the role of what it does.
+      if (fc.click || fc.change || (fc.ctl->kind != Kind::Label && fc.ctl->kind != Kind::Panel)) {
+        const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+        ASSERT_NE(a, nullptr) << fc.name;
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << fc.name;
+        EXPECT_EQ(a->role(), fc.ctl->kind == Kind::CheckBox    ? QAccessible::CheckBox
+                             : fc.ctl->kind == Kind::Option    ? QAccessible::RadioButton
+                             : fc.ctl->kind == Kind::TextBox   ? QAccessible::EditableText
+                             : fc.ctl->kind == Kind::ScrollBar ? QAccessible::ScrollBar
+                                                               : QAccessible::Button)
+            << fc.name;
+      }
       // Panels, and the chart's cells that lie beyond its edge until scrolled to.
       if (fc.ctl->kind == Kind::Panel || s == flow.chart()) continue;
       const QRect box(c->mapTo(&w, QPoint(0, 0)), c->size());
