@@ -24,6 +24,7 @@ GameState::GameState() {
   }
 
   logo = textLabel("", 9960, 960, 1500, 2085, black, arial(12));  // shows the logo picture
+  logo.spokenName = "The Sumdart logo";
 
   doubleReminder = textLabel(kReminder, 120, 6240, 2655, 1935, yellow, arial(20.25));
 

@@ -17,8 +17,8 @@ QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 constexpr int kPad = 1;  // frame line
 
 // What a screen reader learns of a label: a button when it can be clicked, a
-// picture when it shows one and no text, static text otherwise; its name is
-// the name given to it, else its caption.
+// group when it is a frame round others, a picture when it shows one and no
+// text, static text otherwise; its name is the name given to it, else its caption.
 class LabelAccessible : public QAccessibleWidget {
  public:
   explicit LabelAccessible(LabelWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {
@@ -27,6 +27,7 @@ class LabelAccessible : public QAccessibleWidget {
   QAccessible::Role role() const override {
     const auto* w = static_cast<const LabelWidget*>(widget());
     if (w->actsAsButton()) return QAccessible::Button;
+    if (w->isPanel()) return QAccessible::Grouping;
     return w->text().isEmpty() && !w->picture().isNull() ? QAccessible::Graphic : QAccessible::StaticText;
   }
   QString text(QAccessible::Text t) const override {

@@ -28,6 +28,8 @@ class LabelWidget : public QWidget {
   // A label with a click handler is a button to a screen reader.
   void setActsAsButton(bool on) { actsAsButton_ = on; }
   bool actsAsButton() const { return actsAsButton_; }
+  // A frame or panel that only groups other controls.
+  bool isPanel() const { return last_.kind == Kind::Panel; }
   // Size the caption needs in pixels, for labels that size themselves to their text.
   QSize textExtent() const;
   // Whether the caption fits inside the box (on one line, or wrapped at spaces).

@@ -17,6 +17,7 @@ OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : 
   smallScreen(kBack, gameTitle);
   levelHeading = textLabel(" Set Level for the computer", 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
   logo = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
+  logo.spokenName = "The Sumdart logo";
   const char* levels[3] = {"Level 1 - Easy", "Level 2", "Level 3 - Hard"};
   for (std::size_t i = 0; i < 3; ++i) {
     levelOptions[i] = textLabel(levels[i], 360, 2520 + 720.0 * static_cast<double>(i), 2535, 375, yellow, tahoma(15.75),

@@ -46,6 +46,7 @@ SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
   targetCaption = textLabel("Target", 360, 1320, 1440, 480, yellow, arial(20.25), Align::Right);
   targetBox = box("501", 2040, 1320, 975, 495, 15.75, 3);
   logo = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
+  logo.spokenName = "The Sumdart logo";
   playSoundTick = tick("Play Sound", 720, 2040, 1695);
   timersOnTick = tick("Timers On", 720, 2400, 1695);
   timeCaption = textLabel("Set Total Time Allowed", 360, 2880, 2640, 360, yellow, arial(12));
