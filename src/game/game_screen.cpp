@@ -20,10 +20,16 @@ const char* scoreSound(int x) {
   return nullptr;  // no other value is on the board
 }
 
+namespace {
+std::array<std::unique_ptr<Timer>, 12> makeTimers(TimerFactory& factory) {
+  std::array<std::unique_ptr<Timer>, 12> timers;
+  for (auto& t : timers) t = factory.createTimer();
+  return timers;
+}
+}  // namespace
+
 GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
-    : timers_{s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(),
-              s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(),
-              s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer(), s.timers.createTimer()},
+    : timers_(makeTimers(s.timers)),
       handOver(*timers_[0]),
       titleFlash(*timers_[1]),
       bannerFlash(*timers_[2]),
