@@ -127,6 +127,8 @@ RulesPage::RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page) : 
   }
   if (page != 2) {
     pagePicture = picture(page == 1 ? "images\\start.jpg" : "images\\board.jpg", page == 1 ? 8940 : 7680, page == 1 ? 4560 : 4320);
+    pagePicture.spokenName = page == 1 ? "Ready to play: one to four players take turns, with dice and a clock"
+                                       : "The board, with its ring of doubles";
     form.add("pagePicture", pagePicture);
   }
   for (auto& [index, label] : texts) form.add(arrayName("texts", index), label);

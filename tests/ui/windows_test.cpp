@@ -97,6 +97,10 @@ TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
                                                                : QAccessible::Button)
             << fc.name;
       }
+      if (auto* label = qobject_cast<LabelWidget*>(c); label && label->text().isEmpty() && !label->picture().isNull()) {
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name).isEmpty())
+            << "a picture is described: " << fc.name;
+      }
       // Panels, and the chart's cells that lie beyond its edge until scrolled to.
       if (fc.ctl->kind == Kind::Panel || s == flow.chart()) continue;
       const QRect box(c->mapTo(&w, QPoint(0, 0)), c->size());
@@ -151,6 +155,18 @@ TEST_F(WindowsTest, CloseBoxAndDoubleClicksAndALeftScreenGoesAfterItsClick) {
   doubleClick(widget(flow.rules(2), "cheatChartButton"));
   EXPECT_EQ(clicks(), 5);
   EXPECT_TRUE(flow.opponent()->levelOptions[0].checked && !flow.opponent()->levelOptions[2].checked);
+}
+
+// A screen reader hears the player-count buttons as numbers of players.
+TEST_F(WindowsTest, ScreenReadersHearPlayerCounts) {
+  flow.start();
+  flow.showSetup();
+  windows.afterEvent();
+  std::vector<QString> counts;
+  for (int k = 0; k < 4; ++k)
+    counts.push_back(QAccessible::queryAccessibleInterface(widget(flow.setup(), "playerCountButtons(" + std::to_string(k) + ")"))
+                         ->text(QAccessible::Name));
+  EXPECT_EQ(counts, (std::vector<QString>{"1 player", "2 players", "3 players", "4 players"}));
 }
 
 TEST_F(WindowsTest, TextBoxesTakeDigitsOnlyAndEnterMovesToTheTarget) {
