@@ -42,4 +42,54 @@ std::array<int, kLabels - 1> placementOrder() {
   return order;
 }
 
+std::string cellName(int index) {
+  if (index <= 0) return "100, double 50, centre";
+  if (index <= 4) return "50, inner ring";
+  static constexpr const char* kRings[4] = {"single", "double", "treble", "quadruple"};
+  const int ring = (index - 5) / 20;
+  const int sector = kSectors[static_cast<std::size_t>((index - 5) % 20)];
+  return std::to_string(value(index)) + ", " + kRings[ring] + " " + std::to_string(sector);
+}
+
+std::vector<int> cellsShowing(int n) {
+  std::vector<int> cells;
+  for (int i = 5; i < kLabels; ++i)
+    if (value(i) == n) cells.push_back(i);
+  for (int i = 1; i <= 4; ++i)
+    if (value(i) == n) cells.push_back(i);
+  if (n == value(0)) cells.push_back(0);
+  return cells;
+}
+
+int ringOf(int index) {
+  if (index <= 0) return 0;
+  if (index <= 4) return 1;
+  return 2 + (index - 5) / 20;
+}
+
+int roundRing(int index, int step) {
+  const int ring = ringOf(index);
+  if (ring == 0) return index;
+  const int first = ring == 1 ? 1 : 5 + 20 * (ring - 2);
+  const int size = ring == 1 ? 4 : 20;
+  return first + ((index - first + step) % size + size) % size;
+}
+
+int acrossRings(int index, int step, double angle) {
+  const int ring = ringOf(index) + step;
+  if (ring < 0 || ring > 5) return index;
+  if (ring == 0) return 0;
+  // Nearest in angle, whole turns apart counted as the same.
+  const auto apart = [angle](int cell) {
+    const double d = std::fmod(std::fabs(angleDegrees(cell) - angle), 360.0);
+    return d > 180.0 ? 360.0 - d : d;
+  };
+  const int first = ring == 1 ? 1 : 5 + 20 * (ring - 2);
+  const int size = ring == 1 ? 4 : 20;
+  int best = first;
+  for (int cell = first + 1; cell < first + size; ++cell)
+    if (apart(cell) < apart(best)) best = cell;
+  return best;
+}
+
 }  // namespace sumdart::board

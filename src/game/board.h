@@ -3,6 +3,8 @@
 // Index 0 the centre 100; 1..4 the inner 50s; then singles, doubles, trebles and
 // quadruples, twenty each, in sector order clockwise from the top.
 #include <array>
+#include <string>
+#include <vector>
 
 namespace sumdart::board {
 
@@ -29,5 +31,21 @@ Point position(int index, double cx, double cy, double w0, double h0, double rin
 
 // Order in which the labels are placed: the four 50s, then ring by ring in sector order.
 std::array<int, kLabels - 1> placementOrder();
+
+// What a screen reader calls a cell: its number and its ring, "36, treble 12",
+// "40, double 20", "50, inner ring", "100, double 50, centre".
+std::string cellName(int index);
+
+// The cells showing `n`, in the order typing the number visits them: the
+// single, double, treble and quadruple, then the 50s and the centre.
+std::vector<int> cellsShowing(int n);
+
+// Ring of a cell: 0 the centre, 1 the 50s, 2 singles, 3 doubles, 4 trebles, 5 quadruples.
+int ringOf(int index);
+// The next cell round the ring (step +1 clockwise, -1 anticlockwise); the centre stays.
+int roundRing(int index, int step);
+// The cell of the next ring outwards (step +1) or inwards (-1) nearest to
+// `angle` degrees; the cell itself at the centre or the outer edge.
+int acrossRings(int index, int step, double angle);
 
 }  // namespace sumdart::board

@@ -42,4 +42,14 @@ bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t&
   return diceShown >= 4;
 }
 
+void describeDice(DiceFaces& faces, std::int16_t diceShown) {
+  for (std::size_t d = 0; d < 4; ++d) {
+    Ctl& die = faces[d];
+    const std::string state = die.caption.empty()                      ? "not thrown"
+                              : static_cast<int>(d) < diceShown ? die.caption
+                                                                       : "rolling";
+    die.spokenName = "Die " + std::to_string(d + 1) + ": " + state;
+  }
+}
+
 }  // namespace sumdart

@@ -32,4 +32,8 @@ void rollStep(Timer& roll, Random& random, DiceFaces& faces, std::int16_t diceSh
 // all four show theirs; the caller then stops the timer.
 bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t& diceShown);
 
+// What a screen reader calls each die: "Die 1: 5" once settled, "Die 1: rolling"
+// while it rolls, "Die 1: not thrown" before a throw.
+void describeDice(DiceFaces& faces, std::int16_t diceShown);
+
 }  // namespace sumdart

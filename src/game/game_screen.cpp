@@ -21,8 +21,8 @@ const char* scoreSound(int x) {
 }
 
 namespace {
-std::array<std::unique_ptr<Timer>, 12> makeTimers(TimerFactory& factory) {
-  std::array<std::unique_ptr<Timer>, 12> timers;
+std::array<std::unique_ptr<Timer>, 13> makeTimers(TimerFactory& factory) {
+  std::array<std::unique_ptr<Timer>, 13> timers;
   for (auto& t : timers) t = factory.createTimer();
   return timers;
 }
@@ -42,16 +42,18 @@ GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
       winnerBanner(*timers_[9]),
       computerClick(*timers_[10]),
       arrowSounds(*timers_[11]),
+      typingPause(*timers_[12]),
       m_(m),
       s_(s),
       host_(host) {
   // Each timer with its first interval (ticks may change it) and what it does.
   using Tick = void (GameScreen::*)();
-  const std::pair<int, Tick> ticks[12] = {
+  const std::pair<int, Tick> ticks[13] = {
       {2000, &GameScreen::onHandOver},    {250, &GameScreen::onTitleFlash},    {250, &GameScreen::onBannerFlash},
       {1500, &GameScreen::onDiceSettle},  {1000, &GameScreen::onComputerThink}, {1000, &GameScreen::onClockTick},
       {1200, &GameScreen::onDiceRoll},    {200, &GameScreen::onCellFlash},     {1, &GameScreen::onDoublesFlash},
-      {2000, &GameScreen::onWinnerBanner}, {1, &GameScreen::onComputerClick},   {1, &GameScreen::onArrowSounds}};
+      {2000, &GameScreen::onWinnerBanner}, {1, &GameScreen::onComputerClick},   {1, &GameScreen::onArrowSounds},
+      {1000, &GameScreen::onTypingPause}};
   for (std::size_t n = 0; n < timers_.size(); ++n) {
     timers_[n]->setInterval(ticks[n].first);
     timers_[n]->onTick([this, t = ticks[n].second] {
@@ -85,6 +87,19 @@ GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
   form.add("cheatChartButton", st.cheatChartButton, [this] { openCheatChart(); });
   for (int i = 0; i < board::kLabels; ++i)
     form.add(arrayName("boardCells", i), st.boardCells[static_cast<std::size_t>(i)], [this, i] { boardCellClicked(i); });
+
+  // The keyboard and screen readers: the board is one Tab stop, on its picked cell.
+  form.tabOrder = {"throwButton", "cheatChartButton"};
+  for (int i = 0; i < board::kLabels; ++i) {
+    Ctl& cell = st.boardCells[static_cast<std::size_t>(i)];
+    cell.spokenName = board::cellName(i);
+    cell.tabStop = i == picked_;
+    form.tabOrder.push_back(arrayName("boardCells", i));
+  }
+  form.tabOrder.insert(form.tabOrder.end(), {"exitButton", "newGameButton"});
+  form.focus = "throwButton";
+  st.banner.announced = true;
+  st.illegalMoveNotice.announced = true;
 }
 
 GameScreen::~GameScreen() = default;
@@ -228,6 +243,8 @@ void GameScreen::throwDice() {
   st.judge.judgeChainShapes();
   st.judge.judgePairShapes();
   play("wav\\cupdice.wav");
+  // The next thing to do is to pick a number.
+  form.focus = arrayName("boardCells", picked_);
 }
 
 void GameScreen::newGame() {
@@ -263,10 +280,14 @@ void GameScreen::boardCellClicked(int index) {
   const int p = slotFor(st.turnCounter, m_.numberOfPlayers);
   const int v = board::value(index);
 
+  // What a screen reader hears of the move: the computer's choice, the cell, the score.
+  const std::string chosen = (computerClick.isActive() ? "The computer chose " : "") + board::cellName(index) + ". ";
+
   if (v < 0 || v > 100 || st.judge.allowed[static_cast<std::size_t>(v)] == 0) {
     for (Ctl& c : st.clocks) c.visible = false;
     st.secondsHeading.visible = false;
     st.illegalMoveNotice.caption = kIllegalMove;
+    st.illegalMoveNotice.spokenName = chosen + kIllegalMove;
     st.illegalMoveNotice.visible = true;
     handOver.start();
     play("wav\\ricochet.wav");
@@ -288,6 +309,8 @@ void GameScreen::boardCellClicked(int index) {
 
   if (x >= 50) titleFlash.start();
   st.banner.caption = decimalText(x) + (x == 1 ? " point scored" : " points scored");
+  moveCaption_ = st.banner.caption;
+  moveSpoken_ = chosen + st.banner.caption + (x == 0 ? ". Bust: the target stays the same." : ".");
   st.clickedCell = static_cast<std::int16_t>(index);
   cellFlash.start();
   checkEndOfGame();

@@ -66,17 +66,27 @@ class GameScreen : public Screen {
   void onWinnerBanner();   // the winner is named
   void onComputerClick();  // the computer clicks its number
   void onArrowSounds();    // arrows fly at the end
+  void onTypingPause();    // digits typed from now on start a new number
+
+  // The keyboard: T throws, C opens the chart, digits pick a board cell, the
+  // arrows move over the board's rings; Return or Space on a picked cell clicks
+  // it (the window does that, as for any button).
+  bool takesKeys() const override;
+  bool keyPressed(const KeyPress& k, const std::string& focused) override;
+  void describe() override;
+  // The cell the board's one Tab stop is on: the last picked.
+  int pickedCell() const { return picked_; }
 
   // Stops every timer: the screen is being left and must not act again.
   void stopAllTimers();
   void stopTimers() override { stopAllTimers(); }
 
  private:
-  std::array<std::unique_ptr<Timer>, 12> timers_;  // owns the timers named below
+  std::array<std::unique_ptr<Timer>, 13> timers_;  // owns the timers named below
 
  public:
   Timer &handOver, &titleFlash, &bannerFlash, &diceSettle, &computerThink, &clockTick, &diceRoll, &cellFlash,
-      &doublesFlash, &winnerBanner, &computerClick, &arrowSounds;
+      &doublesFlash, &winnerBanner, &computerClick, &arrowSounds, &typingPause;
 
   GameState st;
 
@@ -93,11 +103,24 @@ class GameScreen : public Screen {
   void colourFor(int slot);
   int computerInterval(double r) const;
   bool computerCanPlay(int index) const;
+  bool waitingForNumber() const;
+  void pick(int index);
+  bool typeDigit(int digit);
 
   GameSettings& m_;
   Services s_;
   GameScreenHost& host_;
   std::string openError_;
+
+  // The keyboard's board: the picked cell, the digits typed so far without a
+  // pause, the cell picked when they began, and the angle of the last cell off
+  // the centre (where Up leaves the centre for).
+  int picked_ = 0;
+  std::string typed_;
+  int typedFrom_ = 0;
+  double pickedAngle_ = 0;
+  // The banner's caption after the last move, and what a screen reader hears for it.
+  std::string moveCaption_, moveSpoken_;
 };
 
 // The sound for a legal number by its value.

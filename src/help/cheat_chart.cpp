@@ -73,6 +73,7 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
   for (std::size_t m = 0; m < rows.size(); ++m)
     form.add(arrayName(("row" + std::to_string(m)).c_str(), 0), rows[m][0], {}, inGrid);
   form.add("mask", mask);
+  form.focus = "scrollBar";
 }
 
 void CheatChart::scrolled() {
@@ -82,5 +83,11 @@ void CheatChart::scrolled() {
 }
 
 void CheatChart::closeRequested() { flow_.closeChart(); }
+
+bool CheatChart::keyPressed(const KeyPress& k, const std::string&) {
+  if (k.code != KeyPress::Escape) return false;
+  closeRequested();
+  return true;
+}
 
 }  // namespace sumdart

@@ -18,6 +18,8 @@ class CheatChart : public Screen {
   void scrolled();
   // The close box closes the chart; it has no button of its own.
   void closeRequested() override;
+  // Escape closes the chart too.
+  bool keyPressed(const KeyPress& k, const std::string& focused) override;
 
   // rows[0] is the header row, rows[m] the products of m.
   // Cell 0 of each is the header column.

@@ -135,6 +135,13 @@ RulesPage::RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page) : 
   form.add("exitButton", exitButton, [this] { exitPage(); });
   form.add("nextPageButton", nextPageButton, [this] { nextPage(); });
   if (page > 1) form.add("previousPageButton", previousPageButton, [this] { previousPage(); });
+  form.focus = page < 3 ? "nextPageButton" : "exitButton";
+}
+
+bool RulesPage::keyPressed(const KeyPress& k, const std::string&) {
+  if (k.code != KeyPress::Escape) return false;
+  exitPage();
+  return true;
 }
 
 void RulesPage::exitPage() { leaveFor(0); }

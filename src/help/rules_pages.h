@@ -34,6 +34,8 @@ class RulesPage : public FlowScreen {
   void previousPage();
   // The close box acts as the page's Exit.
   void closeRequested() override { exitPage(); }
+  // Escape acts as the page's Exit.
+  bool keyPressed(const KeyPress& k, const std::string& focused) override;
 
   Ctl pagePicture;
   std::map<int, Ctl> texts;  // 0 the title, then the page's texts
@@ -59,6 +61,7 @@ class RulesPageTwo : public RulesPage {
   void throwDice();
   void openCheatChart();
   void stopTimers() override;
+  void describe() override { describeDice(dice, diceShown); }
 
   Ctl throwButton, cheatChartButton;
   DiceFaces dice;

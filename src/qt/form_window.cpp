@@ -1,5 +1,6 @@
 #include "qt/form_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -9,8 +10,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "qt/fitform.h"
+#include "qt/focus_mark.h"
 #include "qt/label_widget.h"
 #include "qt/qt_desktop.h"
 #include "qt/twips.h"
@@ -52,12 +55,41 @@ Qt::WindowFlags flagsFor(const Form& f) {
   return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 }
 
+// Whether Tab can reach the control: every kind but a label or panel, and a label that can be clicked.
+bool takesFocus(const FormCtl& fc) {
+  return (fc.ctl->kind != Kind::Label && fc.ctl->kind != Kind::Panel) || static_cast<bool>(fc.click);
+}
+
+// The key as a screen sees it, or false for a key screens do not use.
+bool screenKey(const QKeyEvent& e, KeyPress& k) {
+  if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  switch (e.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: k.code = KeyPress::Return; return true;
+    case Qt::Key_Space: k.code = KeyPress::Space; return true;
+    case Qt::Key_Escape: k.code = KeyPress::Escape; return true;
+    case Qt::Key_Left: k.code = KeyPress::Left; return true;
+    case Qt::Key_Right: k.code = KeyPress::Right; return true;
+    case Qt::Key_Up: k.code = KeyPress::Up; return true;
+    case Qt::Key_Down: k.code = KeyPress::Down; return true;
+    default: break;
+  }
+  const QString text = e.text();
+  if (text.size() != 1 || text.front().unicode() > 127 || !text.front().isLetterOrNumber()) return false;
+  k.code = KeyPress::Character;
+  k.ch = static_cast<char>(text.front().unicode());
+  return true;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()> afterEvent)
     : QWidget(nullptr, flagsFor(screen.form)), screen_(&screen), desktop_(desktop), afterEvent_(std::move(afterEvent)) {
   setWindowTitle(QString::fromStdString(screen.form.caption));
   place();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
+    if ((from && from->window() == this) || (to && to->window() == this)) markFocus();
+  });
 }
 
 // The controls are made at the first drawing, after the window has been shown:
@@ -68,15 +100,56 @@ void FormWindow::build() {
     QWidget* parent = fc.parent >= 0 ? widgets_[static_cast<std::size_t>(fc.parent)].data() : this;
     QWidget* w = make(fc, parent);
     w->setObjectName(QString::fromStdString(fc.name));
-    if (!fc.ctl->spokenName.empty()) w->setAccessibleName(QString::fromStdString(fc.ctl->spokenName));
+    w->installEventFilter(this);
     widgets_.emplace_back(w);
     pictures_.emplace_back();
   }
-  for (std::size_t i = 1; i < screen_->form.tabOrder.size(); ++i) {
-    QWidget* a = control(screen_->form.tabOrder[i - 1]);
-    QWidget* b = control(screen_->form.tabOrder[i]);
-    if (a && b) setTabOrder(a, b);
+  chainFocus();
+  mark_ = new FocusMark(this);
+  connect(mark_, &FocusMark::keyboardUseChanged, this, &FormWindow::markFocus);
+}
+
+// The Tab order: the controls the screen lists, then the others a person can
+// use in reading order: by rows from the top, each row from the left.
+void FormWindow::chainFocus() {
+  const Form& f = screen_->form;
+  std::vector<QWidget*> chain;
+  for (const std::string& name : f.tabOrder)
+    if (QWidget* w = control(name)) chain.push_back(w);
+  struct Place {
+    double left, top, bottom;
+    QWidget* w;
+  };
+  std::vector<Place> rest;
+  for (std::size_t i = 0; i < f.controls.size(); ++i) {
+    QWidget* w = widgets_[i];
+    if (!w || !takesFocus(f.controls[i]) || std::find(chain.begin(), chain.end(), w) != chain.end()) continue;
+    double left = 0, top = 0;
+    for (int k = static_cast<int>(i); k >= 0; k = f.controls[static_cast<std::size_t>(k)].parent) {
+      left += f.controls[static_cast<std::size_t>(k)].ctl->left;
+      top += f.controls[static_cast<std::size_t>(k)].ctl->top;
+    }
+    rest.push_back({left, top, top + f.controls[i].ctl->height, w});
   }
+  std::stable_sort(rest.begin(), rest.end(), [](const Place& a, const Place& b) { return a.top < b.top; });
+  // A control whose top lies above the middle of the row's first control is in that row.
+  for (std::size_t row = 0; row < rest.size();) {
+    std::size_t end = row + 1;
+    const double middle = (rest[row].top + rest[row].bottom) / 2;
+    while (end < rest.size() && rest[end].top < middle) ++end;
+    std::stable_sort(rest.begin() + static_cast<std::ptrdiff_t>(row), rest.begin() + static_cast<std::ptrdiff_t>(end),
+                     [](const Place& a, const Place& b) { return a.left < b.left; });
+    for (std::size_t k = row; k < end; ++k) chain.push_back(rest[k].w);
+    row = end;
+  }
+  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+void FormWindow::markFocus() {
+  if (!mark_) return;
+  QWidget* w = focusWidget();
+  const bool show = FocusMark::keyboardInUse() && w && w != this && w->isVisible() && isActiveWindow();
+  mark_->follow(show ? w : nullptr);
 }
 
 QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
@@ -127,6 +200,7 @@ QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
     }
     case Kind::ScrollBar: {
       auto* bar = new QScrollBar(Qt::Horizontal, parent);
+      bar->setFocusPolicy(Qt::TabFocus);
       bar->setSingleStep(1);
       bar->setPageStep(10);
       connect(bar, &QScrollBar::valueChanged, this, [this, ctl](int v) {
@@ -166,8 +240,13 @@ void FormWindow::handled() {
 void FormWindow::apply(std::size_t i) {
   QWidget* w = widgets_[i];
   if (!w) return;
-  const Ctl& c = *screen_->form.controls[i].ctl;
+  const FormCtl& fc = screen_->form.controls[i];
+  const Ctl& c = *fc.ctl;
   if (auto* label = qobject_cast<LabelWidget*>(w)) {
+    // A clickable label is reached by Tab, never focused by a click: a mouse
+    // player sees no change.
+    const Qt::FocusPolicy policy = fc.click && c.tabStop ? Qt::TabFocus : Qt::NoFocus;
+    if (label->focusPolicy() != policy) label->setFocusPolicy(policy);
     if (c.picture != pictures_[i]) {
       pictures_[i] = c.picture;
       label->setPicture(c.picture.empty() ? QPixmap() : desktop_.picture(c.picture));
@@ -177,6 +256,8 @@ void FormWindow::apply(std::size_t i) {
   }
   const QRect box = twipsRect(c.left, c.top, c.width, c.height);
   if (w->geometry() != box) w->setGeometry(box);
+  const QString spoken = QString::fromStdString(c.spokenName);
+  if (w->accessibleName() != spoken) w->setAccessibleName(spoken);
   const QFont font = LabelWidget::fontFor(c.font);
   if (w->font() != font) w->setFont(font);
   if (c.kind == Kind::ScrollBar) {
@@ -240,12 +321,14 @@ void FormWindow::render() {
   if (!screen_) return;
   if (widgets_.empty()) build();
   place();
+  screen_->describe();
   for (std::size_t i = 0; i < widgets_.size(); ++i) apply(i);
   Form& f = screen_->form;
   if (!f.focus.empty()) {
     if (QWidget* w = control(f.focus)) w->setFocus(Qt::OtherFocusReason);
     f.focus.clear();
   }
+  markFocus();
   update();
 }
 
@@ -266,6 +349,11 @@ void FormWindow::closeEvent(QCloseEvent* e) {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() != QEvent::KeyPress || !screen_) return false;
+  const int key = static_cast<QKeyEvent*>(e)->key();
+  // While the screen is busy keys wait, as clicks on a disabled control do;
+  // Tab still moves the focus.
+  if (key != Qt::Key_Tab && key != Qt::Key_Backtab && !screen_->takesKeys()) return true;
+  if (!qobject_cast<QLineEdit*>(watched)) return false;
   const QString text = static_cast<QKeyEvent*>(e)->text();
   if (text.isEmpty()) return false;
   const int code = text.front().unicode();
@@ -279,6 +367,19 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
     return false;
   }
   return false;
+}
+
+// A key no control used.
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+  KeyPress k;
+  if (!screen_ || !screenKey(*e, k)) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
+  const QWidget* focused = focusWidget();
+  const std::string name = focused && focused != this ? focused->objectName().toStdString() : std::string();
+  if (screen_->takesKeys() && screen_->keyPressed(k, name)) handled();
+  e->accept();
 }
 
 }  // namespace sumdart

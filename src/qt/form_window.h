@@ -2,7 +2,10 @@
 // The window of any screen: a thin drawing of its Form. It makes a widget for
 // every control record (labels and buttons, text boxes, tick boxes, option
 // buttons, panels, a scroll bar), forwards the user's clicks, keys and changes to
-// the screen's handlers, and draws the records again after every event.
+// the screen's handlers, and draws the records again after every event. Tab
+// moves through the controls a person can use: first in the order the screen
+// gives, then in reading order; the control with the focus is marked while the
+// keyboard is in use.
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -13,6 +16,7 @@
 namespace sumdart {
 
 class QtDesktop;
+class FocusMark;
 
 class FormWindow : public QWidget {
   Q_OBJECT
@@ -32,6 +36,7 @@ class FormWindow : public QWidget {
   void paintEvent(QPaintEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void build();
@@ -39,6 +44,8 @@ class FormWindow : public QWidget {
   void apply(std::size_t i);
   void place();
   void handled();
+  void chainFocus();
+  void markFocus();
 
   Screen* screen_;
   QtDesktop& desktop_;
@@ -46,6 +53,7 @@ class FormWindow : public QWidget {
   std::vector<QPointer<QWidget>> widgets_;  // one per control, in the form's order
   std::vector<std::string> pictures_;       // picture shown by each control
   int placed_ = -1;                         // placement applied, -1 before the first
+  FocusMark* mark_ = nullptr;
 };
 
 }  // namespace sumdart

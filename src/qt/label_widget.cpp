@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -17,8 +18,9 @@ QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 constexpr int kPad = 1;  // frame line
 
 // What a screen reader learns of a label: a button when it can be clicked, a
-// group when it is a frame round others, a picture when it shows one and no
-// text, static text otherwise; its name is the name given to it, else its caption.
+// status text when its changes are read out, a group when it is a frame round
+// others, a picture when it shows one and no text, static text otherwise; its
+// name is its spoken name, else its caption.
 class LabelAccessible : public QAccessibleWidget {
  public:
   explicit LabelAccessible(LabelWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {
@@ -27,12 +29,13 @@ class LabelAccessible : public QAccessibleWidget {
   QAccessible::Role role() const override {
     const auto* w = static_cast<const LabelWidget*>(widget());
     if (w->actsAsButton()) return QAccessible::Button;
+    if (w->isStatus()) return QAccessible::StatusBar;
     if (w->isPanel()) return QAccessible::Grouping;
     return w->text().isEmpty() && !w->picture().isNull() ? QAccessible::Graphic : QAccessible::StaticText;
   }
   QString text(QAccessible::Text t) const override {
     const auto* w = static_cast<const LabelWidget*>(widget());
-    if (t == QAccessible::Name) return w->accessibleName().isEmpty() ? w->text() : w->accessibleName();
+    if (t == QAccessible::Name) return w->spokenName();
     return QAccessibleWidget::text(t);
   }
 };
@@ -73,7 +76,14 @@ void LabelWidget::apply(const Ctl& c) {
   if (first || c.caption != last_.caption) {
     text_ = QString::fromStdString(c.caption);
     repaint = true;
-    if (!first && c.spokenName.empty() && QAccessible::isActive()) {
+  }
+  // A screen reader hears a new name; a status text also when it appears.
+  const QString spoken = QString::fromStdString(c.spokenName.empty() ? c.caption : c.spokenName);
+  const bool appears = c.announced && c.visible && !last_.visible;
+  if (first || spoken != spoken_ || appears) {
+    const bool tell = !first && (spoken != spoken_ || appears);
+    spoken_ = spoken;
+    if (tell && QAccessible::isActive()) {
       QAccessibleEvent named(this, QAccessible::NameChanged);
       QAccessible::updateAccessibility(&named);
     }
@@ -203,6 +213,18 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
   pressed_ = false;
   e->accept();
   if (click && isEnabled()) emit clicked();
+}
+
+void LabelWidget::keyPressEvent(QKeyEvent* e) {
+  const int key = e->key();
+  const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (actsAsButton_ && plain && !e->isAutoRepeat() &&
+      (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    e->accept();
+    if (isEnabled()) emit clicked();
+    return;
+  }
+  e->ignore();
 }
 
 void LabelWidget::mouseDoubleClickEvent(QMouseEvent* e) {

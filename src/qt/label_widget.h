@@ -3,8 +3,10 @@
 // colours, transparent or filled, a thin frame, greyed text when disabled, an
 // optional picture (stretched to the box, or the box at the picture's own size),
 // and a `clicked` signal for a single left click. The second click of a
-// double-click is not another click: children double-click everything. Screen
-// readers see it as a button or as static text, named by its caption.
+// double-click is not another click: children double-click everything. Space or
+// Return on a label that has the focus is a click too. Screen readers see it as
+// a button, a status text, a picture or static text, named by its spoken name
+// or else its caption.
 #include <QPixmap>
 #include <QTextLayout>
 #include <QWidget>
@@ -25,6 +27,10 @@ class LabelWidget : public QWidget {
   const QPixmap& picture() const { return picture_; }
 
   QString text() const { return text_; }
+  // What a screen reader calls it.
+  QString spokenName() const { return spoken_; }
+  // A status text: a screen reader reads out each change.
+  bool isStatus() const { return last_.announced; }
   // A label with a click handler is a button to a screen reader.
   void setActsAsButton(bool on) { actsAsButton_ = on; }
   bool actsAsButton() const { return actsAsButton_; }
@@ -45,6 +51,7 @@ class LabelWidget : public QWidget {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   int layOut(QTextLayout& layout, int width, int& widest) const;
@@ -54,6 +61,7 @@ class LabelWidget : public QWidget {
   Ctl last_;
   bool applied_ = false;
   QString text_;
+  QString spoken_;
   QColor fore_, back_;
   bool transparent_ = true;
   bool frame_ = false;

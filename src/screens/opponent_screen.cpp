@@ -39,6 +39,7 @@ OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : 
   form.add("soloButton", soloButton, [this] { playSolo(); });
   form.add("computerButton", computerButton, [this] { playComputer(); });
   form.add("exitButton", exitButton, [this] { backToSetup(); });
+  form.focus = "soloButton";
 }
 
 void OpponentScreen::open() {

@@ -25,6 +25,7 @@ TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
   form.add("restartButton", restartButton, [this] { restartPreviousGame(); }, inFrame);
   form.add("okButton", okButton, [this] { ok(); }, inFrame);
   form.add("exitButton", exitButton, [this] { exitProgram(); }, inFrame);
+  form.focus = "okButton";
 }
 
 void TitleScreen::open() {

@@ -44,6 +44,8 @@ struct Ctl {
   int maxLength = 0;     // text boxes: most characters held, 0 for no limit
   int value = 0, min = 0, max = 100;  // scroll bars
   std::string spokenName;  // what a screen reader calls it, when not its caption
+  bool tabStop = true;     // a clickable label: whether Tab stops at it
+  bool announced = false;  // a status text: a screen reader reads out each change
 };
 
 // Builders for the layout tables.

@@ -27,6 +27,13 @@ struct FormCtl {
   std::function<bool(int)> accept;  // text boxes: whether a typed character (its code) goes in
 };
 
+// A key that the control with the focus did not use, as the screen sees it.
+struct KeyPress {
+  enum Code { Character, Return, Space, Escape, Left, Right, Up, Down };
+  Code code = Character;
+  char ch = 0;  // a typed letter or digit, for Character
+};
+
 struct Form {
   std::string caption = " ";  // title bar text
   Rgb back{};
@@ -63,6 +70,16 @@ class Screen {
   virtual void closeRequested() {}
   // The screen is being left: none of its timers may tick again.
   virtual void stopTimers() {}
+  // Whether keys may act now: false while the screen is busy (a turn being
+  // handed over, the computer playing), when keys are ignored as clicks on a
+  // disabled control are. Moving the focus is always allowed.
+  virtual bool takesKeys() const { return true; }
+  // A key the focused control (named by `focused`, "" for none) did not use.
+  // True when the screen acted on it.
+  virtual bool keyPressed(const KeyPress&, const std::string& /*focused*/) { return false; }
+  // Brings the spoken names of controls that change up to date; the window
+  // calls it before it draws.
+  virtual void describe() {}
 
   Form form;
   // Called after a timer tick of the screen changed it, so its window redraws.

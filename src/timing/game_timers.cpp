@@ -57,6 +57,8 @@ void GameScreen::onHandOver() {
   }
   st.illegalMoveNotice.visible = false;
   handOver.stop();
+  // A player's turn begins at Throw Dice.
+  if (st.throwButton.enabled) form.focus = "throwButton";
 }
 
 void GameScreen::onDiceRoll() { rollStep(diceRoll, s_.random, st.dice, st.diceShown); }

@@ -1,0 +1,93 @@
+// The game screen by keyboard, and what a screen reader hears of it.
+#include "game/dice.h"
+#include "game/game_screen.h"
+
+namespace sumdart {
+
+// Keys wait, as clicks on a disabled control would, while a turn is handed
+// over, the dice settle, the computer plays or the game is over.
+bool GameScreen::takesKeys() const {
+  return !handOver.isActive() && !diceSettle.isActive() && !computerThink.isActive() && !computerClick.isActive() &&
+         st.gameOver == 0;
+}
+
+// The board waits for a number: the same test a click on it passes.
+bool GameScreen::waitingForNumber() const { return takesKeys() && st.dice[0].enabled; }
+
+void GameScreen::pick(int index) {
+  st.boardCells[static_cast<std::size_t>(picked_)].tabStop = false;
+  picked_ = index;
+  st.boardCells[static_cast<std::size_t>(picked_)].tabStop = true;
+  if (board::ringOf(index) > 0) pickedAngle_ = board::angleDegrees(index);
+  form.focus = arrayName("boardCells", index);
+}
+
+// Digits less than a second apart form one number; a number no cell shows
+// starts again from the digit just typed. Typing the number of the cell picked
+// before the digits began moves on to the next cell showing it.
+bool GameScreen::typeDigit(int digit) {
+  if (typed_.empty()) typedFrom_ = picked_;
+  typed_ += static_cast<char>('0' + digit);
+  std::vector<int> cells = board::cellsShowing(std::stoi(typed_));
+  if (cells.empty()) {
+    typed_ = std::string(1, static_cast<char>('0' + digit));
+    typedFrom_ = picked_;
+    cells = board::cellsShowing(digit);
+  }
+  typingPause.start();
+  if (cells.empty()) {  // a lone 0
+    typed_.clear();
+    return false;
+  }
+  std::size_t next = 0;
+  for (std::size_t k = 0; k < cells.size(); ++k)
+    if (cells[k] == typedFrom_) next = (k + 1) % cells.size();
+  pick(cells[next]);
+  return true;
+}
+
+void GameScreen::onTypingPause() {
+  typed_.clear();
+  typingPause.stop();
+}
+
+bool GameScreen::keyPressed(const KeyPress& k, const std::string& focused) {
+  if (!takesKeys()) return false;
+  if (k.code == KeyPress::Character) {
+    const char c = k.ch;
+    if (c == 't' || c == 'T') {
+      if (!st.throwButton.enabled || !st.throwButton.visible) return false;
+      throwDice();
+      return true;
+    }
+    if (c == 'c' || c == 'C') {
+      if (!st.cheatChartButton.enabled || !st.cheatChartButton.visible) return false;
+      openCheatChart();
+      return true;
+    }
+    if (c >= '0' && c <= '9' && waitingForNumber()) return typeDigit(c - '0');
+    return false;
+  }
+  // The arrows move over the board while it has the focus.
+  if (focused != arrayName("boardCells", picked_) || !waitingForNumber()) return false;
+  switch (k.code) {
+    case KeyPress::Left: pick(board::roundRing(picked_, -1)); return true;
+    case KeyPress::Right: pick(board::roundRing(picked_, 1)); return true;
+    case KeyPress::Up: pick(board::acrossRings(picked_, 1, pickedAngle_)); return true;
+    case KeyPress::Down: pick(board::acrossRings(picked_, -1, pickedAngle_)); return true;
+    default: return false;
+  }
+}
+
+void GameScreen::describe() {
+  describeDice(st.dice, st.diceShown);
+  for (std::size_t n = 1; n <= 4; ++n) {
+    Ctl& panel = st.scorePanels[n];
+    panel.spokenName = std::string(kPlayers[n - 1].name) + ": " + panel.caption + (panel.enabled ? "" : ", out of time");
+    Ctl& clock = st.clocks[n - 1];
+    clock.spokenName = std::string(kPlayers[n - 1].name) + ": " + clock.caption + " seconds left";
+  }
+  st.banner.spokenName = st.banner.caption == moveCaption_ ? moveSpoken_ : std::string();
+}
+
+}  // namespace sumdart
