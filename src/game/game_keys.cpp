@@ -14,11 +14,13 @@ bool GameScreen::takesKeys() const {
 // The board waits for a number: the same test a click on it passes.
 bool GameScreen::waitingForNumber() const { return takesKeys() && st.dice[0].enabled; }
 
-void GameScreen::pick(int index) {
+// Moving across the rings keeps the angle, so Down and then Up comes back to
+// the same cell even through the centre.
+void GameScreen::pick(int index, bool keepAngle) {
   st.boardCells[static_cast<std::size_t>(picked_)].tabStop = false;
   picked_ = index;
   st.boardCells[static_cast<std::size_t>(picked_)].tabStop = true;
-  if (board::ringOf(index) > 0) pickedAngle_ = board::angleDegrees(index);
+  if (!keepAngle && board::ringOf(index) > 0) pickedAngle_ = board::angleDegrees(index);
   form.focus = arrayName("boardCells", index);
 }
 
@@ -73,8 +75,8 @@ bool GameScreen::keyPressed(const KeyPress& k, const std::string& focused) {
   switch (k.code) {
     case KeyPress::Left: pick(board::roundRing(picked_, -1)); return true;
     case KeyPress::Right: pick(board::roundRing(picked_, 1)); return true;
-    case KeyPress::Up: pick(board::acrossRings(picked_, 1, pickedAngle_)); return true;
-    case KeyPress::Down: pick(board::acrossRings(picked_, -1, pickedAngle_)); return true;
+    case KeyPress::Up: pick(board::acrossRings(picked_, 1, pickedAngle_), true); return true;
+    case KeyPress::Down: pick(board::acrossRings(picked_, -1, pickedAngle_), true); return true;
     default: return false;
   }
 }

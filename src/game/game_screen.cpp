@@ -309,11 +309,14 @@ void GameScreen::boardCellClicked(int index) {
 
   if (x >= 50) titleFlash.start();
   st.banner.caption = decimalText(x) + (x == 1 ? " point scored" : " points scored");
-  moveCaption_ = st.banner.caption;
-  moveSpoken_ = chosen + st.banner.caption + (x == 0 ? ". Bust: the target stays the same." : ".");
+  const std::string points = st.banner.caption;
+  const std::string scored = chosen + points + (x == 0 ? ". Bust: the target stays the same." : ".");
   st.clickedCell = static_cast<std::int16_t>(index);
   cellFlash.start();
   checkEndOfGame();
+  // The end of the game shows at once instead of the points: both are heard.
+  moveCaption_ = st.banner.caption;
+  moveSpoken_ = scored + (moveCaption_ == points ? "" : " " + moveCaption_);
   handOver.start();
 }
 

@@ -104,7 +104,7 @@ class GameScreen : public Screen {
   int computerInterval(double r) const;
   bool computerCanPlay(int index) const;
   bool waitingForNumber() const;
-  void pick(int index);
+  void pick(int index, bool keepAngle = false);
   bool typeDigit(int digit);
 
   GameSettings& m_;
@@ -113,8 +113,8 @@ class GameScreen : public Screen {
   std::string openError_;
 
   // The keyboard's board: the picked cell, the digits typed so far without a
-  // pause, the cell picked when they began, and the angle of the last cell off
-  // the centre (where Up leaves the centre for).
+  // pause, the cell picked when they began, and the angle the arrows Up and
+  // Down keep.
   int picked_ = 0;
   std::string typed_;
   int typedFrom_ = 0;

@@ -64,6 +64,8 @@ TEST_F(ComputerTest, ChoosesTheLabelItClicks) {
     computerMoves();
     EXPECT_TRUE(random.queue.empty());
     EXPECT_EQ(st().computerChoice, r.choice);
+    game->describe();
+    EXPECT_EQ(st().banner.spokenName.rfind("The computer chose " + board::cellName(r.choice) + ". ", 0), 0u);
     EXPECT_EQ(m.redScore, r.redAfter);
     EXPECT_EQ(st().gameOver, r.redAfter == 0 ? 2 : 0);
     EXPECT_TRUE(r.draws.empty() || game->computerThink.interval() == 3500 * (4 - r.level)) << "next thinking time";

@@ -1,0 +1,180 @@
+// The game screen by keyboard (digits and arrows over the board, T and C, keys
+// waiting while the game is busy) and what a screen reader hears of it.
+#include "game_fixture.h"
+
+namespace sumdart::testing_game {
+namespace {
+
+class KeysTest : public GameTest {
+ protected:
+  bool key(KeyPress::Code code, char ch = 0) {
+    return game->keyPressed(KeyPress{code, ch}, arrayName("boardCells", game->pickedCell()));
+  }
+  // Types `keys` 300 ms apart; '|' makes a gap of a whole second, ',' one of 999 ms.
+  void type(const std::string& keys) {
+    for (char c : keys) {
+      if (c == '|' || c == ',') {
+        clock.advance(c == '|' ? 700 : 699);
+        continue;
+      }
+      key(KeyPress::Character, c);
+      clock.advance(300);
+    }
+  }
+  std::string picked() { return board::cellName(game->pickedCell()); }
+};
+
+TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
+  const struct {
+    const char* keys;
+    const char* cell;
+  } rows[] = {
+      {"36", "36, double 18"},
+      {"3", "3, single 3"},
+      {"3,6", "36, double 18"},
+      {"36|36", "36, treble 12"},
+      {"3|6", "6, single 6"},
+      {"3|3", "3, treble 1"},
+      {"12|12", "12, double 6"},
+      {"12|12|12|12", "12, quadruple 3"},
+      {"12|12|12|12|12", "12, single 12"},
+      {"40|40", "40, quadruple 10"},
+      {"100", "100, double 50, centre"},
+      {"79", "9, single 9"},  // no cell shows 79: the 9 starts again
+      {"57", "57, treble 19"},
+      {"36|0", "36, double 18"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.keys);
+    open();
+    ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+    type(r.keys);
+    EXPECT_EQ(picked(), r.cell);
+    EXPECT_TRUE(st().boardCells[static_cast<std::size_t>(game->pickedCell())].tabStop);
+    EXPECT_EQ(std::count_if(st().boardCells.begin(), st().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
+  }
+  // The four 50s in turn, then back to the first.
+  open();
+  ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+  for (int cell : {1, 2, 3, 4, 1}) {
+    type("50|");
+    EXPECT_EQ(game->pickedCell(), cell);
+  }
+}
+
+TEST_F(KeysTest, ArrowsGoRoundTheRingsAndAcrossThem) {
+  using K = KeyPress;
+  const struct {
+    const char* start;
+    std::vector<K::Code> arrows;
+    const char* cell;
+  } rows[] = {
+      {"20", {K::Right}, "1, single 1"},
+      {"20", {K::Left}, "5, single 5"},
+      {"5", {K::Right}, "20, single 20"},
+      {"20", {K::Up}, "40, double 20"},
+      {"20", {K::Up, K::Up, K::Up, K::Up}, "80, quadruple 20"},  // no ring beyond the quadruples
+      {"60", {K::Down, K::Down}, "20, single 20"},
+      {"3", {K::Down}, "50, inner ring"},
+      {"3", {K::Down, K::Down, K::Down}, "100, double 50, centre"},
+      {"100", {K::Left, K::Right}, "100, double 50, centre"},
+      // Out of the centre again towards the side it was left from.
+      {"3", {K::Down, K::Down, K::Up, K::Up}, "3, single 3"},
+      {"50", {K::Left, K::Left}, "50, inner ring"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(std::string(r.start) + " then " + std::to_string(r.arrows.size()) + " arrows");
+    open();
+    ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+    type(r.start);
+    for (K::Code a : r.arrows) EXPECT_TRUE(key(a));
+    EXPECT_EQ(picked(), r.cell);
+  }
+  // Round the 50s: the first, Left twice, is the third.
+  open();
+  ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+  type("50");
+  key(KeyPress::Left);
+  key(KeyPress::Left);
+  EXPECT_EQ(game->pickedCell(), 3);
+  // An arrow does nothing unless the board has the focus.
+  EXPECT_FALSE(game->keyPressed(KeyPress{KeyPress::Right, 0}, "throwButton"));
+  EXPECT_EQ(game->pickedCell(), 3);
+}
+
+// T and C do what a click does; keys act only while the game waits for them.
+TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
+  open({.players = 2, .soundOn = 0});
+  EXPECT_FALSE(key(KeyPress::Character, '5')) << "no number before a throw";
+  random.pushThrow(6, 6, 1, 1);
+  EXPECT_TRUE(key(KeyPress::Character, 't'));
+  EXPECT_TRUE(game->diceSettle.isActive());
+  EXPECT_EQ(game->form.focus, "boardCells(0)") << "after a throw the board has the focus";
+  EXPECT_FALSE(key(KeyPress::Character, '3')) << "the dice are still settling";
+  ASSERT_NO_FATAL_FAILURE(reveal());
+  EXPECT_FALSE(key(KeyPress::Character, 'T')) << "Throw Dice is disabled";
+  type("36");
+  click(game->pickedCell());
+  EXPECT_EQ(m.blueScore, 501 - 36);
+  // The hand-over: nothing acts, and nothing moves on the board.
+  const int pickedBefore = game->pickedCell();
+  expectNothingFrom([&] {
+    for (char c : std::string("tTcC123")) EXPECT_FALSE(key(KeyPress::Character, c));
+    for (auto a : {KeyPress::Left, KeyPress::Up, KeyPress::Return, KeyPress::Escape}) EXPECT_FALSE(key(a));
+  });
+  EXPECT_EQ(game->pickedCell(), pickedBefore);
+  EXPECT_EQ(host.chartOpens, 0);
+  ASSERT_NO_FATAL_FAILURE(handOver());
+  EXPECT_EQ(game->form.focus, "throwButton") << "Red's turn begins at Throw Dice";
+  EXPECT_TRUE(key(KeyPress::Character, 'c'));
+  EXPECT_EQ(host.chartOpens, 1);
+  // A finished game takes no keys.
+  setScore(2, 2);
+  ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+  type("2|2");
+  EXPECT_EQ(picked(), "2, double 1");
+  click(game->pickedCell());
+  ASSERT_EQ(st().gameOver, 2);
+  expectNothingFrom([&] { EXPECT_FALSE(key(KeyPress::Character, 't')); });
+}
+
+TEST_F(KeysTest, ScreenReadersHearTheDiceScoresClocksAndMoves) {
+  open({.players = 2, .timeAllowed = 120, .soundOn = 0});
+  const auto spoken = [this](Ctl& c) {
+    game->describe();
+    return c.spokenName.empty() ? c.caption : c.spokenName;
+  };
+  EXPECT_EQ(spoken(die(0)), "Die 1: not thrown");
+  EXPECT_EQ(spoken(panel(2)), "Red: 501");
+  EXPECT_EQ(spoken(clockLabel(0)), "Blue: 120 seconds left");
+  throwOnly(5, 4, 3, 2);
+  while (st().diceShown < 1) clock.advance(1);
+  EXPECT_EQ(spoken(die(0)), "Die 1: 5");
+  EXPECT_EQ(spoken(die(3)), "Die 4: rolling");
+  ASSERT_NO_FATAL_FAILURE(reveal());
+  EXPECT_EQ(spoken(die(3)), "Die 4: 2");
+  click(37);  // 5 + 4 + 3 + 2
+  EXPECT_EQ(spoken(st().banner), "14, double 7. 14 points scored.");
+  ASSERT_NO_FATAL_FAILURE(handOver());
+  EXPECT_EQ(spoken(st().banner), "Red to Play");
+  // Red busts on a 50 with 50 to go.
+  setScore(2, 50);
+  ASSERT_NO_FATAL_FAILURE(throwDice(5, 5, 2, 1));
+  click(4);
+  EXPECT_EQ(spoken(st().banner), "50, inner ring. 0 points scored. Bust: the target stays the same.");
+  ASSERT_NO_FATAL_FAILURE(handOver());
+  // Blue clicks a number the dice cannot make.
+  ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+  click(84);
+  EXPECT_TRUE(st().illegalMoveNotice.announced && st().illegalMoveNotice.visible);
+  EXPECT_EQ(spoken(st().illegalMoveNotice),
+            "20, quadruple 5. You made an illegal move. You have lost your turn.");
+  ASSERT_NO_FATAL_FAILURE(handOver());
+  // Red runs out of time.
+  ASSERT_NO_FATAL_FAILURE(timeOut());
+  EXPECT_EQ(spoken(panel(2)), "Red: 50, out of time");
+  EXPECT_EQ(spoken(clockLabel(1)), "Red: 0 seconds left");
+}
+
+}  // namespace
+}  // namespace sumdart::testing_game
