@@ -54,27 +54,32 @@ FocusMark::FocusMark(QWidget* parent) : QFocusFrame(parent) {
 bool FocusMark::keyboardInUse() { return KeyboardUse::instance().inUse; }
 
 void FocusMark::follow(QWidget* w) {
-  if (widget() != w) setWidget(w);
-  if (w) {
-    place();
-    show();
+  if (target_ != w) {
+    if (target_) target_->removeEventFilter(this);
+    target_ = w;
+    if (w) w->installEventFilter(this);
   }
+  if (!w) {
+    hide();
+    return;
+  }
+  if (parentWidget() != w->parentWidget()) setParent(w->parentWidget());
+  place();
+  raise();
+  show();
 }
 
 bool FocusMark::eventFilter(QObject* watched, QEvent* e) {
-  const bool done = QFocusFrame::eventFilter(watched, e);
-  if (watched == widget() && widget()) place();
-  return done;
+  if (watched == target_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize)) place();
+  if (watched == target_ && e->type() == QEvent::Hide) hide();
+  return false;
 }
 
-// Just outside the control, whatever margins the style would give a focus frame.
+// Just outside the control.
 void FocusMark::place() {
-  QWidget* w = widget();
-  if (!w || !parentWidget()) return;
-  const QPoint at = w->parentWidget() == parentWidget() ? w->pos() : w->mapTo(parentWidget(), QPoint(0, 0));
-  const QRect box = QRect(at, w->size()).adjusted(-kWidth, -kWidth, kWidth, kWidth);
+  if (!target_) return;
+  const QRect box = target_->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth);
   if (geometry() != box) setGeometry(box);
-  clearMask();
 }
 
 void FocusMark::paintEvent(QPaintEvent*) {

@@ -3,8 +3,10 @@
 // inside black just outside the control, so one of the two stands out on any
 // background. It shows only while the keyboard is in use (from a key press to
 // the next mouse click), so a mouse player sees the windows as they always were.
-// A focus frame to Qt, so screen readers leave it out of the window's tree.
+// A focus frame to Qt, so screen readers leave it out of the window's tree; it
+// places itself, on top of the control's neighbours, rather than by the style.
 #include <QFocusFrame>
+#include <QPointer>
 
 namespace sumdart {
 
@@ -30,6 +32,7 @@ class FocusMark : public QFocusFrame {
 
  private:
   void place();
+  QPointer<QWidget> target_;
 };
 
 }  // namespace sumdart

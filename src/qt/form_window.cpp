@@ -60,6 +60,10 @@ bool takesFocus(const FormCtl& fc) {
   return (fc.ctl->kind != Kind::Label && fc.ctl->kind != Kind::Panel) || static_cast<bool>(fc.click);
 }
 
+// A clickable label is reached by Tab, never focused by a click: a mouse player
+// sees no change.
+Qt::FocusPolicy labelFocus(const FormCtl& fc) { return fc.click && fc.ctl->tabStop ? Qt::TabFocus : Qt::NoFocus; }
+
 // The key as a screen sees it, or false for a key screens do not use.
 bool screenKey(const QKeyEvent& e, KeyPress& k) {
   if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
@@ -218,6 +222,7 @@ QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
   }
   auto* label = new LabelWidget(parent);
   label->setActsAsButton(static_cast<bool>(fc.click));
+  label->setFocusPolicy(labelFocus(fc));
   if (fc.click) {
     connect(label, &LabelWidget::clicked, this, [this, ctl] {
       if (FormCtl* c = ctl()) {
@@ -243,10 +248,7 @@ void FormWindow::apply(std::size_t i) {
   const FormCtl& fc = screen_->form.controls[i];
   const Ctl& c = *fc.ctl;
   if (auto* label = qobject_cast<LabelWidget*>(w)) {
-    // A clickable label is reached by Tab, never focused by a click: a mouse
-    // player sees no change.
-    const Qt::FocusPolicy policy = fc.click && c.tabStop ? Qt::TabFocus : Qt::NoFocus;
-    if (label->focusPolicy() != policy) label->setFocusPolicy(policy);
+    if (label->focusPolicy() != labelFocus(fc)) label->setFocusPolicy(labelFocus(fc));
     if (c.picture != pictures_[i]) {
       pictures_[i] = c.picture;
       label->setPicture(c.picture.empty() ? QPixmap() : desktop_.picture(c.picture));

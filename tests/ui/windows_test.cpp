@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "../screens/flow_fixture.h"
+#include "qt/focus_mark.h"
 #include "qt/label_widget.h"
 #include "qt/qt_desktop.h"
 #include "qt/screen_windows.h"
@@ -53,6 +54,23 @@ class WindowsTest : public FlowTest {
       QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
       QApplication::sendEvent(w, &e);
     }
+  }
+
+  // A key pressed where the window's focus is.
+  void press(const Screen* s, int key, const QString& text = {}) {
+    FormWindow& w = window(s);
+    QWidget* to = w.focusWidget() ? w.focusWidget() : &w;
+    QKeyEvent e(QEvent::KeyPress, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier, text);
+    QApplication::sendEvent(to, &e);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w.focusWidget() ? w.focusWidget() : &w, &up);
+  }
+  void typeKeys(const Screen* s, const std::string& keys) {
+    for (char c : keys) press(s, QChar(c).toUpper().unicode(), QString(QChar(c)));
+  }
+  std::string focused(const Screen* s) {
+    const QWidget* f = window(s).focusWidget();
+    return f ? f->objectName().toStdString() : "";
   }
 
   QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
@@ -182,6 +200,173 @@ TEST_F(WindowsTest, TextBoxesTakeDigitsOnlyAndEnterMovesToTheTarget) {
   type(time, QStringLiteral("12345\r"));
   EXPECT_EQ(flow.setup()->timeBox.caption, "1234");
   EXPECT_EQ(window(flow.setup()).focusWidget(), target);
+}
+
+// Focus starts where a person begins on each screen, and Tab goes round every
+// control a person can use: the set-up screen's boxes first, then reading
+// order, the board as one stop on its picked cell.
+TEST_F(WindowsTest, FocusStartsWhereAPersonBeginsAndTabGoesRoundInReadingOrder) {
+  flow.start();
+  flow.showSetup();
+  flow.showOpponent();
+  flow.openChart();
+  for (int page = 1; page <= 3; ++page) flow.showRules(page);
+  flow.game();
+  flow.showGame();
+  windows.afterEvent();
+  const struct {
+    const Screen* screen;
+    std::vector<std::string> order;  // from where the focus starts
+  } rows[] = {
+      {flow.title(), {"okButton", "exitButton", "restartButton"}},
+      {flow.setup(),
+       {"timeBox", "playSoundTick", "timersOnTick", "hideDesktopTick", "targetBox", "rulesButton", "playerCountButtons(0)",
+        "playerCountButtons(1)", "playerCountButtons(2)", "playerCountButtons(3)", "exitButton"}},
+      {flow.opponent(), {"soloButton", "computerButton", "exitButton", "levelOptions(0)", "levelOptions(1)", "levelOptions(2)"}},
+      {flow.currentGame(), {"throwButton", "cheatChartButton", "boardCells(0)", "exitButton", "newGameButton"}},
+      {flow.rules(1), {"nextPageButton", "exitButton"}},
+      {flow.rules(2), {"nextPageButton", "exitButton", "throwButton", "cheatChartButton", "previousPageButton"}},
+      {flow.rules(3), {"exitButton", "printButton", "previousPageButton"}},
+      {flow.chart(), {"scrollBar"}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.order.front());
+    std::vector<std::string> seen{focused(r.screen)};
+    for (std::size_t k = 0; k < r.order.size(); ++k) {
+      press(r.screen, Qt::Key_Tab);
+      seen.push_back(focused(r.screen));
+    }
+    std::vector<std::string> round = r.order;
+    round.push_back(r.order.front());
+    EXPECT_EQ(seen, round);
+    press(r.screen, Qt::Key_Backtab);
+    EXPECT_EQ(focused(r.screen), r.order.back());
+  }
+}
+
+// Space and Return press a button as a click does; Space ticks a tick box;
+// Escape closes the chart and leaves a rules page; the mark round the focused
+// control shows only while the keyboard is in use.
+TEST_F(WindowsTest, KeysPressButtonsTickBoxesAndEscapeClosesHelp) {
+  flow.start();
+  FormWindow& title = window(flow.title());
+  title.activateWindow();
+  QApplication::processEvents();
+  auto* mark = title.findChild<FocusMark*>();  // made with the controls
+  ASSERT_NE(mark, nullptr);
+  mouse(widget(flow.title(), "picture"), QEvent::MouseButtonPress);
+  EXPECT_FALSE(mark->isVisible()) << "no mark for a mouse player";
+  press(flow.title(), Qt::Key_Tab);
+  press(flow.title(), Qt::Key_Backtab);
+  ASSERT_EQ(focused(flow.title()), "okButton");
+  ASSERT_TRUE(title.isActiveWindow());
+  EXPECT_TRUE(mark->isVisible());
+  EXPECT_EQ(mark->geometry(), widget(flow.title(), "okButton")->geometry().adjusted(-4, -4, 4, 4));
+  mouse(widget(flow.title(), "picture"), QEvent::MouseButtonPress);
+  EXPECT_FALSE(mark->isVisible()) << "a mouse click ends the keyboard's use";
+  press(flow.title(), Qt::Key_Return);
+  EXPECT_EQ(flow.title(), nullptr);
+  EXPECT_EQ(clicks(), 1) << "the click's own sound";
+
+  // The set-up screen: Space on a tick box ticks it, on a button presses it.
+  const SetupScreen* setup = flow.setup();
+  for (int k = 0; k < 3; ++k) press(setup, Qt::Key_Tab);
+  ASSERT_EQ(focused(setup), "hideDesktopTick");
+  press(setup, Qt::Key_Space, " ");
+  EXPECT_FALSE(setup->hideDesktopTick.checked);
+  EXPECT_EQ(m.hideDesktop, 0);
+  for (int k = 0; k < 2; ++k) press(setup, Qt::Key_Tab);
+  ASSERT_EQ(focused(setup), "rulesButton");
+  press(setup, Qt::Key_Space, " ");
+  ASSERT_NE(flow.rules(1), nullptr);
+  press(flow.rules(1), Qt::Key_Return);
+  ASSERT_NE(flow.rules(2), nullptr) << ">> Next Page had the focus";
+  press(flow.rules(2), Qt::Key_Tab);
+  press(flow.rules(2), Qt::Key_Tab);
+  ASSERT_EQ(focused(flow.rules(2)), "throwButton");
+  random.pushThrow(1, 2, 3, 4);
+  press(flow.rules(2), Qt::Key_Space, " ");
+  clock.advance(2500);
+  windows.afterEvent();
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(widget(flow.rules(2), "dice(3)"))->text(QAccessible::Name), "Die 4: 4");
+  press(flow.rules(2), Qt::Key_Tab);
+  press(flow.rules(2), Qt::Key_Return);
+  ASSERT_NE(flow.chart(), nullptr);
+  press(flow.chart(), Qt::Key_Escape);
+  EXPECT_EQ(flow.chart(), nullptr);
+  press(flow.rules(2), Qt::Key_Escape);
+  EXPECT_EQ(flow.rules(2), nullptr);
+  EXPECT_EQ(flow.rules(3), nullptr) << "Escape is the page's Exit";
+  EXPECT_NE(flow.setup(), nullptr);
+  EXPECT_TRUE(quits.empty());
+}
+
+// A whole game of two players with the keyboard alone, from the title screen
+// to the winner: T throws, digits pick a number, Return plays it.
+TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
+  flow.start();
+  press(flow.title(), Qt::Key_Return);
+  const SetupScreen* setup = flow.setup();
+  ASSERT_NE(setup, nullptr);
+  typeKeys(setup, "\t");  // nothing: the time box takes digits only
+  press(setup, Qt::Key_Backtab);
+  ASSERT_EQ(focused(setup), "exitButton");
+  press(setup, Qt::Key_Backtab);
+  press(setup, Qt::Key_Backtab);
+  press(setup, Qt::Key_Backtab);
+  ASSERT_EQ(focused(setup), "playerCountButtons(1)");
+  // The target is the set-up screen's default; each player needs 4 to finish.
+  press(setup, Qt::Key_Space, " ");
+  GameScreen* game = flow.currentGame();
+  ASSERT_NE(game, nullptr);
+  m.blueScore = m.redScore = 4;
+  const auto move = [&](std::array<int, 4> dice, const std::string& number) {
+    random.pushThrow(dice[0], dice[1], dice[2], dice[3]);
+    typeKeys(game, "t");
+    clock.advance(2500);
+    windows.afterEvent();
+    typeKeys(game, number);
+    press(game, Qt::Key_Return);
+  };
+  // Blue plays 2 (a single): 2 to go.
+  move({1, 1, 1, 1}, "2");
+  EXPECT_EQ(m.blueScore, 2);
+  // Keys during the hand-over do nothing.
+  const auto sounds = sound.played.size();
+  typeKeys(game, "t3c");
+  press(game, Qt::Key_Return);
+  press(game, Qt::Key_Space, " ");
+  EXPECT_EQ(sound.played.size(), sounds);
+  EXPECT_EQ(flow.chart(), nullptr);
+  EXPECT_FALSE(game->diceSettle.isActive());
+  clock.advance(2000);
+  windows.afterEvent();
+  ASSERT_EQ(game->st.banner.caption, "Red to Play");
+  ASSERT_EQ(focused(game), "throwButton");
+  // Red types a number the dice cannot make: an illegal move.
+  move({1, 1, 1, 1}, "9");
+  EXPECT_TRUE(game->st.illegalMoveNotice.visible);
+  EXPECT_EQ(m.redScore, 4);
+  clock.advance(2000);
+  // Blue finishes on double 1, typed twice to reach it.
+  random.pushThrow(1, 1, 1, 1);
+  typeKeys(game, "t");
+  clock.advance(2500);
+  windows.afterEvent();
+  typeKeys(game, "2");
+  clock.advance(1000);
+  typeKeys(game, "2");
+  windows.afterEvent();
+  ASSERT_EQ(focused(game), "boardCells(26)");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window(game).focusWidget())->text(QAccessible::Name), "2, double 1");
+  press(game, Qt::Key_Space, " ");
+  EXPECT_EQ(m.blueScore, 0);
+  clock.advance(4500);
+  windows.afterEvent();
+  EXPECT_EQ(game->st.banner.caption, "BLUE HAS WON!");
+  const QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(widget(game, "banner"));
+  EXPECT_EQ(banner->role(), QAccessible::StatusBar);
+  EXPECT_EQ(banner->text(QAccessible::Name), "BLUE HAS WON!");
 }
 
 }  // namespace
