@@ -98,6 +98,7 @@ GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
   }
   form.tabOrder.insert(form.tabOrder.end(), {"exitButton", "newGameButton"});
   form.focus = "throwButton";
+  form.spokenTitle = "Sumdart game";
   st.banner.announced = true;
   st.illegalMoveNotice.announced = true;
 }

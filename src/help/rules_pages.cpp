@@ -136,6 +136,7 @@ RulesPage::RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page) : 
   form.add("nextPageButton", nextPageButton, [this] { nextPage(); });
   if (page > 1) form.add("previousPageButton", previousPageButton, [this] { previousPage(); });
   form.focus = page < 3 ? "nextPageButton" : "exitButton";
+  form.spokenTitle = "Sumdart rules, page " + std::to_string(page) + " of 3";
 }
 
 bool RulesPage::keyPressed(const KeyPress& k, const std::string&) {

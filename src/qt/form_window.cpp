@@ -1,5 +1,6 @@
 #include "qt/form_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -60,6 +61,13 @@ bool takesFocus(const FormCtl& fc) {
   return (fc.ctl->kind != Kind::Label && fc.ctl->kind != Kind::Panel) || static_cast<bool>(fc.click);
 }
 
+// To a screen reader every screen's window is a window, named by its screen.
+QAccessibleInterface* windowAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("sumdart::FormWindow") && object && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  return nullptr;
+}
+
 // A clickable label is reached by Tab, never focused by a click: a mouse player
 // sees no change.
 Qt::FocusPolicy labelFocus(const FormCtl& fc) { return fc.click && fc.ctl->tabStop ? Qt::TabFocus : Qt::NoFocus; }
@@ -89,7 +97,10 @@ bool screenKey(const QKeyEvent& e, KeyPress& k) {
 
 FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()> afterEvent)
     : QWidget(nullptr, flagsFor(screen.form)), screen_(&screen), desktop_(desktop), afterEvent_(std::move(afterEvent)) {
+  static const bool installed = (QAccessible::installFactory(windowAccessible), true);
+  (void)installed;
   setWindowTitle(QString::fromStdString(screen.form.caption));
+  if (!screen.form.spokenTitle.empty()) setAccessibleName(QString::fromStdString(screen.form.spokenTitle));
   place();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
     if ((from && from->window() == this) || (to && to->window() == this)) markFocus();

@@ -40,6 +40,7 @@ OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : 
   form.add("computerButton", computerButton, [this] { playComputer(); });
   form.add("exitButton", exitButton, [this] { backToSetup(); });
   form.focus = "soloButton";
+  form.spokenTitle = "Sumdart: play solo or against the computer";
 }
 
 void OpponentScreen::open() {

@@ -88,6 +88,7 @@ void SetupScreen::open() {
   m_.computerLevel = 0;
   form.place = Placement::Centre;
   form.focus = "timeBox";
+  form.spokenTitle = "Sumdart: set up a game";
   if (!showPicture(logo, kLogoPictureName)) return;
   hideDesktopTick.visible = s_.desktop.screenWidthTwips() > 12000;
   if (m_.hideDesktop == 0) {

@@ -26,6 +26,7 @@ TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
   form.add("okButton", okButton, [this] { ok(); }, inFrame);
   form.add("exitButton", exitButton, [this] { exitProgram(); }, inFrame);
   form.focus = "okButton";
+  form.spokenTitle = "Sumdart";
 }
 
 void TitleScreen::open() {

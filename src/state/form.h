@@ -36,6 +36,7 @@ struct KeyPress {
 
 struct Form {
   std::string caption = " ";  // title bar text
+  std::string spokenTitle;    // what a screen reader calls the window, when not its caption
   Rgb back{};
   std::string picture;        // drawn unscaled from the client area's top-left corner
   double width = 0, height = 0;  // client area, twips

@@ -100,6 +100,9 @@ TEST_F(WindowsTest, EveryControlLiesInsideItsWindowAndItsCaptionFits) {
     const QSize client = s->form.place == Placement::Fit ? QSize(800, 600)
                                                          : QSize(qRound(s->form.width / 15), qRound(s->form.height / 15));
     EXPECT_EQ(w.size(), client) << s->form.controls[0].name;
+    const QAccessibleInterface* named = QAccessible::queryAccessibleInterface(&w);
+    EXPECT_TRUE(named->role() == QAccessible::Window && !named->text(QAccessible::Name).trimmed().isEmpty())
+        << s->form.controls[0].name;
     for (const FormCtl& fc : s->form.controls) {
       QWidget* c = w.control(fc.name);
       ASSERT_NE(c, nullptr) << fc.name;
