@@ -83,9 +83,10 @@ void LabelWidget::apply(const Ctl& c) {
   if (first || spoken != spoken_ || appears) {
     const bool tell = !first && (spoken != spoken_ || appears);
     spoken_ = spoken;
-    if (tell && QAccessible::isActive()) {
+    if (tell) {
       QAccessibleEvent named(this, QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&named);
+      QAccessible::updateAccessibility(&named);  // nothing when no screen reader listens
+      emit spokenNameChanged();
     }
   }
   const bool relayout = repaint || c.frame != last_.frame || c.wrap != last_.wrap;

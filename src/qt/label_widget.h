@@ -45,6 +45,8 @@ class LabelWidget : public QWidget {
 
  signals:
   void clicked();
+  // A screen reader was told a new name, or that a status text appeared.
+  void spokenNameChanged();
 
  protected:
   void paintEvent(QPaintEvent* e) override;

@@ -298,8 +298,7 @@ TEST_F(WindowsTest, KeysPressButtonsTickBoxesAndEscapeClosesHelp) {
   press(flow.chart(), Qt::Key_Escape);
   EXPECT_EQ(flow.chart(), nullptr);
   press(flow.rules(2), Qt::Key_Escape);
-  EXPECT_EQ(flow.rules(2), nullptr);
-  EXPECT_EQ(flow.rules(3), nullptr) << "Escape is the page's Exit";
+  for (int page = 1; page <= 3; ++page) EXPECT_EQ(flow.rules(page), nullptr) << "Escape is the page's Exit";
   EXPECT_NE(flow.setup(), nullptr);
   EXPECT_TRUE(quits.empty());
 }
@@ -323,6 +322,12 @@ TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
   GameScreen* game = flow.currentGame();
   ASSERT_NE(game, nullptr);
   m.blueScore = m.redScore = 4;
+  // What a screen reader is told of the banner and the illegal-move notice.
+  std::vector<std::string> told;
+  for (const char* name : {"banner", "illegalMoveNotice"}) {
+    auto* label = widget<LabelWidget>(game, name);
+    QObject::connect(label, &LabelWidget::spokenNameChanged, label, [&told, label] { told.push_back(label->spokenName().toStdString()); });
+  }
   const auto move = [&](std::array<int, 4> dice, const std::string& number) {
     random.pushThrow(dice[0], dice[1], dice[2], dice[3]);
     typeKeys(game, "t");
@@ -367,6 +372,12 @@ TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
   clock.advance(4500);
   windows.afterEvent();
   EXPECT_EQ(game->st.banner.caption, "BLUE HAS WON!");
+  EXPECT_EQ(told, (std::vector<std::string>{
+                      "2, single 2. 2 points scored.", "Red to Play",
+                      "9, single 9. You made an illegal move. You have lost your turn.", "Blue to Play",
+                      "2, double 1. 2 points scored. GAME OVER!!!", "BLUE HAS WON!",
+                      // The banner shows the end twice over, as it always has.
+                      "2, double 1. 2 points scored. GAME OVER!!!", "BLUE HAS WON!"}));
   const QAccessibleInterface* banner = QAccessible::queryAccessibleInterface(widget(game, "banner"));
   EXPECT_EQ(banner->role(), QAccessible::StatusBar);
   EXPECT_EQ(banner->text(QAccessible::Name), "BLUE HAS WON!");
