@@ -46,9 +46,8 @@ std::string cellName(int index) {
   if (index <= 0) return "100, double 50, centre";
   if (index <= 4) return "50, inner ring";
   static constexpr const char* kRings[4] = {"single", "double", "treble", "quadruple"};
-  const int ring = (index - 5) / 20;
   const int sector = kSectors[static_cast<std::size_t>((index - 5) % 20)];
-  return std::to_string(value(index)) + ", " + kRings[ring] + " " + std::to_string(sector);
+  return std::to_string(value(index)) + ", " + kRings[ringOf(index) - 2] + " " + std::to_string(sector);
 }
 
 std::vector<int> cellsShowing(int n) {
