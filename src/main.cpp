@@ -1,5 +1,7 @@
 // Sumdart: the arithmetic darts game.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
 #include <QIcon>
 #include <QMessageBox>
 #include <QTime>
@@ -11,6 +13,7 @@
 #include "qt/qt_timer.h"
 #include "seams/random.h"
 #include "qt/screen_windows.h"
+#include "qt/zoom.h"
 #include "screens/screenflow.h"
 #include "state/game_settings.h"
 
@@ -21,6 +24,27 @@ int main(int argc, char** argv) {
   // The screens decide when the program ends (Exit, or closing the title or
   // set-up screen); a moment with no window shown is not the end.
   QApplication::setQuitOnLastWindowClosed(false);
+
+  QCommandLineParser options;
+  options.setApplicationDescription(QStringLiteral("Sumdart: arithmetic darts for the classroom."));
+  options.addHelpOption();
+  const QCommandLineOption zoomOption(
+      QStringLiteral("zoom"),
+      QStringLiteral("Draws every window Z times its size (0.5 to 4, e.g. 1.5), or as large as fits the screen with "
+                     "\"fit\" (for a projector). For this run only; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the zoom "
+                     "and are remembered."),
+      QStringLiteral("Z"));
+  options.addOption(zoomOption);
+  options.process(app);
+  sumdart::ZoomControl zoom;
+  if (options.isSet(zoomOption)) {
+    const auto z = sumdart::parseZoom(options.value(zoomOption));
+    if (!z) {
+      std::fprintf(stderr, "sumdart: --zoom takes a factor from 0.5 to 4, or fit\n");
+      return 2;
+    }
+    zoom.chooseForThisRun(*z);
+  }
 
   sumdart::GameSettings settings;
   sumdart::QtTimerFactory timers;
@@ -44,6 +68,7 @@ int main(int argc, char** argv) {
 
   sumdart::ScreenFlow flow(settings, services);
   sumdart::ScreenWindows windows(desktop, [&flow] { flow.settle(); });
+  windows.setZoom(&zoom);
   flow.setView(&windows);
   flow.report = [](const std::string& text) {
     QMessageBox::warning(nullptr, QStringLiteral("Sumdart"), QString::fromStdString(text));

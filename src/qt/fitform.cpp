@@ -44,7 +44,7 @@ QSize screenSizeTwips() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
   const QSize px = screen->geometry().size();
-  return QSize(px.width() * kTwipsPerPixel, px.height() * kTwipsPerPixel);
+  return QSize(static_cast<int>(pxToTwips(px.width())), static_cast<int>(pxToTwips(px.height())));
 }
 
 void fitform(QWidget* window) {
@@ -58,7 +58,7 @@ void fitform(QWidget* window) {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;  // nowhere to centre on: the position stays
     const QRect area = screen->geometry();
-    const QPoint twips = fitPosition(QSize(area.width() * kTwipsPerPixel, area.height() * kTwipsPerPixel),
+    const QPoint twips = fitPosition(QSize(static_cast<int>(pxToTwips(area.width())), static_cast<int>(pxToTwips(area.height()))),
                                      QSize(kFitWidthTwips, kFitHeightTwips));
     window->move(area.topLeft() + QPoint(twipsToPx(twips.x()), twipsToPx(twips.y())));
   } catch (...) {

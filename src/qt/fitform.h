@@ -1,7 +1,7 @@
 #pragma once
 // Gives a full-size window its fixed size of 12000 x 9000 twips (800 x 600 logical
-// pixels) and centres it on its screen; on a smaller screen the top-left corner
-// lies off the screen.
+// pixels at zoom 1) and centres it on its screen; on a smaller screen the
+// top-left corner lies off the screen.
 #include <QPoint>
 #include <QSize>
 

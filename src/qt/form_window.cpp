@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
+#include <optional>
 
 #include "qt/fitform.h"
 #include "qt/focus_mark.h"
@@ -71,6 +72,20 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
 // A clickable label is reached by Tab, never focused by a click: a mouse player
 // sees no change.
 Qt::FocusPolicy labelFocus(const FormCtl& fc) { return fc.click && fc.ctl->tabStop ? Qt::TabFocus : Qt::NoFocus; }
+
+// Ctrl+Plus (also Ctrl+=), Ctrl+Minus and Ctrl+0: the zoom step they ask for.
+std::optional<int> zoomStep(const QKeyEvent& e) {
+  if (!(e.modifiers() & Qt::ControlModifier) || (e.modifiers() & (Qt::AltModifier | Qt::MetaModifier))) return {};
+  switch (e.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: return 1;
+    case Qt::Key_Minus:
+    case Qt::Key_Underscore: return -1;
+    case Qt::Key_0:
+    case Qt::Key_ParenRight: return 0;
+    default: return {};
+  }
+}
 
 // The key as a screen sees it, or false for a key screens do not use.
 bool screenKey(const QKeyEvent& e, KeyPress& k) {
@@ -262,7 +277,7 @@ void FormWindow::apply(std::size_t i) {
     if (label->focusPolicy() != labelFocus(fc)) label->setFocusPolicy(labelFocus(fc));
     if (c.picture != pictures_[i]) {
       pictures_[i] = c.picture;
-      label->setPicture(c.picture.empty() ? QPixmap() : desktop_.picture(c.picture));
+      label->setPicture(c.picture.empty() ? QPixmap() : desktop_.picture(c.picture, zoomFactor(), devicePixelRatioF()));
     }
     label->apply(c);
     return;
@@ -342,14 +357,35 @@ void FormWindow::render() {
     f.focus.clear();
   }
   markFocus();
-  update();
+  // The window's own colour and picture are painted again only when they
+  // change: a control that changes repaints itself alone.
+  if (!(drawnBack_ == f.back) || drawnPicture_ != f.picture || drawnZoom_ != zoomFactor()) {
+    drawnBack_ = f.back;
+    drawnPicture_ = f.picture;
+    drawnZoom_ = zoomFactor();
+    update();
+  }
+}
+
+void FormWindow::rezoom() {
+  if (!screen_) return;
+  placed_ = -1;
+  for (std::string& shown : pictures_) shown.clear();  // fetched again at the new size
+  render();
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
   if (!screen_) return;
   QPainter p(this);
   p.fillRect(rect(), toQColor(screen_->form.back));
-  if (!screen_->form.picture.empty()) p.drawPixmap(0, 0, desktop_.picture(screen_->form.picture));
+  if (!screen_->form.picture.empty())
+    p.drawPixmap(QPointF(0, 0), desktop_.picture(screen_->form.picture, zoomFactor(), devicePixelRatioF()));
+}
+
+void FormWindow::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  const int bar = geometry().top() - frameGeometry().top();
+  if (screen_ && screen_->form.titleBar && bar > 0) emit titleBarSeen(bar);
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {
@@ -362,6 +398,11 @@ void FormWindow::closeEvent(QCloseEvent* e) {
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() != QEvent::KeyPress || !screen_) return false;
+  // The zoom keys work everywhere and at any time, also in a text box.
+  if (const auto step = zoomStep(*static_cast<QKeyEvent*>(e))) {
+    emit zoomKey(*step);
+    return true;
+  }
   const int key = static_cast<QKeyEvent*>(e)->key();
   // While the screen is busy keys wait, as clicks on a disabled control do;
   // Tab still moves the focus.
@@ -384,6 +425,11 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
 
 // A key no control used.
 void FormWindow::keyPressEvent(QKeyEvent* e) {
+  if (const auto step = zoomStep(*e)) {
+    emit zoomKey(*step);
+    e->accept();
+    return;
+  }
   KeyPress k;
   if (!screen_ || !screenKey(*e, k)) {
     QWidget::keyPressEvent(e);

@@ -32,11 +32,21 @@ class FormWindow : public QWidget {
   // The widget of a control by its name ("boardCells(3)"), or nullptr.
   QWidget* control(const std::string& name) const;
 
+  // The zoom changed: the window is placed, sized and drawn again.
+  void rezoom();
+
+ signals:
+  // Ctrl+Plus (+1), Ctrl+Minus (-1) or Ctrl+0 (0).
+  void zoomKey(int direction);
+  // The window manager gave the window a title bar this many pixels high.
+  void titleBarSeen(int height);
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void moveEvent(QMoveEvent* e) override;
 
  private:
   void build();
@@ -54,6 +64,9 @@ class FormWindow : public QWidget {
   std::vector<std::string> pictures_;       // picture shown by each control
   int placed_ = -1;                         // placement applied, -1 before the first
   FocusMark* mark_ = nullptr;
+  Rgb drawnBack_{};            // the window's own colour and picture as last drawn
+  std::string drawnPicture_;
+  double drawnZoom_ = 0;
 };
 
 }  // namespace sumdart

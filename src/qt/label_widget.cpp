@@ -60,7 +60,7 @@ QFont LabelWidget::fontFor(const FontSpec& f) {
   // DejaVu Sans: without it, its captions would not fit their boxes.
   if (font.family() == QLatin1String("Tahoma"))
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
-  font.setPointSizeF(f.points);
+  font.setPointSizeF(f.points * zoomFactor());
   font.setBold(f.bold);
   return font;
 }
@@ -69,8 +69,9 @@ void LabelWidget::apply(const Ctl& c) {
   const bool first = !applied_;
   bool repaint = first;
   if (first || c.font.family != last_.font.family || c.font.points != last_.font.points ||
-      c.font.bold != last_.font.bold) {
+      c.font.bold != last_.font.bold || zoom_ != zoomFactor()) {
     setFont(fontFor(c.font));
+    zoom_ = zoomFactor();
     repaint = true;
   }
   if (first || c.caption != last_.caption) {
@@ -95,6 +96,8 @@ void LabelWidget::apply(const Ctl& c) {
     fore_ = toQColor(c.fore);
     back_ = toQColor(c.back);
     transparent_ = c.transparent;
+    // A filled label paints all of itself: what lies under it is not painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, !transparent_);
     frame_ = c.frame;
     align_ = c.align;
     wrap_ = c.wrap;
@@ -103,7 +106,7 @@ void LabelWidget::apply(const Ctl& c) {
   // Geometry: an auto-sizing label keeps its top-left corner and takes its text's size.
   QRect box = twipsRect(c.left, c.top, c.width, c.height);
   if (c.autosize) box.setSize(textExtent());
-  if (c.ownSize && !picture_.isNull()) box.setSize(picture_.size());
+  if (c.ownSize && !picture_.isNull()) box.setSize(picture_.deviceIndependentSize().toSize());
   if (box != geometry()) setGeometry(box);
   if ((relayout || box.size() != last_size_) && !c.autosize) fitCaption();
   last_size_ = box.size();

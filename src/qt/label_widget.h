@@ -73,6 +73,7 @@ class LabelWidget : public QWidget {
   bool pressed_ = false;
   bool actsAsButton_ = false;
   QSize last_size_;
+  double zoom_ = 0;  // the zoom its font was made for
 };
 
 }  // namespace sumdart

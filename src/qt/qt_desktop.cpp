@@ -7,9 +7,11 @@
 #include <QImageReader>
 #include <QSaveFile>
 #include <QScreen>
+#include <cmath>
 
 #include "qt/paths.h"
 #include "qt/twips.h"
+#include "art.h"
 
 namespace sumdart {
 
@@ -37,6 +39,23 @@ QPixmap QtDesktop::picture(const std::string& name) {
   // A picture that does not load is looked for again next time: it may be put back.
   if (image.isNull()) return {};
   return pictures_[name] = QPixmap::fromImage(image);
+}
+
+QPixmap QtDesktop::picture(const std::string& name, double zoom, double ratio) {
+  const QPixmap base = picture(name);  // whether the picture is there at all is the file's to say
+  const double scale = zoom * ratio;
+  if (base.isNull() || std::abs(scale - 1.0) < 1e-9) return base;
+  auto& [madeFor, pix] = scaled_[name];
+  if (madeFor == scale && !pix.isNull()) return pix;
+  QImage image = assetgen::drawProgramPicture(name, scale);
+  if (image.isNull()) {
+    const QSize size(static_cast<int>(std::ceil(base.width() * scale)), static_cast<int>(std::ceil(base.height() * scale)));
+    image = base.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  pix = QPixmap::fromImage(image);
+  pix.setDevicePixelRatio(ratio);
+  madeFor = scale;
+  return pix;
 }
 
 bool QtDesktop::pictureLoads(const std::string& name) { return !picture(name).isNull(); }

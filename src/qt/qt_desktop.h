@@ -25,6 +25,11 @@ class QtDesktop : public Desktop {
 
   // The picture, or a null pixmap when it does not load.
   QPixmap picture(const std::string& name);
+  // The picture shown `zoom` times its size on a screen of device pixel ratio
+  // `ratio`: made at that size (the program's own pictures are drawn again,
+  // others resampled), with that ratio, so it is drawn sharp. Null when the
+  // picture does not load.
+  QPixmap picture(const std::string& name, double zoom, double ratio);
 
  private:
   QStringList dirs() const;
@@ -32,6 +37,7 @@ class QtDesktop : public Desktop {
   QStringList searchDirs_;
   DocumentOpener opener_;
   std::map<std::string, QPixmap> pictures_;
+  std::map<std::string, std::pair<double, QPixmap>> scaled_;  // the last size asked for, by name
 };
 
 // lastgame.inf in the folder that is current when it is read or written.

@@ -1,11 +1,18 @@
 #include "qt/screen_windows.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "qt/twips.h"
+#include "qt/zoom.h"
+
 namespace sumdart {
 
 ScreenWindows::ScreenWindows(QtDesktop& desktop, std::function<void()> settle)
     : desktop_(desktop), settle_(std::move(settle)) {}
 
 ScreenWindows::~ScreenWindows() {
+  if (zoom_) zoom_->changed = nullptr;
   for (auto& [screen, window] : windows_) {
     const_cast<Screen*>(screen)->changed = nullptr;
     delete window.data();
@@ -23,6 +30,15 @@ void ScreenWindows::show(Screen& s) {
     w = new FormWindow(s, desktop_, [this] { afterEvent(); });
     FormWindow* drawn = w;
     s.changed = [drawn] { drawn->render(); };
+    if (zoom_) {
+      QObject::connect(w, &FormWindow::zoomKey, w, [this](int direction) {
+        if (zoom_) zoom_->step(direction);
+      });
+      QObject::connect(w, &FormWindow::titleBarSeen, w, [this, drawn](int height) {
+        const QScreen* screen = drawn->screen();
+        if (zoom_ && screen) zoom_->setScreen(screen->availableGeometry().size(), height);
+      });
+    }
   }
   // Shown, then drawn: the window comes up before its controls are made and
   // its text is laid out (the first time, with the fonts loaded), and the
@@ -48,6 +64,19 @@ void ScreenWindows::close(Screen& s) {
     w->deleteLater();
   }
   windows_.erase(it);
+}
+
+void ScreenWindows::setZoom(ZoomControl* zoom) {
+  zoom_ = zoom;
+  if (!zoom) return;
+  zoom->changed = [this] {
+    zoomFactor() = zoom_->effective();
+    for (auto& [screen, window] : windows_)
+      if (window) window->rezoom();
+  };
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    zoom->setScreen(screen->availableGeometry().size(), zoom->titleBar());
+  zoomFactor() = zoom->effective();
 }
 
 void ScreenWindows::afterEvent() {

@@ -2,7 +2,8 @@
 // The windows of the screens that are up: one FormWindow for each screen shown,
 // made when the screen is first shown and sent away when it is closed. After
 // every event a window has handled, `settle` runs and every window is drawn again,
-// since a handler may change other screens than its own.
+// since a handler may change other screens than its own. With a zoom control,
+// every window follows its factor at once.
 #include <QPointer>
 #include <functional>
 #include <map>
@@ -13,6 +14,7 @@
 namespace sumdart {
 
 class QtDesktop;
+class ZoomControl;
 
 class ScreenWindows : public ScreenView {
  public:
@@ -28,11 +30,14 @@ class ScreenWindows : public ScreenView {
   FormWindow* window(const Screen& s) const;
   // Runs `settle` and draws every window.
   void afterEvent();
+  // The zoom the windows follow (none: the zoom stays as it is).
+  void setZoom(ZoomControl* zoom);
 
  private:
   QtDesktop& desktop_;
   std::function<void()> settle_;
   std::map<const Screen*, QPointer<FormWindow>> windows_;
+  ZoomControl* zoom_ = nullptr;
 };
 
 }  // namespace sumdart

@@ -2,36 +2,16 @@
 // document the game loads are drawn, synthesised and written here, at build time.
 #pragma once
 
+#include "pictures.h"
+
 #include <QByteArray>
-#include <QImage>
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
 namespace sumdart::assetgen {
-
-// ---- Pictures ---------------------------------------------------------------
-
-// The game screen's background: 800 x 600, the board round (400.5, 304).
-QImage boardPicture();
-// The logo beside the board and on the set-up screens: 100 x 139.
-QImage logoPicture();
-// The title screen's picture: 320 x 240.
-QImage titlePicture();
-// Rules page 1: the four players' tokens, dice and a clock: 200 x 262.
-QImage startPicture();
-// Rules page 3: a small board with the doubles picked out: 286 x 280.
-QImage doublesPicture();
-// The printable rules' board, for print at about 16 cm: every number, the
-// doubles ringed and each ring labelled: 1240 x 880.
-QImage rulesBoardPicture();
-// The printable rules' throw: four dice in a row: 460 x 120.
-QImage throwPicture(const std::array<int, 4>& dice);
-// The application icon, size x size with a transparent background.
-QImage iconPicture(int size);
 
 // ---- Sounds -----------------------------------------------------------------
 

@@ -153,9 +153,16 @@ QPointF polar(QPointF centre, double r, double angleDeg) {
 
 void paintBoard(QImage& image, QPointF centre, double scale, const BoardLook& look) {
   clearUpperVectorState();
-  const int grid = scale >= 0.8 ? 4 : 6;  // supersamples per pixel side
+  // The wires are 1.2 board units wide but never thinner than 0.9 of a
+  // device-independent pixel, so a small board looks the same at every ratio.
   const double wirePx = std::max(0.9, 1.2 * scale);
   const double wireHalf = wirePx / 2.0 / scale;
+  // The rest works on the image's own pixels: the centre and the scale are
+  // given in device-independent pixels.
+  const double ratio = image.devicePixelRatio();
+  centre *= ratio;
+  scale *= ratio;
+  const int grid = scale >= 0.8 ? 4 : 6;  // supersamples per pixel side
   const double radius = kBezelEdge * scale;
   const QPointF shadowCentre = centre + QPointF(5.0, 7.0) * scale;
   const double blur = 12.0 * scale;
@@ -397,14 +404,18 @@ void drawOutlinedText(QPainter& p, QPointF centre, const QString& text, const QF
 }
 
 void fillPanel(QImage& image, QColor top, QColor bottom, QColor frame) {
+  // The painter draws in device-independent pixels; the size is that of the
+  // whole image, so the frame lies on its edge even when the pixel size was
+  // rounded up.
+  const QSizeF size = image.deviceIndependentSize();
   QPainter p(&image);
-  QLinearGradient g(QPointF(0, 0), QPointF(0, image.height()));
+  QLinearGradient g(QPointF(0, 0), QPointF(0, size.height()));
   g.setColorAt(0.0, top);
   g.setColorAt(1.0, bottom);
-  p.fillRect(image.rect(), g);
+  p.fillRect(QRectF(QPointF(0, 0), size), g);
   p.setPen(QPen(frame, 2));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(QRectF(1, 1, image.width() - 2, image.height() - 2));
+  p.drawRect(QRectF(1, 1, size.width() - 2, size.height() - 2));
 }
 
 }  // namespace sumdart::assetgen

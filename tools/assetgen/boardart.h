@@ -38,9 +38,11 @@ struct BoardLook {
   bool spotlightDoubles = false; // dim everything but the doubles and the bull
 };
 
-// Paints the board with its centre at `centre`, every radius times `scale`.
-// Antialiased by supersampling; pixels outside the bezel keep their colour
-// except where the shadow darkens them.
+// Paints the board with its centre at `centre`, every radius times `scale`,
+// both in the image's device-independent pixels: on an image with a device
+// pixel ratio the board is drawn finer, not larger. Antialiased by
+// supersampling; pixels outside the bezel keep their colour except where the
+// shadow darkens them.
 void paintBoard(QImage& image, QPointF centre, double scale, const BoardLook& look);
 
 // Angle of sector j's middle, degrees clockwise from straight up.
@@ -68,7 +70,8 @@ void drawToken(QPainter& p, QPointF base, double height, QColor colour);
 void drawOutlinedText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
                       QColor fill, QColor outline, double outlineWidth);
 
-// A vertical gradient filling the whole image, with a thin frame.
+// A vertical gradient filling the whole image, with a thin frame (2
+// device-independent pixels wide, like every other line drawn by QPainter).
 void fillPanel(QImage& image, QColor top, QColor bottom, QColor frame);
 
 }  // namespace sumdart::assetgen

@@ -1,7 +1,7 @@
 // The game's pictures: the board behind the numbers, the logo, the title
 // picture, the two pictures of the rules pages, the pictures of the printable
 // rules and the desktop icon.
-#include "assetgen.h"
+#include "pictures.h"
 #include "boardart.h"
 
 #include <QPainter>
@@ -28,8 +28,13 @@ const QColor kPlayerRed(255, 0, 0);
 const QColor kPlayerGreen(0, 255, 0);
 const QColor kPlayerYellow(255, 255, 0);
 
-QImage blankImage(int w, int h, QColor colour) {
-  QImage image(w, h, QImage::Format_RGB32);
+// A w x h picture (device-independent pixels) filled with `colour`, made on
+// `scale` times as many pixels, rounded up, with that device pixel ratio: every
+// QPainter drawing on it keeps the 1x coordinates and comes out finer.
+QImage blankImage(int w, int h, QColor colour, double scale = 1.0) {
+  QImage image(static_cast<int>(std::ceil(w * scale)), static_cast<int>(std::ceil(h * scale)),
+               QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
   image.fill(colour);
   return image;
 }
@@ -133,25 +138,25 @@ void drawStopwatch(QPainter& p, QPointF centre, double radius, const QString& re
 
 }  // namespace
 
-QImage boardPicture() {
-  QImage image = blankImage(800, 600, QColor(49, 135, 215));
+QImage boardPicture(double scale) {
+  QImage image = blankImage(800, 600, QColor(49, 135, 215), scale);
   paintBoard(image, QPointF(kGameBoardX, kGameBoardY), 1.0, BoardLook{});
   return image;
 }
 
-QImage logoPicture() {
-  QImage image(100, 139, QImage::Format_RGB32);
+QImage logoPicture(double scale) {
+  QImage image = blankImage(100, 139, Qt::black, scale);
   fillPanel(image, QColor(20, 30, 98), QColor(6, 10, 44), kGold);
 
   const QPointF boardCentre(62, 42);
-  const double scale = 30.0 / kBezelEdge;
-  paintBoard(image, boardCentre, scale, BoardLook{});
+  const double boardScale = 30.0 / kBezelEdge;
+  paintBoard(image, boardCentre, boardScale, BoardLook{});
 
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   drawDie(p, QPointF(27, 78), 30, -14, 5, QColor(250, 250, 250), QColor(20, 20, 20));
   drawDie(p, QPointF(56, 86), 26, 17, 3, QColor(220, 20, 30), QColor(255, 255, 255));
-  drawDart(p, polar(boardCentre, 10 * scale, 45), 135, 40, QColor(250, 200, 0));
+  drawDart(p, polar(boardCentre, 10 * boardScale, 45), 135, 40, QColor(250, 200, 0));
 
   drawOutlinedText(p, QPointF(50, 113), QStringLiteral("Sumdart"), arialBold(19), kYellow,
                    QColor(90, 0, 90), 1.6);
@@ -161,19 +166,19 @@ QImage logoPicture() {
   return image;
 }
 
-QImage titlePicture() {
-  QImage image(320, 240, QImage::Format_RGB32);
+QImage titlePicture(double scale) {
+  QImage image = blankImage(320, 240, Qt::black, scale);
   fillPanel(image, QColor(26, 52, 140), QColor(6, 12, 52), QColor(20, 20, 30));
 
   const QPointF centre(122, 120);
-  const double scale = 0.35;
-  paintNumberRing(image, centre, scale, 10);
-  paintBoard(image, centre, scale, BoardLook{false, false});
+  const double boardScale = 0.35;
+  paintNumberRing(image, centre, boardScale, 10);
+  paintBoard(image, centre, boardScale, BoardLook{false, false});
 
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  drawDart(p, polar(centre, 140 * scale, 0), 150, 84, QColor(255, 40, 40));
-  drawDart(p, polar(centre, 12 * scale, 250), 170, 80, QColor(40, 120, 255));
+  drawDart(p, polar(centre, 140 * boardScale, 0), 150, 84, QColor(255, 40, 40));
+  drawDart(p, polar(centre, 12 * boardScale, 250), 170, 80, QColor(40, 120, 255));
 
   drawDie(p, QPointF(262, 48), 38, -12, 6, kPlayerBlue, Qt::white);
   drawDie(p, QPointF(290, 96), 34, 14, 4, kPlayerRed, Qt::white);
@@ -185,8 +190,8 @@ QImage titlePicture() {
   return image;
 }
 
-QImage startPicture() {
-  QImage image(200, 262, QImage::Format_RGB32);
+QImage startPicture(double scale) {
+  QImage image = blankImage(200, 262, Qt::black, scale);
   fillPanel(image, QColor(16, 26, 120), QColor(4, 8, 56), kYellow);
 
   QPainter p(&image);
@@ -245,23 +250,23 @@ void ringDoubles(QPainter& p, QPointF centre, double scale, double glow, double 
 
 }  // namespace
 
-QImage doublesPicture() {
-  QImage image(286, 280, QImage::Format_RGB32);
+QImage doublesPicture(double scale) {
+  QImage image = blankImage(286, 280, Qt::black, scale);
   fillPanel(image, QColor(16, 26, 120), QColor(4, 8, 56), kYellow);
 
   const QPointF centre(136, 147);
-  const double scale = 0.5;
-  paintBoard(image, centre, scale, BoardLook{true, true});
+  const double boardScale = 0.5;
+  paintBoard(image, centre, boardScale, BoardLook{true, true});
 
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  ringDoubles(p, centre, scale, 4.0, 1.4);
+  ringDoubles(p, centre, boardScale, 4.0, 1.4);
   // The doubles' own values, as large as the ring allows.
   p.setFont(arialBold(13));
   p.setPen(QColor(250, 250, 250));
   for (int j = 0; j < 20; ++j) {
-    const QPointF at = polar(centre, 140 * scale, sectorAngle(j));
+    const QPointF at = polar(centre, 140 * boardScale, sectorAngle(j));
     p.drawText(QRectF(at.x() - 12, at.y() - 8, 24, 16), Qt::AlignCenter,
                QString::number(2 * kSectorValues[j]));
   }
@@ -270,8 +275,8 @@ QImage doublesPicture() {
 
   drawOutlinedText(p, QPointF(240, 18), QStringLiteral("doubles"), arialBold(19), kYellow,
                    QColor(0, 0, 0), 1.4);
-  drawArrow(p, QPointF(236, 31), polar(centre, 162 * scale, 27), kYellow, 1.8);
-  drawArrow(p, QPointF(252, 31), polar(centre, 24 * scale, 45), kYellow, 1.4);
+  drawArrow(p, QPointF(236, 31), polar(centre, 162 * boardScale, 27), kYellow, 1.8);
+  drawArrow(p, QPointF(252, 31), polar(centre, 24 * boardScale, 45), kYellow, 1.4);
   return image;
 }
 

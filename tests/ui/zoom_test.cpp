@@ -1,0 +1,230 @@
+// The zoom, on an offscreen screen of 2048 x 1536: the factor chosen, kept and
+// capped to the screen; every window, control, font and picture at 1, 1.5 and
+// 2; the windows following a change at once; and a roll of the dice repainting
+// the dice alone.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <set>
+
+#include "../screens/flow_fixture.h"
+#include "qt/label_widget.h"
+#include "qt/qt_desktop.h"
+#include "qt/screen_windows.h"
+#include "qt/twips.h"
+#include "qt/zoom.h"
+
+namespace sumdart::testing_flow {
+namespace {
+
+TEST(Zoom, FitAndTheCommandLine) {
+  const struct {
+    QSize available;
+    int titleBar;
+    double fit;
+  } screens[] = {
+      {{1920, 1080}, 0, 1.8},   // a projector without a window manager
+      {{1920, 1050}, 30, 1.7},  // with a panel and title bars
+      {{1024, 600}, 24, 0.96},  // a netbook: a rules page with its title bar decides
+      {{1024, 768}, 30, 1.23},
+      {{3840, 2160}, 30, 3.55},
+      {{800, 600}, 0, 1.0},
+  };
+  for (const auto& s : screens) EXPECT_DOUBLE_EQ(fitZoom(s.available, s.titleBar), s.fit) << s.available.width();
+  const std::pair<const char*, std::optional<double>> options[] = {
+      {"1.5", 1.5}, {"fit", 0.0}, {" FIT ", 0.0}, {"0.5", 0.5}, {"4", 4.0},       {"0.49", {}},
+      {"4.01", {}}, {"", {}},     {"nan", {}},    {"2x", {}},   {"-1", {}},      {"inf", {}}};
+  for (const auto& [text, z] : options) EXPECT_EQ(parseZoom(QString::fromLatin1(text)), z) << text;
+}
+
+TEST(Zoom, KeysAreRememberedTheCommandLineIsNotAndTheScreenCaps) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("sumdart.ini"));
+  {
+    ZoomControl zoom(file);
+    zoom.setScreen({2048, 1536}, 0);
+    EXPECT_EQ(zoom.effective(), 1.0);
+    int changes = 0;
+    zoom.changed = [&] { ++changes; };
+    zoom.step(1);
+    zoom.step(1);
+    EXPECT_EQ(zoom.effective(), 1.5);
+    zoom.step(-1);
+    EXPECT_EQ(changes, 3);
+    zoom.chooseForThisRun(2.0);
+    EXPECT_EQ(zoom.effective(), 2.0);
+    zoom.setScreen({1024, 600}, 24);
+    EXPECT_EQ(zoom.effective(), 0.96) << "the largest factor that fits";
+    zoom.chooseForThisRun(ZoomControl::kFit);
+    EXPECT_EQ(zoom.effective(), 0.96);
+  }
+  ZoomControl again(file);
+  EXPECT_EQ(again.chosen(), 1.25) << "the keys' choice, not the command line's";
+  again.step(0);
+  EXPECT_EQ(ZoomControl(file).chosen(), 1.0);
+  // Damaged, odd or unreadable settings give 1 and never stop the program.
+  for (const QByteArray& bad : {QByteArray("\xff\xfe[zoom\n=\n"), QByteArray("[General]\nzoom=9\n"),
+                                QByteArray("[General]\nzoom=large\n"), QByteArray(100000, '[')}) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bad);
+    f.close();
+    EXPECT_EQ(ZoomControl(file).effective(), 1.0) << bad.left(20).toStdString();
+  }
+  EXPECT_EQ(ZoomControl(dir.filePath(QStringLiteral("missing/none.ini"))).effective(), 1.0);
+}
+
+class ZoomTest : public FlowTest {
+ protected:
+  ZoomTest() {
+    flow.setView(&windows);
+    windows.setZoom(&zoom);
+  }
+  ~ZoomTest() override {
+    flow.setView(nullptr);
+    zoomFactor() = 1.0;
+  }
+  // Every screen open at the zoom in effect: window size, and each control's box,
+  // font and picture.
+  struct Shot {
+    QSize window;
+    std::map<std::string, QRect> boxes;
+    std::map<std::string, double> points;
+    std::map<std::string, QSize> pictures;  // in device pixels
+  };
+  std::map<std::string, Shot> shots() {
+    std::map<std::string, Shot> all;
+    for (const Screen* s : {static_cast<const Screen*>(flow.title()), static_cast<const Screen*>(flow.setup()),
+                            static_cast<const Screen*>(flow.opponent()), static_cast<const Screen*>(flow.currentGame()),
+                            static_cast<const Screen*>(flow.rules(2)), static_cast<const Screen*>(flow.chart())}) {
+      FormWindow* w = windows.window(*s);
+      Shot& shot = all[name(*s)];
+      shot.window = w->size();
+      for (const FormCtl& fc : s->form.controls) {
+        QWidget* c = w->control(fc.name);
+        shot.boxes[fc.name] = QRect(c->mapTo(w, QPoint(0, 0)), c->size());
+        shot.points[fc.name] = c->font().pointSizeF();
+        if (auto* label = qobject_cast<LabelWidget*>(c); label && !label->picture().isNull())
+          shot.pictures[fc.name] = label->picture().size();
+      }
+    }
+    return all;
+  }
+  void openEverything() {
+    flow.start();
+    flow.showSetup();
+    flow.showOpponent();
+    flow.game();
+    flow.showGame();
+    flow.showRules(2);
+    flow.openChart();
+    windows.afterEvent();
+  }
+
+  QTemporaryDir dir;
+  ZoomControl zoom{dir.filePath(QStringLiteral("zoom.ini"))};
+  QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
+  ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
+};
+
+// At 1.5 and 2 every window, box and font is the one at 1 times the factor
+// (to the pixel), every caption still fits, and every picture is made at
+// least at the size it is shown; the game keeps going through each change.
+TEST_F(ZoomTest, EveryWindowControlFontAndPictureScalesTogether) {
+  ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(2048, 1536)) << "runs on the projector's screen";
+  openEverything();
+  random.pushThrow(1, 2, 3, 4);
+  flow.currentGame()->throwDice();
+  const auto one = shots();
+  std::set<std::string> autosized;
+  for (const Screen* s : {static_cast<const Screen*>(flow.currentGame()), static_cast<const Screen*>(flow.rules(2))})
+    for (const FormCtl& fc : s->form.controls)
+      if (fc.ctl->autosize) autosized.insert(fc.name);
+  EXPECT_EQ(one.at("Game").window, QSize(800, 600));
+  for (double z : {1.5, 2.0, 1.0}) {
+    SCOPED_TRACE(z);
+    zoom.chooseForThisRun(z);
+    ASSERT_EQ(zoomFactor(), z) << "the windows follow at once";
+    const auto now = shots();
+    for (const auto& [screen, shot] : now) {
+      const Shot& base = one.at(screen);
+      EXPECT_NEAR(shot.window.width(), base.window.width() * z, 1) << screen;
+      EXPECT_NEAR(shot.window.height(), base.window.height() * z, 1) << screen;
+      for (const auto& [control, box] : shot.boxes) {
+        const QRect b = base.boxes.at(control);
+        // A label that sizes itself to its text is as wide as the text at the larger font: near enough.
+        const double slack = autosized.count(control) ? 0.08 * std::max(b.width(), b.height()) * z : 2;
+        EXPECT_TRUE(std::abs(box.left() - b.left() * z) <= 2 && std::abs(box.top() - b.top() * z) <= 2 &&
+                    std::abs(box.width() - b.width() * z) <= slack && std::abs(box.height() - b.height() * z) <= slack)
+            << screen << " " << control;
+        EXPECT_DOUBLE_EQ(shot.points.at(control), base.points.at(control) * z) << screen << " " << control;
+      }
+      for (const auto& [control, size] : shot.pictures)
+        EXPECT_TRUE(size.width() >= shot.boxes.at(control).width() && size.height() >= shot.boxes.at(control).height())
+            << screen << " " << control << " is enlarged";
+    }
+    for (const Screen* s : {static_cast<const Screen*>(flow.currentGame()), static_cast<const Screen*>(flow.rules(2))})
+      for (const FormCtl& fc : s->form.controls) {
+        const auto* label = qobject_cast<LabelWidget*>(windows.window(*s)->control(fc.name));
+        EXPECT_TRUE(!label || label->text().isEmpty() || label->captionFits()) << fc.name;
+      }
+  }
+  EXPECT_TRUE(flow.currentGame()->diceSettle.isActive()) << "the throw went on through every change";
+}
+
+TEST_F(ZoomTest, TheBoardIsDrawnSharpAtTheSizeItIsShown) {
+  for (double z : {1.0, 1.5, 2.0}) {
+    const QPixmap board = qtDesktop.picture("Images\\target2.bmp", z, 1.0);
+    EXPECT_EQ(board.size(), QSize(std::ceil(800 * z), std::ceil(600 * z))) << z;
+    // Drawn again, not enlarged: an enlarged picture has no detail finer than its
+    // 1x pixels, so its halves of each 2 x 2 block differ far less.
+    if (z == 2.0) {
+      const QImage big = board.toImage(), small = qtDesktop.picture("Images\\target2.bmp").toImage();
+      const QImage enlarged = small.scaled(big.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      const auto detail = [](const QImage& im) {
+        long long sum = 0;
+        for (int y = 300; y < 900; y += 2)
+          for (int x = 400; x < 1200; x += 2) sum += std::abs(qGray(im.pixel(x, y)) - qGray(im.pixel(x + 1, y + 1)));
+        return sum;
+      };
+      EXPECT_GT(detail(big), detail(enlarged) * 5 / 4);
+    }
+  }
+  EXPECT_EQ(qtDesktop.picture("Images\\logo2.jpg", 1.5, 2.0).size(), QSize(300, 417)) << "zoom times the screen's ratio";
+  EXPECT_EQ(qtDesktop.picture("Images\\logo2.jpg", 1.5, 2.0).devicePixelRatio(), 2.0);
+  EXPECT_TRUE(qtDesktop.picture("Images\\missing.bmp", 2.0, 1.0).isNull());
+}
+
+// A step of the roll repaints the dice, not the board under them.
+TEST_F(ZoomTest, ARollStepRepaintsTheDiceNotTheBoard) {
+  openEverything();
+  FormWindow* game = windows.window(*flow.currentGame());
+  random.pushThrow(1, 2, 3, 4);
+  flow.currentGame()->throwDice();
+  clock.advance(1300);  // the roll is under way
+  QApplication::processEvents();
+  struct Painted : QObject {
+    QRegion window;
+    int dice = 0;
+    QWidget* w = nullptr;
+    bool eventFilter(QObject* o, QEvent* e) override {
+      if (e->type() == QEvent::Paint && o == w) window += static_cast<QPaintEvent*>(e)->region();
+      if (e->type() == QEvent::Paint && o != w) ++dice;
+      return false;
+    }
+  } painted;
+  painted.w = game;
+  game->installEventFilter(&painted);
+  for (int d = 0; d < 4; ++d) game->control("dice(" + std::to_string(d) + ")")->installEventFilter(&painted);
+  clock.advance(5);
+  QApplication::processEvents();
+  EXPECT_GT(painted.dice, 0);
+  EXPECT_TRUE(painted.window.isEmpty()) << "the board was painted again: " << painted.window.boundingRect().x() << "," << painted.window.boundingRect().y() << " " << painted.window.boundingRect().width() << "x" << painted.window.boundingRect().height();
+}
+
+}  // namespace
+}  // namespace sumdart::testing_flow
