@@ -66,6 +66,9 @@ QFont LabelWidget::fontFor(const FontSpec& f) {
 }
 
 void LabelWidget::apply(const Ctl& c) {
+  // The common case on every tick: nothing changed since the last drawing.
+  if (applied_ && !pictureChanged_ && zoom_ == zoomFactor() && c == last_) return;
+  pictureChanged_ = false;
   const bool first = !applied_;
   bool repaint = first;
   if (first || c.font.family != last_.font.family || c.font.points != last_.font.points ||
@@ -136,6 +139,7 @@ void LabelWidget::fitCaption() {
 
 void LabelWidget::setPicture(const QPixmap& pix) {
   picture_ = pix;
+  pictureChanged_ = true;
   update();
 }
 

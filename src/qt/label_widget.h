@@ -74,6 +74,7 @@ class LabelWidget : public QWidget {
   bool actsAsButton_ = false;
   QSize last_size_;
   double zoom_ = 0;  // the zoom its font was made for
+  bool pictureChanged_ = false;
 };
 
 }  // namespace sumdart

@@ -17,6 +17,7 @@ struct FontSpec {
   const char* family = "Arial";
   double points = 12.0;
   bool bold = true;
+  bool operator==(const FontSpec&) const = default;
 };
 
 constexpr FontSpec arial(double points, bool bold = true) { return FontSpec{"Arial", points, bold}; }
@@ -46,6 +47,8 @@ struct Ctl {
   std::string spokenName;  // what a screen reader calls it, when not its caption
   bool tabStop = true;     // a clickable label: whether Tab stops at it
   bool announced = false;  // a status text: a screen reader reads out each change
+
+  bool operator==(const Ctl&) const = default;
 };
 
 // Builders for the layout tables.

@@ -1,7 +1,7 @@
 # Drives the real program on a virtual X display. Sourced by the end-to-end
 # test (run_e2e.sh) and by scripts/screenshots.sh; the caller sets `out` (a
 # folder for logs and pictures) and then calls, in order:
-#   need_tools; start_display [WIDTHxHEIGHT]; start_program PROGRAM [WORKDIR]
+#   need_tools; start_display [WIDTHxHEIGHT]; start_program PROGRAM [WORKDIR [OPTIONS...]]
 # and then waits for windows, clicks and takes screenshots:
 #   wait_window W H [R,G,B]   sets wid, win_x, win_y, win_w, win_h (a window W x H pixels,
 #                             with that colour at its pixel (4, 4) when given)
@@ -96,6 +96,7 @@ start_display() {
 start_program() {
   local program=$1
   workdir=${2:-$out/work}
+  shift $(($# < 2 ? $# : 2))  # what is left: the program's own options
   [[ -x $program ]] || fail "no program at $program"
   program=$(cd "$(dirname "$program")" && pwd)/$(basename "$program")
   mkdir -p "$workdir"
@@ -107,7 +108,7 @@ start_program() {
       export XDG_RUNTIME_DIR=$out/runtime
       mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
     fi
-    exec "$program"
+    exec "$program" "$@"
   ) >"$out/sumdart.log" 2>&1 &
   app_pid=$!
   say "started $program in $workdir (pid $app_pid)"

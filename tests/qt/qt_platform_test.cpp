@@ -155,6 +155,11 @@ TEST(QtTimer, StartAndANewIntervalRestartTheCountdown) {
   EXPECT_GE(t->remainingTime(), before + 50);
   t->setInterval(20000);
   EXPECT_GT(t->remainingTime(), 19900);
+  // An animation step of 5 ms ticks 30 times a second; 1 ms stays at once.
+  t->setInterval(5);
+  EXPECT_TRUE(t->interval() == 5 && t->remainingTime() > 20 && t->remainingTime() <= 33);
+  t->setInterval(1);
+  EXPECT_LE(t->remainingTime(), 1);
 }
 
 // A tick may restart its own timer (the first here), give it a long interval (the
