@@ -4,8 +4,9 @@
 #                   end-to-end test of the installed program under Xvfb
 #   build-asan/     the same suite under AddressSanitizer and
 #                   UndefinedBehaviorSanitizer
-# and finally runs the benchmarks briefly so they keep working: the judge, and
-# the start-up time of a Release build (build-release/) against a bare Qt window.
+# and finally runs the benchmarks briefly so they keep working: the judge, the
+# start-up time of a Release build (build-release/) against a bare Qt window,
+# and the processor time of the dice roll at zoom 1 and 2.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -75,6 +76,7 @@ fi
 configure build-release -DCMAKE_BUILD_TYPE=Release -DSUMDART_TESTS=OFF -DSUMDART_BENCH=ON
 cmake --build build-release -j "$jobs"
 bash bench/startup.sh 5 build-release
+bash bench/roll.sh 2 build-release
 phase_done
 
 echo

@@ -325,6 +325,7 @@ void FormWindow::place() {
   const Form& f = screen_->form;
   if (placed_ == static_cast<int>(f.place)) return;
   placed_ = static_cast<int>(f.place);
+  nudged_ = false;
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
   switch (f.place) {
@@ -384,8 +385,18 @@ void FormWindow::paintEvent(QPaintEvent*) {
 
 void FormWindow::moveEvent(QMoveEvent* e) {
   QWidget::moveEvent(e);
-  const int bar = geometry().top() - frameGeometry().top();
-  if (screen_ && screen_->form.titleBar && bar > 0) emit titleBarSeen(bar);
+  if (!screen_ || !screen_->form.titleBar) return;
+  const QRect frame = frameGeometry();
+  if (frame.height() > height()) emit titleBarSeen(frame.height() - height());
+  // Placed by its client area, a window whose frame then runs past the top or
+  // bottom of the screen's free area is moved back inside it, once a placing.
+  const QScreen* s = screen();
+  if (!s || nudged_) return;
+  const QRect free = s->availableGeometry();
+  if (frame.height() <= free.height() && (frame.top() < free.top() || frame.bottom() > free.bottom())) {
+    nudged_ = true;
+    move(frame.left(), std::clamp(frame.top(), free.top(), free.bottom() + 1 - frame.height()));
+  }
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {

@@ -38,7 +38,7 @@ class FormWindow : public QWidget {
  signals:
   // Ctrl+Plus (+1), Ctrl+Minus (-1) or Ctrl+0 (0).
   void zoomKey(int direction);
-  // The window manager gave the window a title bar this many pixels high.
+  // The window manager's frame makes the window this many pixels taller.
   void titleBarSeen(int height);
 
  protected:
@@ -67,6 +67,7 @@ class FormWindow : public QWidget {
   Rgb drawnBack_{};            // the window's own colour and picture as last drawn
   std::string drawnPicture_;
   double drawnZoom_ = 0;
+  bool nudged_ = false;  // moved back inside the screen since it was last placed
 };
 
 }  // namespace sumdart
