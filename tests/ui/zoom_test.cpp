@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -174,6 +175,28 @@ TEST_F(ZoomTest, EveryWindowControlFontAndPictureScalesTogether) {
       }
   }
   EXPECT_TRUE(flow.currentGame()->diceSettle.isActive()) << "the throw went on through every change";
+}
+
+// Ctrl+Plus, Ctrl+Minus and Ctrl+0 work on any window, in a text box too and
+// while the game is busy, and every window follows.
+TEST_F(ZoomTest, ZoomKeysOnAnyWindow) {
+  openEverything();
+  const auto ctrl = [](QWidget* w, int key) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::ControlModifier);
+    QApplication::sendEvent(w, &e);
+  };
+  ctrl(windows.window(*flow.setup())->control("timeBox"), Qt::Key_Plus);
+  EXPECT_EQ(zoomFactor(), 1.25);
+  EXPECT_EQ(flow.setup()->timeBox.caption, "300") << "the text box took nothing";
+  random.pushThrow(1, 1, 1, 1);
+  flow.currentGame()->throwDice();
+  ctrl(windows.window(*flow.currentGame()), Qt::Key_Equal);
+  EXPECT_EQ(windows.window(*flow.currentGame())->size(), QSize(1200, 900));
+  ctrl(windows.window(*flow.chart()), Qt::Key_Minus);
+  EXPECT_EQ(zoomFactor(), 1.25);
+  ctrl(windows.window(*flow.title()), Qt::Key_0);
+  EXPECT_EQ(windows.window(*flow.rules(2))->size(), QSize(800, 600));
+  EXPECT_EQ(ZoomControl(dir.filePath(QStringLiteral("zoom.ini"))).chosen(), 1.0);
 }
 
 TEST_F(ZoomTest, TheBoardIsDrawnSharpAtTheSizeItIsShown) {
