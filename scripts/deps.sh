@@ -23,6 +23,8 @@ packages=(
   poppler-utils
   # install test: the menu entry and its metadata
   desktop-file-utils appstream
+  # the Debian package: its run-time libraries found by dpkg-shlibdeps, and lintian
+  dpkg-dev lintian
 )
 
 missing=()

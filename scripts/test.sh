@@ -4,7 +4,8 @@
 #                   end-to-end test of the installed program under Xvfb
 #   build-asan/     the same suite under AddressSanitizer and
 #                   UndefinedBehaviorSanitizer
-# and finally runs the benchmarks briefly so they keep working: the judge, the
+# then builds the Debian package from a Release build (build-release/) and
+# checks it, and finally runs the benchmarks briefly so they keep working: the judge, the
 # start-up time of a Release build (build-release/) against a bare Qt window,
 # and the processor time of the dice roll at zoom 1 and 2.
 set -euo pipefail
@@ -69,12 +70,15 @@ phase "build-asan: tests"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 phase_done
 
+phase "the Debian package, from a Release build (build-release/)"
+bash scripts/package.sh
+bash tests/install/check_package.sh dist/sumdart_*.deb build-release
+phase_done
+
 phase "benchmarks (brief run)"
 if [[ -x build-test/bin/sumdart-bench ]]; then
   build-test/bin/sumdart-bench --benchmark_min_time=0.05
 fi
-configure build-release -DCMAKE_BUILD_TYPE=Release -DSUMDART_TESTS=OFF -DSUMDART_BENCH=ON
-cmake --build build-release -j "$jobs"
 bash bench/startup.sh 5 build-release
 bash bench/roll.sh 2 build-release
 phase_done

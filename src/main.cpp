@@ -20,6 +20,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sumdart"));
+  QApplication::setApplicationVersion(QStringLiteral(SUMDART_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("io.github.sumdart.Sumdart"));
   // The screens decide when the program ends (Exit, or closing the title or
   // set-up screen); a moment with no window shown is not the end.
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   QCommandLineParser options;
   options.setApplicationDescription(QStringLiteral("Sumdart: arithmetic darts for the classroom."));
   options.addHelpOption();
+  options.addVersionOption();
   const QCommandLineOption zoomOption(
       QStringLiteral("zoom"),
       QStringLiteral("Draws every window Z times its size (0.5 to 4, e.g. 1.5), or as large as fits the screen with "

@@ -81,7 +81,8 @@ QStringList defaultSearchDirs() {
   if (QCoreApplication::instance()) {
     const QString appDir = QCoreApplication::applicationDirPath();
     if (!appDir.isEmpty()) {
-      // Installed, the files lie in PREFIX/share/sumdart beside PREFIX/bin.
+      // Installed, the files lie in PREFIX/share/sumdart beside PREFIX/bin
+      // (or PREFIX/games, where Debian puts games).
       for (const QString& dir : {appDir, QDir(appDir).filePath(QStringLiteral("../share/sumdart"))}) {
         bool seen = !QFileInfo(dir).isDir();
         for (const QString& d : dirs) seen = seen || sameFolderKey(d) == sameFolderKey(dir);

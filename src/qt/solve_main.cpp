@@ -50,7 +50,8 @@ void printHelp() {
       "                      only once the new one is complete\n"
       "  --letter            US Letter paper instead of A4\n"
       "Example: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf\n\n"
-      "  -h, --help   show this help\n",
+      "  -h, --help   show this help\n"
+      "  --version    show the version\n",
       kUsage, kWorksheetArgs, kMostThrows, kDefaultThrows, kDefaultOutput);
 }
 
@@ -218,6 +219,10 @@ int main(int argc, char** argv) {
     const std::string_view arg = argv[i];
     if (arg == "-h" || arg == "--help") {
       printHelp();
+      return 0;
+    }
+    if (arg == "--version") {
+      std::printf("sumdart-solve %s\n", SUMDART_VERSION);
       return 0;
     }
   }

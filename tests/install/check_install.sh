@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs a build into PREFIX and checks what lands there:
 #   check_install.sh BUILD_DIR PREFIX
-# the two programs, the game's files under share/sumdart, a menu entry that
+# (with BUILD_DIR "-", checks PREFIX as it is: an unpacked package's usr/):
+# the two programs, the game's files under share/sumdart, the manual pages,
+# the copyright and changelog, a menu entry that
 # desktop-file-validate accepts (in the Game and Education categories), the
 # icon at 48 and 256 pixels, AppStream metadata that appstreamcli accepts where
 # it is installed, and nothing else. The end-to-end test then plays the
@@ -11,18 +13,23 @@ build=${1:?usage: check_install.sh BUILD_DIR PREFIX}
 prefix=${2:?usage: check_install.sh BUILD_DIR PREFIX}
 fail() { echo "install: FAILED: $*" >&2; exit 1; }
 
-rm -rf "$prefix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+if [[ $build != - ]]; then
+  rm -rf "$prefix"
+  cmake --install "$build" --prefix "$prefix" >/dev/null
+fi
 cd "$prefix"
+bin=bin
+[[ -d games && ! -d bin ]] && bin=games  # where Debian puts games
 
-unexpected=$(find . -type f | sort | grep -vE '^\./(bin/sumdart|bin/sumdart-solve|share/sumdart/.+|share/applications/[^/]+\.desktop|share/metainfo/[^/]+\.metainfo\.xml|share/icons/hicolor/(48x48|256x256)/apps/sumdart\.png)$' || true)
+unexpected=$(find . -type f | sort | grep -vE "^\./($bin/sumdart|$bin/sumdart-solve|"'share/sumdart/.+|share/applications/[^/]+\.desktop|share/metainfo/[^/]+\.metainfo\.xml|share/icons/hicolor/(48x48|256x256)/apps/sumdart\.png|share/man/man6/sumdart(-solve)?\.6\.gz|share/doc/sumdart/(copyright|changelog\.gz))$' || true)
 [[ -z $unexpected ]] || fail "installed files that do not belong: $unexpected"
-for f in bin/sumdart bin/sumdart-solve share/icons/hicolor/48x48/apps/sumdart.png \
+for f in $bin/sumdart $bin/sumdart-solve share/icons/hicolor/48x48/apps/sumdart.png \
   share/icons/hicolor/256x256/apps/sumdart.png "share/sumdart/Sumdart Rules.doc" \
-  share/sumdart/Images/target2.bmp share/sumdart/wav/click1.wav; do
+  share/sumdart/Images/target2.bmp share/sumdart/wav/click1.wav share/man/man6/sumdart.6.gz \
+  share/man/man6/sumdart-solve.6.gz share/doc/sumdart/copyright share/doc/sumdart/changelog.gz; do
   [[ -s $f ]] || fail "$f is missing"
 done
-[[ -x bin/sumdart && -x bin/sumdart-solve ]] || fail "the programs are not executable"
+[[ -x $bin/sumdart && -x $bin/sumdart-solve ]] || fail "the programs are not executable"
 
 desktop=(share/applications/*.desktop)
 ((${#desktop[@]} == 1)) || fail "expected one desktop entry, found ${#desktop[@]}"
@@ -33,5 +40,5 @@ grep -q '^Icon=sumdart$' "${desktop[0]}" || fail "the menu entry does not name t
 if command -v appstreamcli >/dev/null 2>&1; then
   appstreamcli validate --no-net share/metainfo/*.metainfo.xml >/dev/null || fail "appstreamcli refuses the metadata"
 fi
-"$prefix/bin/sumdart-solve" 6 4 3 1 | grep -q '^40 = ' || fail "the installed solver does not run"
+"$prefix/$bin/sumdart-solve" 6 4 3 1 | grep -q '^40 = ' || fail "the installed solver does not run"
 echo "install: $(find . -type f | wc -l) files in $prefix"

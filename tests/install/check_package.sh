@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Checks the Debian package against the install:
+#   check_package.sh PACKAGE.deb BUILD_DIR
+# BUILD_DIR is the build the package was made from; its `cmake --install` is
+# the list of files the package must hold.
+# The package must hold the same files under /usr, depend on run-time packages
+# only (the Qt libraries found from the programs, the X11 platform plugin and
+# the fonts), recommend libpulse0, carry the version both programs print, pass
+# the install check once unpacked, and give lintian no error.
+set -euo pipefail
+deb=${1:?usage: check_package.sh PACKAGE.deb BUILD_DIR}
+build=${2:?usage: check_package.sh PACKAGE.deb BUILD_DIR}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+fail() { echo "package: FAILED: $*" >&2; exit 1; }
+[[ -s $deb ]] || fail "no package at $deb"
+
+unpacked=$(mktemp -d)
+prefix=$(mktemp -d)
+trap 'rm -rf "$unpacked" "$prefix"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# The same files as the install.
+diff <(cd "$unpacked/usr" && find . -type f | sort) <(cd "$prefix" && find . -type f | sort) >"$unpacked.diff" ||
+  fail "the package and the install differ (< package, > install): $(cat "$unpacked.diff")"
+rm -f "$unpacked.diff"
+
+# Run-time dependencies only.
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-liberation fonts-dejavu-core fonts-dejavu-extra; do
+  grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+! grep -Eq -- '-dev( |,|$)' <<<"$depends" || fail "Depends names a development package: $depends"
+[[ $(dpkg-deb -f "$deb" Recommends) == libpulse0 ]] || fail "Recommends is not libpulse0"
+[[ $(dpkg-deb -f "$deb" Section) == games && $(dpkg-deb -f "$deb" Priority) == optional ]] ||
+  fail "not Section games, Priority optional"
+
+# The version inside is the one the programs print.
+version=$(dpkg-deb -f "$deb" Version)
+[[ $("$unpacked/usr/games/sumdart-solve" --version) == "sumdart-solve $version" ]] ||
+  fail "sumdart-solve --version does not say $version"
+[[ $(QT_QPA_PLATFORM=offscreen "$unpacked/usr/games/sumdart" --version 2>/dev/null) == "Sumdart $version" ]] ||
+  fail "sumdart --version does not say $version"
+
+bash "$here/check_install.sh" - "$unpacked/usr" >/dev/null || fail "the unpacked package fails the install check"
+
+# Lintian: no error (warnings are listed; --fail-on error needs lintian 2.77 or later).
+found=$(lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1) || status=$?
+grep -v 'root privileges is not recommended' <<<"$found" || true
+((${status:-0} == 0)) || fail "lintian reports an error"
+echo "package: $(basename "$deb"): $(dpkg-deb -c "$deb" | grep -c '^-') files, Depends: $depends"
