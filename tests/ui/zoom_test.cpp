@@ -22,6 +22,11 @@
 namespace sumdart::testing_flow {
 namespace {
 
+// This program runs on a projector's screen, whoever starts it: set before the
+// test environment makes the application.
+[[maybe_unused]] const bool kProjectorScreen =
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + SUMDART_ZOOM_SCREEN);
+
 TEST(Zoom, FitAndTheCommandLine) {
   const struct {
     QSize available;
