@@ -117,10 +117,13 @@ FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()>
   setWindowTitle(QString::fromStdString(screen.form.caption));
   if (!screen.form.spokenTitle.empty()) setAccessibleName(QString::fromStdString(screen.form.spokenTitle));
   place();
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
     if ((from && from->window() == this) || (to && to->window() == this)) markFocus();
   });
 }
+
+// Closing the window as it goes moves the focus; by then it is no FormWindow to be told.
+FormWindow::~FormWindow() { disconnect(focusWatch_); }
 
 // The controls are made at the first drawing, after the window has been shown:
 // a window shown with its children takes several times as long to come up.

@@ -23,6 +23,7 @@ class FormWindow : public QWidget {
  public:
   // `afterEvent` runs after every handler the window has called.
   FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()> afterEvent);
+  ~FormWindow() override;
 
   // Draws the records into the widgets (only what changed).
   void render();
@@ -64,6 +65,7 @@ class FormWindow : public QWidget {
   std::vector<std::string> pictures_;       // picture shown by each control
   int placed_ = -1;                         // placement applied, -1 before the first
   FocusMark* mark_ = nullptr;
+  QMetaObject::Connection focusWatch_;
   Rgb drawnBack_{};            // the window's own colour and picture as last drawn
   std::string drawnPicture_;
   double drawnZoom_ = 0;
