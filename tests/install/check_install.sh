@@ -41,4 +41,12 @@ if command -v appstreamcli >/dev/null 2>&1; then
   appstreamcli validate --no-net share/metainfo/*.metainfo.xml >/dev/null || fail "appstreamcli refuses the metadata"
 fi
 "$prefix/$bin/sumdart-solve" 6 4 3 1 | grep -q '^40 = ' || fail "the installed solver does not run"
+# The game's options: a zoom out of range is refused at once; "fit" starts the
+# game (still running after 3 s, on the offscreen platform, from an empty folder).
+status=0
+(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen "$prefix/$bin/sumdart" --zoom 7 >/dev/null 2>&1) || status=$?
+((status == 2)) || fail "sumdart --zoom 7 ended with status $status, not 2"
+status=0
+(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/$bin/sumdart" --zoom fit >/dev/null 2>&1) || status=$?
+((status == 124)) || fail "sumdart --zoom fit ended with status $status instead of running"
 echo "install: $(find . -type f | wc -l) files in $prefix"

@@ -82,6 +82,12 @@ TEST(Zoom, KeysAreRememberedTheCommandLineIsNotAndTheScreenCaps) {
     EXPECT_EQ(ZoomControl(file).effective(), 1.0) << bad.left(20).toStdString();
   }
   EXPECT_EQ(ZoomControl(dir.filePath(QStringLiteral("missing/none.ini"))).effective(), 1.0);
+  // A step starts from the factor shown, also when fitting chose it.
+  ZoomControl capped(file);
+  capped.setScreen({1024, 600}, 24);
+  capped.chooseForThisRun(ZoomControl::kFit);
+  capped.step(-1);
+  EXPECT_EQ(capped.effective(), 0.75);
 }
 
 class ZoomTest : public FlowTest {
