@@ -116,6 +116,11 @@ class ZoomTest : public FlowTest {
       FormWindow* w = windows.window(*s);
       Shot& shot = all[name(*s)];
       shot.window = w->size();
+      // Placed as at zoom 1: centred across the screen, and down it unless at the top.
+      const QSize free = QSize(2048, 1536) - w->size();
+      EXPECT_TRUE(std::abs(w->x() - free.width() / 2) <= 1 &&
+                  std::abs(w->y() - (s->form.place == Placement::TopCentre ? 0 : free.height() / 2)) <= 1)
+          << name(*s) << " at " << w->x() << "," << w->y();
       for (const FormCtl& fc : s->form.controls) {
         QWidget* c = w->control(fc.name);
         shot.boxes[fc.name] = QRect(c->mapTo(w, QPoint(0, 0)), c->size());
