@@ -63,9 +63,20 @@ bool takesFocus(const FormCtl& fc) {
 }
 
 // To a screen reader every screen's window is a window, named by its screen.
+// The name is asked for, not announced: telling the accessibility bus anything
+// while the first window comes up would connect to it first and hold the window back.
+class WindowAccessible : public QAccessibleWidget {
+ public:
+  explicit WindowAccessible(FormWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
+  QString text(QAccessible::Text t) const override {
+    const QString title = static_cast<const FormWindow*>(widget())->spokenTitle();
+    return t == QAccessible::Name && !title.isEmpty() ? title : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* windowAccessible(const QString& className, QObject* object) {
   if (className == QLatin1String("sumdart::FormWindow") && object && object->isWidgetType())
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return new WindowAccessible(static_cast<FormWindow*>(object));
   return nullptr;
 }
 
@@ -115,7 +126,7 @@ FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()>
   static const bool installed = (QAccessible::installFactory(windowAccessible), true);
   (void)installed;
   setWindowTitle(QString::fromStdString(screen.form.caption));
-  if (!screen.form.spokenTitle.empty()) setAccessibleName(QString::fromStdString(screen.form.spokenTitle));
+  spokenTitle_ = QString::fromStdString(screen.form.spokenTitle);
   place();
   focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
     if ((from && from->window() == this) || (to && to->window() == this)) markFocus();

@@ -33,6 +33,9 @@ class FormWindow : public QWidget {
   // The widget of a control by its name ("boardCells(3)"), or nullptr.
   QWidget* control(const std::string& name) const;
 
+  // What a screen reader calls the window.
+  QString spokenTitle() const { return spokenTitle_; }
+
   // The zoom changed: the window is placed, sized and drawn again.
   void rezoom();
 
@@ -69,7 +72,8 @@ class FormWindow : public QWidget {
   Rgb drawnBack_{};            // the window's own colour and picture as last drawn
   std::string drawnPicture_;
   double drawnZoom_ = 0;
-  bool nudged_ = false;  // moved back inside the screen since it was last placed
+  bool nudged_ = false;
+  QString spokenTitle_;  // moved back inside the screen since it was last placed
 };
 
 }  // namespace sumdart
