@@ -13,14 +13,8 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds=${1:-10}
 build=${2:-build-release}
 root=$PWD
-for tool in sumdart sumdart-bare-window; do
-  [[ -x $build/bin/$tool ]] || { echo "roll: $build/bin/$tool is missing (build $build with -DSUMDART_BENCH=ON)" >&2; exit 1; }
-done
-
-out=$(mktemp -d)
-source tests/e2e/driver.sh
-need_tools
-trap 'cleanup; rm -rf "$out"' EXIT
+source bench/setup.sh
+bench_setup roll "$build" sumdart sumdart-bare-window
 start_display 2048x1536
 export XDG_CONFIG_HOME=$out/config  # the zoom the keys chose stays out of this
 

@@ -10,14 +10,8 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 runs=${1:-15}
 build=${2:-build-release}
-for tool in sumdart sumdart-bare-window sumdart-mapwait; do
-  [[ -x $build/bin/$tool ]] || { echo "startup: $build/bin/$tool is missing (build $build with -DSUMDART_BENCH=ON)" >&2; exit 1; }
-done
-
-out=$(mktemp -d)
-source tests/e2e/driver.sh
-need_tools
-trap 'cleanup; rm -rf "$out"' EXIT
+source bench/setup.sh
+bench_setup startup "$build" sumdart sumdart-bare-window sumdart-mapwait
 start_display 1024x768
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$out/runtime}
