@@ -84,14 +84,12 @@ void LabelWidget::apply(const Ctl& c) {
   // A screen reader hears a new name; a status text also when it appears.
   const QString spoken = QString::fromStdString(c.spokenName.empty() ? c.caption : c.spokenName);
   const bool appears = c.announced && c.visible && !last_.visible;
-  if (first || spoken != spoken_ || appears) {
-    const bool tell = !first && (spoken != spoken_ || appears);
-    spoken_ = spoken;
-    if (tell) {
-      QAccessibleEvent named(this, QAccessible::NameChanged);
-      QAccessible::updateAccessibility(&named);  // nothing when no screen reader listens
-      emit spokenNameChanged();
-    }
+  const bool tell = !first && (spoken != spoken_ || appears);
+  spoken_ = spoken;
+  if (tell) {
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);  // nothing when no screen reader listens
+    emit spokenNameChanged();
   }
   const bool relayout = repaint || c.frame != last_.frame || c.wrap != last_.wrap;
   if (first || !(c.fore == last_.fore) || !(c.back == last_.back) || c.transparent != last_.transparent ||
