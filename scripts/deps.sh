@@ -9,6 +9,9 @@ packages=(
   # Qt 6 Widgets (qt6-base-dev brings the GL and Vulkan headers its CMake
   # files look for, and the xcb platform plugin)
   qt6-base-dev qt6-qpa-plugins libgl-dev libvulkan-dev
+  # translations: lupdate and lrelease, their CMake functions, and Qt's own
+  # texts in other languages
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # sound: the desktop's sound server, reached through libpulse-simple
   libpulse0
   # tests and benchmarks

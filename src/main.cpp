@@ -2,12 +2,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
+#include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTime>
 #include <QTimer>
 
 #include "qt/qt_dayclock.h"
+#include "qt/language.h"
+#include "qt/paths.h"
 #include "qt/qt_desktop.h"
 #include "qt/wav_sound.h"
 #include "qt/qt_timer.h"
@@ -26,23 +30,46 @@ int main(int argc, char** argv) {
   // set-up screen); a moment with no window shown is not the end.
   QApplication::setQuitOnLastWindowClosed(false);
 
+  // The language comes first, so that the help below is in it too: --lang
+  // CODE for this run, else the desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+  const QString folder = sumdart::translationsFolder(sumdart::defaultSearchDirs());
+  const auto have = [&folder](const QString& code) {
+    return !folder.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/sumdart_") + code + QStringLiteral(".qm"));
+  };
+  const std::optional<QString> langArgument = sumdart::languageArgument(QCoreApplication::arguments());
+  const QString language = sumdart::chooseLanguage(langArgument ? QStringList{*langArgument} : QLocale::system().uiLanguages(), have);
+  sumdart::Translation translation;
+  translation.load(language, folder);
+
   QCommandLineParser options;
-  options.setApplicationDescription(QStringLiteral("Sumdart: arithmetic darts for the classroom."));
+  options.setApplicationDescription(QCoreApplication::translate("Main", "Sumdart: arithmetic darts for the classroom."));
   options.addHelpOption();
   options.addVersionOption();
   const QCommandLineOption zoomOption(
       QStringLiteral("zoom"),
-      QStringLiteral("Draws every window Z times its size (0.5 to 4, e.g. 1.5), or as large as fits the screen with "
-                     "\"fit\" (for a projector). For this run only; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the zoom "
-                     "and are remembered."),
+      QCoreApplication::translate("Main", "Draws every window Z times its size (0.5 to 4, e.g. 1.5), or as large as fits the "
+                                          "screen with \"fit\" (for a projector). For this run only; Ctrl+Plus, Ctrl+Minus "
+                                          "and Ctrl+0 change the zoom and are remembered."),
       QStringLiteral("Z"));
   options.addOption(zoomOption);
+  const QCommandLineOption langOption(
+      QStringLiteral("lang"),
+      QCoreApplication::translate("Main", "Shows the game in the language CODE (de, es, fr; en for English) for this run, "
+                                          "instead of the desktop's."),
+      QStringLiteral("CODE"));
+  options.addOption(langOption);
   options.process(app);
+  if (langArgument && language.isEmpty() && !sumdart::isEnglish(*langArgument)) {
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate("Main", "sumdart: there is no translation for \"%1\"; there are: %2")
+                                .arg(*langArgument, sumdart::availableLanguages(folder).join(QStringLiteral(", ")))));
+    return 2;
+  }
   sumdart::ZoomControl zoom;
   if (options.isSet(zoomOption)) {
     const auto z = sumdart::parseZoom(options.value(zoomOption));
     if (!z) {
-      std::fprintf(stderr, "sumdart: --zoom takes a factor from 0.5 to 4, or fit\n");
+      std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("Main", "sumdart: --zoom takes a factor from 0.5 to 4, or fit")));
       return 2;
     }
     zoom.chooseForThisRun(*z);

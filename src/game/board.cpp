@@ -1,5 +1,7 @@
 #include "game/board.h"
 
+#include "state/texts.h"
+
 #include <cmath>
 
 namespace sumdart::board {
@@ -43,11 +45,13 @@ std::array<int, kLabels - 1> placementOrder() {
 }
 
 std::string cellName(int index) {
-  if (index <= 0) return "100, double 50, centre";
-  if (index <= 4) return "50, inner ring";
-  static constexpr const char* kRings[4] = {"single", "double", "treble", "quadruple"};
+  if (index <= 0) return translate("Board", "100, double 50, centre");
+  if (index <= 4) return translate("Board", "50, inner ring");
+  // Whole phrases, so that a language can put the ring after the number.
+  static constexpr const char* kRings[4] = {TRANSLATABLE("Board", "%1, single %2"), TRANSLATABLE("Board", "%1, double %2"),
+                                            TRANSLATABLE("Board", "%1, treble %2"), TRANSLATABLE("Board", "%1, quadruple %2")};
   const int sector = kSectors[static_cast<std::size_t>((index - 5) % 20)];
-  return std::to_string(value(index)) + ", " + kRings[ringOf(index) - 2] + " " + std::to_string(sector);
+  return fill(translate("Board", kRings[ringOf(index) - 2]), {std::to_string(value(index)), std::to_string(sector)});
 }
 
 std::vector<int> cellsShowing(int n) {

@@ -1,6 +1,7 @@
 #include "game/dice.h"
 
 #include "state/numbers.h"
+#include "state/texts.h"
 
 namespace sumdart {
 
@@ -45,10 +46,10 @@ bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t&
 void describeDice(DiceFaces& faces, std::int16_t diceShown) {
   for (std::size_t d = 0; d < 4; ++d) {
     Ctl& die = faces[d];
-    const std::string state = die.caption.empty()                      ? "not thrown"
-                              : static_cast<int>(d) < diceShown ? die.caption
-                                                                       : "rolling";
-    die.spokenName = "Die " + std::to_string(d + 1) + ": " + state;
+    const std::string number = std::to_string(d + 1);
+    die.spokenName = die.caption.empty()                ? fill(translate("Dice", "Die %1: not thrown"), {number})
+                     : static_cast<int>(d) < diceShown ? fill(translate("Dice", "Die %1: %2"), {number, die.caption})
+                                                       : fill(translate("Dice", "Die %1: rolling"), {number});
   }
 }
 

@@ -85,9 +85,11 @@ void GameScreen::describe() {
   describeDice(st.dice, st.diceShown);
   for (std::size_t n = 1; n <= 4; ++n) {
     Ctl& panel = st.scorePanels[n];
-    panel.spokenName = std::string(kPlayers[n - 1].name) + ": " + panel.caption + (panel.enabled ? "" : ", out of time");
+    const std::string name = translate("Players", kPlayers[n - 1].name);
+    panel.spokenName = fill(panel.enabled ? translate("GameScreen", "%1: %2") : translate("GameScreen", "%1: %2, out of time"),
+                            {name, panel.caption});
     Ctl& clock = st.clocks[n - 1];
-    clock.spokenName = std::string(kPlayers[n - 1].name) + ": " + clock.caption + " seconds left";
+    clock.spokenName = fill(translate("GameScreen", "%1: %2 seconds left"), {name, clock.caption});
   }
   st.banner.spokenName = st.banner.caption == moveCaption_ ? moveSpoken_ : std::string();
 }

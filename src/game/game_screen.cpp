@@ -98,7 +98,7 @@ GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
   }
   form.tabOrder.insert(form.tabOrder.end(), {"exitButton", "newGameButton"});
   form.focus = "throwButton";
-  form.spokenTitle = "Sumdart game";
+  form.spokenTitle = translate("GameScreen", "Sumdart game");
   st.banner.announced = true;
   st.illegalMoveNotice.announced = true;
 }
@@ -108,8 +108,8 @@ GameScreen::~GameScreen() = default;
 bool GameScreen::open() {
   for (const char* picture : {kBoardPicture, kLogoPicture}) {
     if (!s_.desktop.pictureLoads(picture)) {
-      openError_ = std::string("The picture \"") + picture + "\" could not be loaded. Folders searched: " +
-                   s_.desktop.searchedFolders();
+      openError_ = fill(translate("GameScreen", "The picture \"%1\" could not be loaded. Folders searched: %2"),
+                        {picture, s_.desktop.searchedFolders()});
       return false;
     }
   }
@@ -282,13 +282,14 @@ void GameScreen::boardCellClicked(int index) {
   const int v = board::value(index);
 
   // What a screen reader hears of the move: the computer's choice, the cell, the score.
-  const std::string chosen = (computerClick.isActive() ? "The computer chose " : "") + board::cellName(index) + ". ";
+  const std::string chosen = computerClick.isActive() ? fill(translate("GameScreen", "The computer chose %1."), {board::cellName(index)})
+                                                      : fill(translate("GameScreen", "%1."), {board::cellName(index)});
 
   if (v < 0 || v > 100 || st.judge.allowed[static_cast<std::size_t>(v)] == 0) {
     for (Ctl& c : st.clocks) c.visible = false;
     st.secondsHeading.visible = false;
-    st.illegalMoveNotice.caption = kIllegalMove;
-    st.illegalMoveNotice.spokenName = chosen + kIllegalMove;
+    st.illegalMoveNotice.caption = translate("GameScreen", kIllegalMove);
+    st.illegalMoveNotice.spokenName = chosen + " " + st.illegalMoveNotice.caption;
     st.illegalMoveNotice.visible = true;
     handOver.start();
     play("wav\\ricochet.wav");
@@ -309,9 +310,11 @@ void GameScreen::boardCellClicked(int index) {
   st.scorePanels[static_cast<std::size_t>(p + 1)].caption = decimalText(s);
 
   if (x >= 50) titleFlash.start();
-  st.banner.caption = decimalText(x) + (x == 1 ? " point scored" : " points scored");
+  st.banner.caption = fill(x == 1 ? translate("GameScreen", "%1 point scored") : translate("GameScreen", "%1 points scored"),
+                           {decimalText(x)});
   const std::string points = st.banner.caption;
-  const std::string scored = chosen + points + (x == 0 ? ". Bust: the target stays the same." : ".");
+  const std::string scored =
+      chosen + " " + fill(x == 0 ? translate("GameScreen", "%1. Bust: the target stays the same.") : translate("GameScreen", "%1."), {points});
   st.clickedCell = static_cast<std::int16_t>(index);
   cellFlash.start();
   checkEndOfGame();
@@ -330,7 +333,7 @@ void GameScreen::checkEndOfGame() {
     st.gameOver = static_cast<std::int16_t>(slotFor(st.turnCounter, m_.numberOfPlayers) + 1);
     handOver.stop();
     if (m_.soundOn == 1) arrowSounds.start();
-    st.banner.caption = "GAME OVER!!!";
+    st.banner.caption = translate("GameScreen", "GAME OVER!!!");
     endTimers();
     return;
   }
@@ -349,7 +352,7 @@ void GameScreen::checkEndOfGame() {
     } else {
       st.gameOver = 5;
       handOver.stop();
-      st.banner.caption = "GAME OVER!!!";
+      st.banner.caption = translate("GameScreen", "GAME OVER!!!");
       endTimers();
       if (m_.soundOn == 1) arrowSounds.start();
       return;
@@ -361,7 +364,7 @@ void GameScreen::checkEndOfGame() {
       st.gameOver = 1;
       handOver.stop();
       st.banner.fore = colours::blueText;
-      st.banner.caption = "OUT OF TIME!";
+      st.banner.caption = translate("GameScreen", "OUT OF TIME!");
     }
   }
 

@@ -2,20 +2,21 @@
 
 #include "state/game_settings.h"
 #include "state/numbers.h"
+#include "state/texts.h"
 
 namespace sumdart {
 
 GameState::GameState() {
   using namespace colours;
-  banner = textLabel("Blue to Play", 4440, 0, 3180, 660, blueText, arial(27.75));
+  banner = textLabel(translate("GameScreen", "Blue to Play"), 4440, 0, 3180, 660, blueText, arial(27.75));
   banner.autosize = true;
   gameTitle = textLabel("Sumdart", 9000, 0, 2835, 660, title, arial(27.75));
   gameTitle.autosize = true;
 
-  throwButton = button("Throw Dice", 120, 120, 2295, 495, blueText, black, tahoma(15.75));
-  newGameButton = button("New Game", 9480, 8400, 2415, 495, blueText, black, tahoma(15.75));
-  exitButton = button("Exit", 60, 8400, 1695, 495, blueText, black, tahoma(15.75));
-  cheatChartButton = button("Cheat Chart", 360, 1920, 1815, 375, blueText, black, tahoma(11.25));
+  throwButton = button(translate("GameScreen", "Throw Dice"), 120, 120, 2295, 495, blueText, black, tahoma(15.75));
+  newGameButton = button(translate("GameScreen", "New Game"), 9480, 8400, 2415, 495, blueText, black, tahoma(15.75));
+  exitButton = button(translate("GameScreen", "Exit"), 60, 8400, 1695, 495, blueText, black, tahoma(15.75));
+  cheatChartButton = button(translate("GameScreen", "Cheat Chart"), 360, 1920, 1815, 375, blueText, black, tahoma(11.25));
 
   const double diceAt[4][2] = {{720, 720}, {1320, 720}, {720, 1320}, {1320, 1320}};
   for (std::size_t d = 0; d < 4; ++d) {
@@ -24,23 +25,23 @@ GameState::GameState() {
   }
 
   logo = textLabel("", 9960, 960, 1500, 2085, black, arial(12));  // shows the logo picture
-  logo.spokenName = "The Sumdart logo";
+  logo.spokenName = translate("GameScreen", "The Sumdart logo");
 
-  doubleReminder = textLabel(kReminder, 120, 6240, 2655, 1935, yellow, arial(20.25));
+  doubleReminder = textLabel(translate("GameScreen", kReminder), 120, 6240, 2655, 1935, yellow, arial(20.25));
 
-  targetHeading = textLabel("Target Score", 9960, 4740, 1950, 360, blueText, arial(15.75));
+  targetHeading = textLabel(translate("GameScreen", "Target Score"), 9960, 4740, 1950, 360, blueText, arial(15.75));
   targetHeading.autosize = true;
   targetHeading.visible = false;
   const double nameBox[5][3] = {{0, 0, 0}, {9360, 5640, 1080}, {9360, 6240, 1080}, {9240, 6840, 1200}, {9120, 7440, 1320}};
   for (std::size_t n = 1; n <= 4; ++n) {
     const PlayerInfo& p = kPlayers[n - 1];
-    playerNames[n] = textLabel(std::string(p.name), nameBox[n][0], nameBox[n][1], nameBox[n][2], 360,
+    playerNames[n] = textLabel(translate("Players", p.name), nameBox[n][0], nameBox[n][1], nameBox[n][2], 360,
                           n == 1 ? blueText : p.panelBack, arial(15.75), Align::Right);
     playerNames[n].visible = n == 1;
   }
   hiddenNumber = textLabel(decimalText(kHiddenNumber), 10575, 5100, 720, 360, blueText, arial(15.75));
   hiddenNumber.visible = false;
-  computerNotice = textLabel("The computer is playing as red.", 9000, 7080, 2850, 1200, yellow, arial(14.25));
+  computerNotice = textLabel(translate("GameScreen", "The computer is playing as red."), 9000, 7080, 2850, 1200, yellow, arial(14.25));
   computerNotice.visible = false;
 
   const double panelTop[5] = {0, 5580, 6180, 6780, 7380};
@@ -54,9 +55,9 @@ GameState::GameState() {
   }
   scorePanels[0].visible = false;  // index 0 is not a panel
 
-  secondsHeading = textLabel("Seconds Remaining", 2760, 8280, 1560, 600, blueText, arial(12));
+  secondsHeading = textLabel(translate("GameScreen", "Seconds Remaining"), 2760, 8280, 1560, 600, blueText, arial(12));
   secondsHeading.visible = false;
-  illegalMoveNotice = textLabel(kIllegalMove, 1830, 8460, 7560, 360, white, arial(14.25));
+  illegalMoveNotice = textLabel(translate("GameScreen", kIllegalMove), 1830, 8460, 7560, 360, white, arial(14.25));
   illegalMoveNotice.visible = false;
 
   boardCells[0] = textLabel("100", 5760, 4320, 495, 480, boardGrey, arial(15.75));

@@ -8,11 +8,12 @@
 #include "game/board.h"
 #include "state/control.h"
 #include "judge/judge.h"
+#include "state/texts.h"
 
 namespace sumdart {
 
-inline constexpr const char* kIllegalMove = "You made an illegal move. You have lost your turn.";
-inline constexpr const char* kReminder = "Don't forget,    you must     finish with    a double!  ";
+inline constexpr const char* kIllegalMove = TRANSLATABLE("GameScreen", "You made an illegal move. You have lost your turn.");
+inline constexpr const char* kReminder = TRANSLATABLE("GameScreen", "Don't forget,    you must     finish with    a double!  ");
 inline constexpr const char* kBoardPicture = "Images\\target2.bmp";
 inline constexpr const char* kLogoPicture = "Images\\logo2.jpg";
 

@@ -1,4 +1,5 @@
 #include "help/cheat_chart.h"
+#include "state/texts.h"
 
 #include <algorithm>
 
@@ -21,7 +22,7 @@ Ctl panel(double l, double t, double w, double h) {
 }  // namespace
 
 CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
-  form.caption = "Sumdart Cheat Chart";
+  form.caption = translate("CheatChart", "Sumdart Cheat Chart");
   form.back = kBack;
   form.width = 8970;
   form.height = 4590;
@@ -31,7 +32,7 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
   barFrame.frame = true;
   scrollBar = textLabel("", 120, 165, 8055, 255, colours::black, FontSpec{});
   scrollBar.kind = Kind::ScrollBar;
-  scrollBar.spokenName = "Scroll the chart";
+  scrollBar.spokenName = translate("CheatChart", "Scroll the chart");
   grid = panel(0, 120, 19500, 3975);
   // The mask strip over the left margin: cells that scroll past the header
   // column disappear under it.

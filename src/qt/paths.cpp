@@ -74,23 +74,24 @@ QString resolveAsset(const QString& name, const QStringList& searchDirs) {
   return {};
 }
 
-QStringList defaultSearchDirs() {
+QStringList searchDirsBeside(const QString& appDir) {
   QStringList dirs{QDir::currentPath()};
-  // applicationDirPath needs the application object; before it exists only the
-  // current folder is searched.
-  if (QCoreApplication::instance()) {
-    const QString appDir = QCoreApplication::applicationDirPath();
-    if (!appDir.isEmpty()) {
-      // Installed, the files lie in PREFIX/share/sumdart beside PREFIX/bin
-      // (or PREFIX/games, where Debian puts games).
-      for (const QString& dir : {appDir, QDir(appDir).filePath(QStringLiteral("../share/sumdart"))}) {
-        bool seen = !QFileInfo(dir).isDir();
-        for (const QString& d : dirs) seen = seen || sameFolderKey(d) == sameFolderKey(dir);
-        if (!seen) dirs.push_back(QDir::cleanPath(dir));
-      }
+  if (!appDir.isEmpty()) {
+    // Installed, the files lie in PREFIX/share/sumdart beside PREFIX/bin
+    // (or PREFIX/games, where Debian puts games).
+    for (const QString& dir : {appDir, QDir(appDir).filePath(QStringLiteral("../share/sumdart"))}) {
+      bool seen = !QFileInfo(dir).isDir();
+      for (const QString& d : dirs) seen = seen || sameFolderKey(d) == sameFolderKey(dir);
+      if (!seen) dirs.push_back(QDir::cleanPath(dir));
     }
   }
   return dirs;
+}
+
+QStringList defaultSearchDirs() {
+  // applicationDirPath needs the application object; before it exists only the
+  // current folder is searched.
+  return searchDirsBeside(QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString());
 }
 
 QString resolveAsset(const QString& name) { return resolveAsset(name, defaultSearchDirs()); }

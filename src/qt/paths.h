@@ -18,6 +18,9 @@ QString resolveAsset(const QString& name, const QStringList& searchDirs);
 // PREFIX/share/sumdart beside an installed PREFIX/bin where that folder exists.
 // A folder is listed once, however many of these it is.
 QStringList defaultSearchDirs();
+// The same for a program in `appDir` (none when empty), for a program that has
+// no application object.
+QStringList searchDirsBeside(const QString& appDir);
 
 // resolveAsset with the default folders.
 QString resolveAsset(const QString& name);

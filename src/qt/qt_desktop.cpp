@@ -1,5 +1,7 @@
 #include "qt/qt_desktop.h"
 
+#include "state/texts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,7 +46,10 @@ QPixmap QtDesktop::picture(const std::string& name) {
 QPixmap QtDesktop::picture(const std::string& name, double zoom, double ratio) {
   const QPixmap base = picture(name);  // whether the picture is there at all is the file's to say
   const double scale = zoom * ratio;
-  if (base.isNull() || std::abs(scale - 1.0) < 1e-9) return base;
+  // The files are English: a picture with words in it is drawn again in the
+  // player's language, also at its own size.
+  const bool translated = !language().empty() && assetgen::programPictureHasWords(name);
+  if (base.isNull() || (std::abs(scale - 1.0) < 1e-9 && !translated)) return base;
   auto& [madeFor, pix] = scaled_[name];
   if (madeFor == scale && !pix.isNull()) return pix;
   QImage image = assetgen::drawProgramPicture(name, scale);

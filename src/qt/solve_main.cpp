@@ -13,50 +13,67 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "judge/explain.h"
 #include "judge/judge.h"
+#include "qt/language.h"
+#include "qt/paths.h"
 #include "qt/worksheet.h"
 #include "seams/random.h"
+#include "state/texts.h"
+
+#include <QFileInfo>
+#include <QLocale>
 
 namespace {
 
-constexpr const char* kUsage = "usage: sumdart-solve DIE DIE DIE DIE   (four whole numbers from 1 to 6)";
+using sumdart::fill;
+using sumdart::translate;
+
+constexpr const char* kUsage = TRANSLATABLE("Solver", "usage: sumdart-solve DIE DIE DIE DIE   (four whole numbers from 1 to 6)");
 constexpr const char* kWorksheetArgs = "--worksheet [N] [--seed S] [-o FILE.pdf] [--letter]";
 constexpr const char* kDefaultOutput = "sumdart-worksheet.pdf";
 constexpr int kDefaultThrows = 10;
 constexpr int kMostThrows = 40;
 
+// Plain ASCII names of the options and numbers go in as arguments, so that a
+// translation cannot change what the program accepts.
 void printHelp() {
-  std::printf(
-      "%s\n       sumdart-solve %s\n\n"
-      "Lists every whole number from 1 to 100 that the four dice can make, using\n"
-      "each die once with +, -, × and ÷ and any brackets, with one way to make it:\n"
-      "  40 = (6 + 3 + 1) × 4            made exactly\n"
-      "  62 ≈ 5 × 5 × 5 ÷ 2 = 62.5       made by rounding to the nearest whole\n"
-      "                                  number (an exact half goes to the even one)\n"
-      "A value that is not a short decimal is shown as a fraction with its value\n"
-      "to two places, e.g. 50/3 (16.67). The last line counts the numbers.\n\n"
-      "With --worksheet, writes a PDF to print for a class instead: N throws drawn\n"
-      "as the game draws them, each shown as four dice with lines to write the\n"
-      "highest number and a double on, then an answer key on a new page giving for\n"
-      "each throw how many of the numbers 1 to 100 it makes, the highest, and every\n"
-      "double of the board (2 to 40) it makes, each with one way to make it.\n"
-      "  --worksheet [N]     N throws, from 1 to %d (default %d)\n"
-      "  --seed S            draw the throws from S, a whole number: the same seed\n"
-      "                      gives the same sheet; without it every sheet differs\n"
-      "  -o, --output FILE   the PDF to write (default: %s\n"
-      "                      in the current folder); an existing file is replaced\n"
-      "                      only once the new one is complete\n"
-      "  --letter            US Letter paper instead of A4\n"
-      "Example: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf\n\n"
-      "  -h, --help   show this help\n"
-      "  --version    show the version\n",
-      kUsage, kWorksheetArgs, kMostThrows, kDefaultThrows, kDefaultOutput);
+  const std::string text = fill(
+      translate("Solver",
+                "%1\n       sumdart-solve %2\n\n"
+                "Lists every whole number from 1 to 100 that the four dice can make, using\n"
+                "each die once with +, -, × and ÷ and any brackets, with one way to make it:\n"
+                "  40 = (6 + 3 + 1) × 4            made exactly\n"
+                "  62 ≈ 5 × 5 × 5 ÷ 2 = 62.5       made by rounding to the nearest whole\n"
+                "                                  number (an exact half goes to the even one)\n"
+                "A value that is not a short decimal is shown as a fraction with its value\n"
+                "to two places, e.g. 50/3 (16.67). The last line counts the numbers.\n\n"
+                "With --worksheet, writes a PDF to print for a class instead: N throws drawn\n"
+                "as the game draws them, each shown as four dice with lines to write the\n"
+                "highest number and a double on, then an answer key on a new page giving for\n"
+                "each throw how many of the numbers 1 to 100 it makes, the highest, and every\n"
+                "double of the board (2 to 40) it makes, each with one way to make it.\n"
+                "  --worksheet [N]     N throws, from 1 to %3 (default %4)\n"
+                "  --seed S            draw the throws from S, a whole number: the same seed\n"
+                "                      gives the same sheet; without it every sheet differs\n"
+                "  -o, --output FILE   the PDF to write (default: %5\n"
+                "                      in the current folder); an existing file is replaced\n"
+                "                      only once the new one is complete\n"
+                "  --letter            US Letter paper instead of A4\n"
+                "  --lang CODE         the language of the messages and the worksheet\n"
+                "                      (de, es, fr; en for English) instead of the desktop's\n"
+                "Example: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf\n\n"
+                "  -h, --help   show this help\n"
+                "  --version    show the version\n"),
+      {translate("Solver", kUsage), kWorksheetArgs, std::to_string(kMostThrows), std::to_string(kDefaultThrows),
+       kDefaultOutput});
+  std::fputs(text.c_str(), stdout);
 }
 
 int badArguments(const std::string& problem) {
-  std::fprintf(stderr, "sumdart-solve: %s\n%s\n", problem.c_str(), kUsage);
+  std::fprintf(stderr, "sumdart-solve: %s\n%s\n", problem.c_str(), translate("Solver", kUsage).c_str());
   return 2;
 }
 
@@ -67,13 +84,13 @@ std::optional<int> readDie(std::string_view arg, std::string& problem) {
   const bool negative = arg.size() > 1 && arg[0] == '-' &&
                         arg.find_first_not_of("0123456789", 1) == std::string_view::npos;
   if (!digits && !negative) {
-    problem = "\"" + std::string(arg) + "\" is not a whole number";
+    problem = fill(translate("Solver", "\"%1\" is not a whole number"), {arg});
     return std::nullopt;
   }
   const std::size_t first = arg.find_first_not_of('0', negative ? 1 : 0);
   const std::string_view value = first == std::string_view::npos ? "0" : arg.substr(first);
   if (negative || value.size() > 1 || value[0] < '1' || value[0] > '6') {
-    problem = std::string(arg) + " is outside 1 to 6";
+    problem = fill(translate("Solver", "%1 is outside 1 to 6"), {arg});
     return std::nullopt;
   }
   return value[0] - '0';
@@ -107,7 +124,8 @@ struct WorksheetRequest {
 };
 
 int worksheetProblem(const std::string& problem) {
-  std::fprintf(stderr, "sumdart-solve: %s\nusage: sumdart-solve %s\n", problem.c_str(), kWorksheetArgs);
+  std::fprintf(stderr, "sumdart-solve: %s\n%s\n", problem.c_str(),
+               fill(translate("Solver", "usage: sumdart-solve %1"), {kWorksheetArgs}).c_str());
   return 2;
 }
 
@@ -136,35 +154,35 @@ std::optional<WorksheetRequest> readWorksheetRequest(int argc, char** argv, std:
       if (!count) continue;
       const std::optional<std::uint64_t> n = readWhole(*count);
       if (!n || *n < 1 || *n > kMostThrows) {
-        problem = "the number of throws must be a whole number from 1 to " + std::to_string(kMostThrows) +
-                  ", not \"" + std::string(*count) + "\"";
+        problem = fill(translate("Solver", "the number of throws must be a whole number from 1 to %1, not \"%2\""),
+                       {std::to_string(kMostThrows), *count});
         return std::nullopt;
       }
       request.throws = static_cast<int>(*n);
     } else if (arg == "--seed") {
       const std::optional<std::string_view> seed = value();
       if (!seed) {
-        problem = "--seed needs a whole number after it";
+        problem = fill(translate("Solver", "%1 needs a whole number after it"), {"--seed"});
         return std::nullopt;
       }
       request.seed = readWhole(*seed);
       if (!request.seed) {
-        problem = "the seed must be a whole number from 0 to " +
-                  std::to_string(std::numeric_limits<std::uint64_t>::max()) + ", not \"" + std::string(*seed) + "\"";
+        problem = fill(translate("Solver", "the seed must be a whole number from 0 to %1, not \"%2\""),
+                       {std::to_string(std::numeric_limits<std::uint64_t>::max()), *seed});
         return std::nullopt;
       }
     } else if (arg == "-o" || arg == "--output") {
       const std::optional<std::string_view> file = value();
       if (!file || file->empty()) {
-        problem = std::string(arg) + " needs a file name after it";
+        problem = fill(translate("Solver", "%1 needs a file name after it"), {arg});
         return std::nullopt;
       }
       request.output = *file;
     } else if (arg == "--letter" && !attached) {
       request.letter = true;
     } else {
-      problem = isOption(argv[i]) ? "unknown option " + std::string(argv[i])
-                                  : "unexpected argument \"" + std::string(argv[i]) + "\"";
+      problem = isOption(argv[i]) ? fill(translate("Solver", "unknown option %1"), {argv[i]})
+                                  : fill(translate("Solver", "unexpected argument \"%1\""), {argv[i]});
       return std::nullopt;
     }
   }
@@ -193,8 +211,10 @@ int worksheetMain(int argc, char** argv) {
   for (const sumdart::Throw& dice : sumdart::drawThrows(request->throws, random, clock)) {
     std::optional<sumdart::ThrowAnswers> answers = sumdart::answerThrow(dice);
     if (!answers) {
-      std::fprintf(stderr, "sumdart-solve: internal error: no answers found for %d %d %d %d\n", dice[0], dice[1],
-                   dice[2], dice[3]);
+      std::fprintf(stderr, "sumdart-solve: %s\n",
+                   fill(translate("Solver", "internal error: no answers found for %1 %2 %3 %4"),
+                        {std::to_string(dice[0]), std::to_string(dice[1]), std::to_string(dice[2]), std::to_string(dice[3])})
+                       .c_str());
       return 1;
     }
     sheet.throws.push_back(std::move(*answers));
@@ -206,15 +226,62 @@ int worksheetMain(int argc, char** argv) {
     std::fprintf(stderr, "sumdart-solve: %s\n", outcome.problem.c_str());
     return 1;
   }
-  std::printf("Wrote %s: %d throw%s on %d page%s, then the answer key on %d page%s.\n", request->output.c_str(),
-              request->throws, request->throws == 1 ? "" : "s", outcome.sheetPages,
-              outcome.sheetPages == 1 ? "" : "s", outcome.keyPages, outcome.keyPages == 1 ? "" : "s");
+  // Each count with its own word, so that a language can make each agree.
+  const std::string throws = fill(request->throws == 1 ? translate("Solver", "%1 throw") : translate("Solver", "%1 throws"),
+                                  {std::to_string(request->throws)});
+  const auto pages = [](int n) {
+    return fill(n == 1 ? translate("Solver", "%1 page") : translate("Solver", "%1 pages"), {std::to_string(n)});
+  };
+  std::printf("%s\n", fill(translate("Solver", "Wrote %1: %2 on %3, then the answer key on %4."),
+                           {request->output, throws, pages(outcome.sheetPages), pages(outcome.keyPages)})
+                          .c_str());
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --lang CODE (or --lang=CODE) sets the language for this run and is taken
+  // out before the rest is read; without it the desktop's language is used.
+  QStringList all;
+  for (int i = 0; i < argc; ++i) all << QString::fromLocal8Bit(argv[i]);
+  const std::optional<QString> langArgument = sumdart::languageArgument(all);
+  std::vector<char*> rest;
+  for (int i = 0; i < argc; ++i) {
+    const std::string_view a = argv[i];
+    if (a == "--") {
+      rest.insert(rest.end(), argv + i, argv + argc);
+      break;
+    }
+    if ((a == "--lang" || a == "-lang") && i + 1 < argc) {
+      ++i;
+      continue;
+    }
+    if (a.starts_with("--lang=") || a.starts_with("-lang=")) continue;
+    rest.push_back(argv[i]);
+  }
+  const QString folder =
+      sumdart::translationsFolder(sumdart::searchDirsBeside(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()));
+  const QString language = sumdart::chooseLanguage(langArgument ? QStringList{*langArgument} : QLocale::system().uiLanguages(),
+                                                   [&folder](const QString& code) {
+                                                     return !folder.isEmpty() &&
+                                                            QFileInfo::exists(folder + QStringLiteral("/sumdart_") + code +
+                                                                              QStringLiteral(".qm"));
+                                                   });
+  sumdart::Translation translation;
+  translation.load(language, folder);
+  if (langArgument && language.isEmpty() && !sumdart::isEnglish(*langArgument)) {
+    std::fprintf(stderr, "sumdart-solve: %s\n",
+                 fill(translate("Solver", "there is no translation for \"%1\"; there are: %2"),
+                      {langArgument->toStdString(),
+                       sumdart::availableLanguages(folder).join(QStringLiteral(", ")).toStdString()})
+                     .c_str());
+    return 2;
+  }
+  argc = static_cast<int>(rest.size());
+  rest.push_back(nullptr);
+  argv = rest.data();
+
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "-h" || arg == "--help") {
@@ -230,10 +297,10 @@ int main(int argc, char** argv) {
     if (std::string_view(argv[i]).starts_with("--worksheet")) return worksheetMain(argc, argv);
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (isWorksheetOption(arg)) return badArguments(std::string(arg) + " goes with --worksheet");
-    if (isOption(arg)) return badArguments("unknown option " + std::string(arg));
+    if (isWorksheetOption(arg)) return badArguments(fill(translate("Solver", "%1 goes with --worksheet"), {arg}));
+    if (isOption(arg)) return badArguments(fill(translate("Solver", "unknown option %1"), {arg}));
   }
-  if (argc != 5) return badArguments("expected four dice, got " + std::to_string(argc - 1));
+  if (argc != 5) return badArguments(fill(translate("Solver", "expected four dice, got %1"), {std::to_string(argc - 1)}));
   std::array<int, 4> dice{};
   for (int i = 0; i < 4; ++i) {
     std::string problem;
@@ -252,8 +319,9 @@ int main(int argc, char** argv) {
     const auto& e = explained[static_cast<std::size_t>(n)];
     if (!e) {
       // The judge and the explainer disagree: say so rather than invent a line.
-      std::printf("%d ? (no expression found)\n", n);
-      std::fprintf(stderr, "sumdart-solve: internal error: no expression found for %d\n", n);
+      std::printf("%d ? %s\n", n, translate("Solver", "(no expression found)").c_str());
+      std::fprintf(stderr, "sumdart-solve: %s\n",
+                   fill(translate("Solver", "internal error: no expression found for %1"), {std::to_string(n)}).c_str());
       status = 1;
     } else if (e->exact) {
       std::printf("%d = %s\n", n, e->expression.c_str());
@@ -262,7 +330,11 @@ int main(int argc, char** argv) {
     }
   }
   const int count = judge.countAllowed();
-  std::printf("%d number%s can be made from %d %d %d %d.\n", count, count == 1 ? "" : "s", dice[0], dice[1],
-              dice[2], dice[3]);
+  const std::string throwText = std::to_string(dice[0]) + " " + std::to_string(dice[1]) + " " + std::to_string(dice[2]) +
+                                " " + std::to_string(dice[3]);
+  std::printf("%s\n", fill(count == 1 ? translate("Solver", "%1 number can be made from %2.")
+                                      : translate("Solver", "%1 numbers can be made from %2."),
+                           {std::to_string(count), throwText})
+                          .c_str());
   return status;
 }

@@ -22,6 +22,7 @@
 #include "game/board.h"
 #include "game/dice.h"
 #include "judge/judge.h"
+#include "state/texts.h"
 
 namespace sumdart {
 
@@ -100,14 +101,19 @@ const QColor kGrey(100, 100, 100);
 const QColor kRule(150, 150, 150);
 const QColor kPanel(238, 241, 246);
 
-const QString kTitle = QStringLiteral("Sumdart Worksheet");
-const QString kTask = QStringLiteral(
-    "Use all four dice, each once, with + \u2212 \u00d7 \u00f7. Make the highest number you can, and make a double.");
+// A text of the sheet in the language chosen for this run.
+QString translated(const char* context, const char* text) { return QString::fromStdString(translate(context, text)); }
+
+QString title() { return translated("Worksheet", "Sumdart Worksheet"); }
+QString taskText() {
+  return translated("Worksheet",
+                    "Use all four dice, each once, with + \u2212 \u00d7 \u00f7. Make the highest number you can, and make a double.");
+}
 
 QString hint() {
   const int highestDouble = 2 * *std::ranges::max_element(board::kSectors);
-  return QStringLiteral(
-             "A double is 2, 4, 6, \u2026 up to %1. An answer that is not whole counts as its nearest whole number.")
+  return translated("Worksheet",
+                    "A double is 2, 4, 6, \u2026 up to %1. An answer that is not whole counts as its nearest whole number.")
       .arg(highestDouble);
 }
 
@@ -250,12 +256,13 @@ struct KeyBlock {
 };
 
 QString aboutTheKey(const Worksheet& sheet) {
-  QString about = QStringLiteral(
+  QString about = translated(
+      "Worksheet",
       "For each throw: how many of the numbers 1 to 100 it makes, the highest, and every double it makes, "
       "each with one way to make it. \u201c=\u201d made exactly; \u201c\u2248\u201d made by rounding to the "
       "nearest whole number (an exact half goes to the even one).");
   if (sheet.seed)
-    about += QStringLiteral("\nThe same sheet again: sumdart-solve --worksheet %1 --seed %2%3")
+    about += u'\n' + translated("Worksheet", "The same sheet again: %1").arg(QStringLiteral("sumdart-solve --worksheet %1 --seed %2%3"))
                  .arg(sheet.throws.size())
                  .arg(*sheet.seed)
                  .arg(sheet.letter ? QStringLiteral(" --letter") : QString());
@@ -361,7 +368,7 @@ class WorksheetPainter {
     if (page_ > 0 && !writer_.newPage()) return false;
     ++page_;
     canvas_.centred(height_ - kFooterFromBottom,
-                    QStringLiteral("Sumdart \u00b7 page %1 of %2").arg(page_).arg(sheetPages() + keyPages()),
+                    translated("Worksheet", "Sumdart \u00b7 page %1 of %2").arg(page_).arg(sheetPages() + keyPages()),
                     makeFont(8));
     placed(PlacedBox::Footer);
     return true;
@@ -370,23 +377,23 @@ class WorksheetPainter {
   // Title, name and date lines, and the task. Returns where the throws start.
   double firstSheetHeader() {
     const double x = kMargin, right = width_ - kMargin;
-    canvas_.text(x, kMargin + 8, kTitle, makeFont(22, true));
+    canvas_.text(x, kMargin + 8, title(), makeFont(22, true));
     const QFont label = makeFont(12);
     double y = kMargin + 19;
     const double nameEnd = x + contentWidth_ * 0.62;
-    const double afterName = canvas_.text(x, y, QStringLiteral("Name:"), label) + 2;
+    const double afterName = canvas_.text(x, y, translated("Worksheet", "Name:"), label) + 2;
     canvas_.line(afterName, y + 0.8, nameEnd, y + 0.8, 0.3, kInk);
-    const double afterDate = canvas_.text(nameEnd + 8, y, QStringLiteral("Date:"), label) + 2;
+    const double afterDate = canvas_.text(nameEnd + 8, y, translated("Worksheet", "Date:"), label) + 2;
     canvas_.line(afterDate, y + 0.8, right, y + 0.8, 0.3, kInk);
 
     y += 6;
     const double pad = 4, inner = contentWidth_ - 2 * pad;
     const QFont task = makeFont(12.5, true), small = makeFont(9.5);
-    const double taskH = canvas_.paragraphHeight(inner, kTask, task);
+    const double taskH = canvas_.paragraphHeight(inner, taskText(), task);
     const double hintH = canvas_.paragraphHeight(inner, hint(), small);
     const double panelH = pad + taskH + 1.5 + hintH + pad;
     canvas_.box(x, y, contentWidth_, panelH, 3, kPanel, kPanel, 0);
-    canvas_.paragraph(x + pad, y + pad, inner, kTask, task);
+    canvas_.paragraph(x + pad, y + pad, inner, taskText(), task);
     canvas_.paragraph(x + pad, y + pad + taskH + 1.5, inner, hint(), small, kGrey);
     return y + panelH + 5;
   }
@@ -394,8 +401,8 @@ class WorksheetPainter {
   // A small title, and a name line in case the pages come apart.
   double laterSheetHeader() {
     const double y = kMargin + 5, right = width_ - kMargin;
-    canvas_.text(kMargin, y, kTitle, makeFont(11, true), kGrey);
-    const double after = canvas_.text(right - 70, y, QStringLiteral("Name:"), makeFont(11)) + 2;
+    canvas_.text(kMargin, y, title(), makeFont(11, true), kGrey);
+    const double after = canvas_.text(right - 70, y, translated("Worksheet", "Name:"), makeFont(11)) + 2;
     canvas_.line(after, y + 0.8, right, y + 0.8, 0.3, kInk);
     return y + 7;
   }
@@ -404,7 +411,7 @@ class WorksheetPainter {
     const ThrowAnswers& t = sheet_.throws[static_cast<std::size_t>(index)];
     const double x = kMargin;
     canvas_.box(x, y, contentWidth_, kRowHeight, 3, Qt::white, kRule, 0.3);
-    canvas_.text(x + 5, y + 7, QStringLiteral("Throw %1").arg(index + 1), makeFont(11, true));
+    canvas_.text(x + 5, y + 7, translated("Worksheet", "Throw %1").arg(index + 1), makeFont(11, true));
     const double diceTop = y + (kRowHeight - kDieSize) / 2 + 3;
     for (std::size_t d = 0; d < 4; ++d)
       canvas_.die(x + 5 + static_cast<double>(d) * (kDieSize + kDieGap), diceTop, kDieSize, t.dice[d]);
@@ -413,7 +420,7 @@ class WorksheetPainter {
     const double writeLeft = x + 5 + 4 * kDieSize + 3 * kDieGap + 10;
     const double writeRight = x + contentWidth_ - 6;
     const QFont label = makeFont(10.5);
-    const QString highest = QStringLiteral("Highest:"), twice = QStringLiteral("Double:");
+    const QString highest = translated("Worksheet", "Highest:"), twice = translated("Worksheet", "Double:");
     const double lineLeft = writeLeft + std::max(canvas_.width(highest, label), canvas_.width(twice, label)) + 3;
     const double firstLine = y + 14, secondLine = y + 29;
     canvas_.text(writeLeft, firstLine, highest, label, kGrey);
@@ -425,10 +432,10 @@ class WorksheetPainter {
   double keyHeader(bool first) {
     const double x = kMargin;
     if (!first) {
-      canvas_.text(x, kMargin + 5, QStringLiteral("Answer key (continued)"), makeFont(11, true), kGrey);
+      canvas_.text(x, kMargin + 5, translated("Worksheet", "Answer key (continued)"), makeFont(11, true), kGrey);
       return kMargin + 10;
     }
-    canvas_.text(x, kMargin + 8, QStringLiteral("Answer key"), makeFont(20, true));
+    canvas_.text(x, kMargin + 8, translated("Worksheet", "Answer key"), makeFont(20, true));
     const double y = kMargin + 13;
     return y + canvas_.paragraph(x, y, contentWidth_, aboutTheKey(sheet_), makeFont(9), kGrey) + 4;
   }
@@ -448,7 +455,7 @@ class WorksheetPainter {
     const double x = kMargin;
     const QFont head = makeFont(10.5), headBold = makeFont(10.5, true);
     const double base = y + 5;
-    canvas_.text(x, base, QStringLiteral("Throw %1").arg(block.number), headBold);
+    canvas_.text(x, base, translated("Worksheet", "Throw %1").arg(block.number), headBold);
     // The dice as digits in small squares.
     const double cell = 5.2, gap = 1.6;
     for (std::size_t d = 0; d < 4; ++d) {
@@ -458,13 +465,13 @@ class WorksheetPainter {
       canvas_.text(cx + (cell - canvas_.width(digit, headBold)) / 2, base, digit, headBold);
     }
     const double countX = x + kKeyIndent + 4 * cell + 3 * gap + 7;
-    canvas_.text(countX, base, t.count == 1 ? QStringLiteral("1 number") : QStringLiteral("%1 numbers").arg(t.count),
+    canvas_.text(countX, base, t.count == 1 ? translated("Worksheet", "1 number") : translated("Worksheet", "%1 numbers").arg(t.count),
                  head);
-    const double highestX = canvas_.text(countX + 28, base, QStringLiteral("Highest: "), head, kGrey);
+    const double highestX = canvas_.text(countX + 28, base, translated("Worksheet", "Highest:") + u' ', head, kGrey);
     entry(highestX, base, t.highest, 10.5);
 
     const double first = base + kKeyLine + 0.6;
-    canvas_.text(x, first, t.doubles.empty() ? QStringLiteral("Doubles: none") : QStringLiteral("Doubles:"),
+    canvas_.text(x, first, t.doubles.empty() ? translated("Worksheet", "Doubles: none") : translated("Worksheet", "Doubles:"),
                  makeFont(kEntryPoints), kGrey);
     const double columnWidth = (contentWidth_ - kKeyIndent) / kKeyColumns;
     for (const KeyCell& c : block.cells)
@@ -515,10 +522,10 @@ WriteOutcome writeWorksheetPdf(const Worksheet& sheet, const std::string& path) 
   const QString name = QString::fromStdString(path);
   const auto fail = [&](WriteOutcome::Result result, const QString& why) {
     outcome.result = result;
-    outcome.problem = QStringLiteral("cannot write \"%1\": %2").arg(name, why).toStdString();
+    outcome.problem = translated("Worksheet", "cannot write \"%1\": %2").arg(name, why).toStdString();
     return outcome;
   };
-  if (QFileInfo(name).isDir()) return fail(WriteOutcome::CannotOpen, QStringLiteral("it is a folder"));
+  if (QFileInfo(name).isDir()) return fail(WriteOutcome::CannotOpen, translated("Worksheet", "it is a folder"));
   // Written to a temporary file beside the target, renamed over it only when complete;
   // dropped if anything fails before then.
   QSaveFile file(name);
@@ -540,13 +547,13 @@ WriteOutcome writeWorksheetPdf(const Worksheet& sheet, const std::string& path) 
     writer.setPageSize(QPageSize(sheet.letter ? QPageSize::Letter : QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setResolution(600);
-    writer.setTitle(QStringLiteral("Sumdart worksheet"));
+    writer.setTitle(translated("Worksheet", "Sumdart worksheet"));
     writer.setCreator(QStringLiteral("sumdart-solve"));
     QPainter painter;
-    if (!painter.begin(&writer)) return fail(WriteOutcome::Failed, QStringLiteral("the PDF could not be started"));
+    if (!painter.begin(&writer)) return fail(WriteOutcome::Failed, translated("Worksheet", "the PDF could not be started"));
     WorksheetPainter pages(sheet, writer, painter);
     const bool drawn = pages.paint();
-    if (!painter.end() || !drawn) return fail(WriteOutcome::Failed, QStringLiteral("the PDF could not be drawn"));
+    if (!painter.end() || !drawn) return fail(WriteOutcome::Failed, translated("Worksheet", "the PDF could not be drawn"));
     outcome.sheetPages = pages.sheetPages();
     outcome.keyPages = pages.keyPages();
     outcome.boxes = pages.boxes();

@@ -1,4 +1,5 @@
 #include "screens/opponent_screen.h"
+#include "state/texts.h"
 
 #include "game/game_screen.h"
 #include "screens/screenflow.h"
@@ -9,27 +10,28 @@ namespace sumdart {
 
 namespace {
 constexpr Rgb kBack = rgb(0, 0, 192);
-constexpr const char* kNotice = "The computer is playing as red. ";
+constexpr const char* kNotice = TRANSLATABLE("OpponentScreen", "The computer is playing as red. ");
 }  // namespace
 
 OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
   smallScreen(kBack, gameTitle);
-  levelHeading = textLabel(" Set Level for the computer", 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
+  levelHeading = textLabel(translate("OpponentScreen", " Set Level for the computer"), 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
   logo = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
-  logo.spokenName = "The Sumdart logo";
-  const char* levels[3] = {"Level 1 - Easy", "Level 2", "Level 3 - Hard"};
+  logo.spokenName = translate("OpponentScreen", "The Sumdart logo");
+  const char* levels[3] = {TRANSLATABLE("OpponentScreen", "Level 1 - Easy"), TRANSLATABLE("OpponentScreen", "Level 2"),
+                           TRANSLATABLE("OpponentScreen", "Level 3 - Hard")};
   for (std::size_t i = 0; i < 3; ++i) {
-    levelOptions[i] = textLabel(levels[i], 360, 2520 + 720.0 * static_cast<double>(i), 2535, 375, yellow, tahoma(15.75),
+    levelOptions[i] = textLabel(translate("OpponentScreen", levels[i]), 360, 2520 + 720.0 * static_cast<double>(i), 2535, 375, yellow, tahoma(15.75),
                            Align::Left);
     levelOptions[i].kind = Kind::Option;
     levelOptions[i].back = kBack;
     levelOptions[i].transparent = false;
   }
   levelOptions[2].checked = true;
-  soloButton = button("Play solo", 150, 4980, 2535, 855, yellow, black, tahoma(15.75));
-  computerButton = button("Play against the computer", 2880, 4980, 2535, 855, yellow, black, tahoma(15.75));
-  exitButton = button("Exit", 4680, 6120, 735, 375, yellow, black, arial(12.75));
+  soloButton = button(translate("OpponentScreen", "Play solo"), 150, 4980, 2535, 855, yellow, black, tahoma(15.75));
+  computerButton = button(translate("OpponentScreen", "Play against the computer"), 2880, 4980, 2535, 855, yellow, black, tahoma(15.75));
+  exitButton = button(translate("OpponentScreen", "Exit"), 4680, 6120, 735, 375, yellow, black, arial(12.75));
 
   form.add("gameTitle", gameTitle);
   form.add("levelHeading", levelHeading);
@@ -40,7 +42,7 @@ OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : 
   form.add("computerButton", computerButton, [this] { playComputer(); });
   form.add("exitButton", exitButton, [this] { backToSetup(); });
   form.focus = "soloButton";
-  form.spokenTitle = "Sumdart: play solo or against the computer";
+  form.spokenTitle = translate("OpponentScreen", "Sumdart: play solo or against the computer");
 }
 
 void OpponentScreen::open() {
@@ -74,7 +76,8 @@ void OpponentScreen::playComputer() {
   for (std::size_t i = 0; i < 3; ++i) {
     if (!levelOptions[i].checked) continue;
     m_.computerLevel = static_cast<std::int16_t>(i + 1);
-    notice = i == 1 ? std::string(kNotice) + "Level 2 - Medium" : kNotice + levelOptions[i].caption;
+    notice = translate("OpponentScreen", kNotice) +
+             (i == 1 ? translate("OpponentScreen", "Level 2 - Medium") : levelOptions[i].caption);
   }
   GameScreen* game = flow_.game();
   if (!game) return;

@@ -1,4 +1,5 @@
 #include "screens/setup_screen.h"
+#include "state/texts.h"
 
 #include <algorithm>
 
@@ -43,30 +44,31 @@ bool boxAccepts(int code) { return (code >= '0' && code <= '9') || code == '-' |
 SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
   using namespace colours;
   smallScreen(kBack, gameTitle);
-  targetCaption = textLabel("Target", 360, 1320, 1440, 480, yellow, arial(20.25), Align::Right);
+  targetCaption = textLabel(translate("SetupScreen", "Target"), 360, 1320, 1440, 480, yellow, arial(20.25), Align::Right);
   targetBox = box("501", 2040, 1320, 975, 495, 15.75, 3);
   logo = textLabel("", 3600, 1440, 1500, 2085, black, arial(8));
-  logo.spokenName = "The Sumdart logo";
-  playSoundTick = tick("Play Sound", 720, 2040, 1695);
-  timersOnTick = tick("Timers On", 720, 2400, 1695);
-  timeCaption = textLabel("Set Total Time Allowed", 360, 2880, 2640, 360, yellow, arial(12));
+  logo.spokenName = translate("SetupScreen", "The Sumdart logo");
+  playSoundTick = tick(translate("SetupScreen", "Play Sound"), 720, 2040, 1695);
+  timersOnTick = tick(translate("SetupScreen", "Timers On"), 720, 2400, 1695);
+  timeCaption = textLabel(translate("SetupScreen", "Set Total Time Allowed"), 360, 2880, 2640, 360, yellow, arial(12));
   timeBox = box("300", 720, 3240, 975, 405, 12, 4);
-  secondsCaption = textLabel("seconds", 1800, 3300, 990, 285, yellow, arial(12));
+  secondsCaption = textLabel(translate("SetupScreen", "seconds"), 1800, 3300, 990, 285, yellow, arial(12));
   secondsCaption.autosize = true;
-  rulesButton = button("The Rules", 3360, 3720, 1935, 435, yellow, black, arial(15.75));
-  hideDesktopTick = tick("Hide Desktop", 720, 3900, 1935);
+  rulesButton = button(translate("SetupScreen", "The Rules"), 3360, 3720, 1935, 435, yellow, black, arial(15.75));
+  hideDesktopTick = tick(translate("SetupScreen", "Hide Desktop"), 720, 3900, 1935);
   hideDesktopTick.visible = false;
-  playersHeading = textLabel("Select Number of Players", 240, 4440, 5160, 600, yellow, arial(20.25));
+  playersHeading = textLabel(translate("SetupScreen", "Select Number of Players"), 240, 4440, 5160, 600, yellow, arial(20.25));
   for (std::size_t k = 0; k < 4; ++k)
     playerCountButtons[k] = button(decimalText(static_cast<long long>(k) + 1), 720 + 1110.0 * static_cast<double>(k), 5100, 855,
                        735, yellow, black, tahoma(26.25));
-  exitButton = button("Exit", 4680, 6120, 735, 375, yellow, black, arial(12.75));
+  exitButton = button(translate("SetupScreen", "Exit"), 4680, 6120, 735, 375, yellow, black, arial(12.75));
 
   // The text boxes are named by the captions beside them.
-  targetBox.spokenName = "Target";
-  timeBox.spokenName = "Set Total Time Allowed";
+  targetBox.spokenName = translate("SetupScreen", "Target");
+  timeBox.spokenName = translate("SetupScreen", "Set Total Time Allowed");
   for (std::size_t k = 0; k < 4; ++k)
-    playerCountButtons[k].spokenName = k == 0 ? "1 player" : decimalText(static_cast<long long>(k) + 1) + " players";
+    playerCountButtons[k].spokenName = k == 0 ? translate("SetupScreen", "1 player")
+                                               : fill(translate("SetupScreen", "%1 players"), {decimalText(static_cast<long long>(k) + 1)});
   form.add("gameTitle", gameTitle);
   form.add("targetCaption", targetCaption);
   form.controls[static_cast<std::size_t>(form.add("targetBox", targetBox))].accept = boxAccepts;
@@ -88,7 +90,7 @@ void SetupScreen::open() {
   m_.computerLevel = 0;
   form.place = Placement::Centre;
   form.focus = "timeBox";
-  form.spokenTitle = "Sumdart: set up a game";
+  form.spokenTitle = translate("SetupScreen", "Sumdart: set up a game");
   if (!showPicture(logo, kLogoPictureName)) return;
   hideDesktopTick.visible = s_.desktop.screenWidthTwips() > 12000;
   if (m_.hideDesktop == 0) {

@@ -1,4 +1,5 @@
 #include "screens/title_screen.h"
+#include "state/texts.h"
 
 #include "game/savedgame.h"
 #include "screens/screenflow.h"
@@ -14,10 +15,10 @@ TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
   frame.transparent = false;
   frame.frame = true;
   picture = textLabel("", 360, 1560, 4800, 3600, black, arial(8));
-  picture.spokenName = "A dartboard of numbers";
-  restartButton = button("Restart Previous Game", 780, 5400, 3975, 435, yellow, black, arial(15.75));
-  okButton = button("OK", 1020, 6000, 1695, 435, yellow, black, arial(15.75));
-  exitButton = button("Exit", 2820, 6000, 1695, 435, yellow, black, arial(15.75));
+  picture.spokenName = translate("TitleScreen", "A dartboard of numbers");
+  restartButton = button(translate("TitleScreen", "Restart Previous Game"), 780, 5400, 3975, 435, yellow, black, arial(15.75));
+  okButton = button(translate("TitleScreen", "OK"), 1020, 6000, 1695, 435, yellow, black, arial(15.75));
+  exitButton = button(translate("TitleScreen", "Exit"), 2820, 6000, 1695, 435, yellow, black, arial(15.75));
 
   const int inFrame = form.add("frame", frame);
   form.add("gameTitle", gameTitle, {}, inFrame);

@@ -2,10 +2,13 @@
 // The program-wide values every screen shares, and the fixed table of the four
 // player slots. One GameSettings lives for the whole run; screens read and write it directly.
 #include <array>
+
+#include "state/texts.h"
 #include <cstdint>
 #include <string_view>
 
 #include "state/colour.h"
+#include "state/texts.h"
 
 namespace sumdart {
 
@@ -37,7 +40,8 @@ struct GameSettings {
 
 // One row of the player table. Slot = player number - 1.
 struct PlayerInfo {
-  std::string_view name;      // "Blue", "Red", ...
+  const char* name;           // "Blue", "Red", ... (translated with the context "Players")
+  const char* toPlay;         // the banner on this player's turn, "Blue to Play" (context "GameScreen")
   Rgb panelBack;              // score panel and clock background
   Rgb panelText;              // score panel and clock text
   Rgb turnColour;             // banner, buttons and captions on this player's turn
@@ -46,10 +50,10 @@ struct PlayerInfo {
 };
 
 inline constexpr std::array<PlayerInfo, 4> kPlayers{{
-    {"Blue", colours::lightBlue, colours::white, colours::blueText, colours::lightBlue, colours::white},
-    {"Red", colours::lightRed, colours::white, colours::lightRed, colours::lightRed, colours::white},
-    {"Green", colours::lightGreen, colours::black, colours::lightGreen, colours::lightGreen, colours::black},
-    {"Yellow", colours::yellow, colours::black, colours::yellow, colours::yellow, colours::black},
+    {TRANSLATABLE("Players", "Blue"), TRANSLATABLE("GameScreen", "Blue to Play"), colours::lightBlue, colours::white, colours::blueText, colours::lightBlue, colours::white},
+    {TRANSLATABLE("Players", "Red"), TRANSLATABLE("GameScreen", "Red to Play"), colours::lightRed, colours::white, colours::lightRed, colours::lightRed, colours::white},
+    {TRANSLATABLE("Players", "Green"), TRANSLATABLE("GameScreen", "Green to Play"), colours::lightGreen, colours::black, colours::lightGreen, colours::lightGreen, colours::black},
+    {TRANSLATABLE("Players", "Yellow"), TRANSLATABLE("GameScreen", "Yellow to Play"), colours::yellow, colours::black, colours::yellow, colours::yellow, colours::black},
 }};
 
 // Player slot (0-based) for a turn counter: slot of the player to move is

@@ -47,7 +47,7 @@ void GameScreen::onHandOver() {
   if (p > 3) p = 0;
 
   colourFor(p);
-  st.banner.caption = std::string(kPlayers[static_cast<std::size_t>(p)].name) + " to Play";
+  st.banner.caption = translate("GameScreen", kPlayers[static_cast<std::size_t>(p)].toPlay);
 
   if (p == 1 && st.turnCounter % 2 == 0 && m_.computerLevel != 0) throwDice();
 
@@ -154,10 +154,12 @@ void GameScreen::onWinnerBanner() {
   for (int i = 1; i <= n; ++i) {
     if (m_.score(i) == best && i != winner) st.gameOver = 5;
   }
-  static constexpr const char* kWinText[6] = {"", "BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!",
-                                              "YELLOW HAS WON!", "IT'S A DRAW!"};
+  static constexpr const char* kWinText[6] = {
+      "", TRANSLATABLE("GameScreen", "BLUE HAS WON!"), TRANSLATABLE("GameScreen", "RED HAS WON!"),
+      TRANSLATABLE("GameScreen", "GREEN HAS WON!"), TRANSLATABLE("GameScreen", "YELLOW HAS WON!"),
+      TRANSLATABLE("GameScreen", "IT'S A DRAW!")};
   st.banner.fore = st.gameOver == 5 ? colours::black : *winnerColour(st.gameOver);
-  st.banner.caption = kWinText[st.gameOver];
+  st.banner.caption = st.gameOver == 0 ? std::string() : translate("GameScreen", kWinText[st.gameOver]);
   winnerBanner.stop();
 }
 

@@ -16,4 +16,7 @@ namespace sumdart::assetgen {
 // QGuiApplication.
 QImage drawProgramPicture(const std::string& name, double scale);
 
+// Whether that picture has words in it, which a translation changes.
+bool programPictureHasWords(const std::string& name);
+
 }  // namespace sumdart::assetgen

@@ -35,6 +35,12 @@ QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpe
 
 // ---- Everything -------------------------------------------------------------
 
+// The rules document alone, in the language of the translation installed.
+bool writeRulesDocument(const QString& path, QString* error);
+// The rules document in each language of `translations` (sumdart_de.qm...):
+// "Sumdart Rules.de.doc"... in `folder`.
+bool writeTranslatedRules(const QString& folder, const QStringList& translations, QString* error);
+
 // Paths, relative to the output folder, of every file generateAll writes.
 QStringList outputFiles();
 

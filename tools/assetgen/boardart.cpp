@@ -385,9 +385,11 @@ void drawToken(QPainter& p, QPointF base, double height, QColor colour) {
 }
 
 void drawOutlinedText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
-                      QColor fill, QColor outline, double outlineWidth) {
+                      QColor fill, QColor outline, double outlineWidth, double maxWidth) {
   QPainterPath path;
   path.addText(0, 0, font, text);
+  if (const double wide = path.boundingRect().width() + 2 * outlineWidth; maxWidth > 0 && wide > maxWidth)
+    path = QTransform::fromScale(maxWidth / wide, maxWidth / wide).map(path);
   const QRectF box = path.boundingRect();
   path.translate(centre - box.center());
   p.save();

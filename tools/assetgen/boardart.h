@@ -66,9 +66,11 @@ void drawDart(QPainter& p, QPointF tip, double angleDeg, double length, QColor f
 // A player's token (a pawn) standing with its base centre at `base`.
 void drawToken(QPainter& p, QPointF base, double height, QColor colour);
 
-// Text with a dark outline, centred on `centre`.
+// Text with a dark outline, centred on `centre`; drawn smaller, when it is
+// wider than `maxWidth` (when given), to just that width: a translation may be
+// longer than the English.
 void drawOutlinedText(QPainter& p, QPointF centre, const QString& text, const QFont& font,
-                      QColor fill, QColor outline, double outlineWidth);
+                      QColor fill, QColor outline, double outlineWidth, double maxWidth = 0);
 
 // A vertical gradient filling the whole image, with a thin frame (2
 // device-independent pixels wide, like every other line drawn by QPainter).

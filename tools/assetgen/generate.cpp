@@ -2,10 +2,12 @@
 #include "assetgen.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QTranslator>
 
 namespace sumdart::assetgen {
 namespace {
@@ -87,11 +89,36 @@ bool generateAll(const QString& folder, QString* error) {
   for (const Sound& sound : sounds()) {
     if (!writeFile(path(QStringLiteral("wav/") + sound.name), wavFile(sound), error)) return false;
   }
+  return writeRulesDocument(path(QStringLiteral("Sumdart Rules.doc")), error);
+}
+
+bool writeRulesDocument(const QString& path, QString* error) {
   // The printed pictures are finer than the screen's, and a little more
   // compressed, to keep the document small.
   const QByteArray rules = rulesDocument(encode(rulesBoardPicture(), "jpg", kPrintJpegQuality),
                                          encode(throwPicture({5, 4, 3, 2}), "jpg", kPrintJpegQuality));
-  return writeFile(path(QStringLiteral("Sumdart Rules.doc")), rules, error);
+  return writeFile(path, rules, error);
+}
+
+bool writeTranslatedRules(const QString& folder, const QStringList& translations, QString* error) {
+  for (const QString& file : translations) {
+    const QString name = QFileInfo(file).completeBaseName();  // sumdart_de
+    if (!name.startsWith(QLatin1String("sumdart_")) || name.size() <= 8) {
+      if (error) *error = QStringLiteral("%1 is not named sumdart_LANGUAGE.qm").arg(file);
+      return false;
+    }
+    QTranslator translator;
+    if (!translator.load(file)) {
+      if (error) *error = QStringLiteral("cannot load the translation %1").arg(file);
+      return false;
+    }
+    QCoreApplication::installTranslator(&translator);
+    const bool written = writeRulesDocument(
+        QDir(folder).filePath(QStringLiteral("Sumdart Rules.%1.doc").arg(name.mid(8))), error);
+    QCoreApplication::removeTranslator(&translator);
+    if (!written) return false;
+  }
+  return true;
 }
 
 }  // namespace sumdart::assetgen

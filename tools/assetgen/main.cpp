@@ -1,4 +1,5 @@
-// sumdart-assets FOLDER: writes the game's pictures, sounds and rules document.
+// sumdart-assets FOLDER [TRANSLATION.qm...]: writes the game's pictures, sounds
+// and rules document, and the rules document in each translation's language.
 #include "assetgen.h"
 
 #include <QElapsedTimer>
@@ -11,14 +12,15 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QStringList args = QGuiApplication::arguments();
-  if (args.size() != 2) {
-    std::fprintf(stderr, "usage: sumdart-assets FOLDER\n");
+  if (args.size() < 2) {
+    std::fprintf(stderr, "usage: sumdart-assets FOLDER [TRANSLATION.qm...]\n");
     return 2;
   }
   QElapsedTimer clock;
   clock.start();
   QString error;
-  if (!sumdart::assetgen::generateAll(args.at(1), &error)) {
+  if (!sumdart::assetgen::generateAll(args.at(1), &error) ||
+      !sumdart::assetgen::writeTranslatedRules(args.at(1), args.mid(2), &error)) {
     std::fprintf(stderr, "sumdart-assets: %s\n", qPrintable(error));
     return 1;
   }

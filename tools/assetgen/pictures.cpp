@@ -4,6 +4,7 @@
 #include "pictures.h"
 #include "boardart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QList>
 #include <QPainterPath>
@@ -17,6 +18,10 @@
 
 namespace sumdart::assetgen {
 namespace {
+
+// Words in a picture, in the language of the translation installed (English
+// when there is none, as when the files are written).
+QString translated(const char* context, const char* text) { return QCoreApplication::translate(context, text); }
 
 const QColor kYellow(255, 255, 0);
 const QColor kGold(236, 190, 60);
@@ -197,8 +202,8 @@ QImage startPicture(double scale) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  drawOutlinedText(p, QPointF(100, 20), QStringLiteral("Ready to play?"), arialBold(19), kYellow,
-                   QColor(0, 0, 0), 1.2);
+  drawOutlinedText(p, QPointF(100, 20), translated("Pictures", "Ready to play?"), arialBold(19), kYellow,
+                   QColor(0, 0, 0), 1.2, 188);
 
   // Name colours are lightened so each reads clearly on the dark panel.
   struct Player {
@@ -213,13 +218,13 @@ QImage startPicture(double scale) {
   for (int i = 0; i < 4; ++i) {
     const double x = 28 + i * 48;
     drawToken(p, QPointF(x, 94), 58, players[i].token);
-    drawOutlinedText(p, QPointF(x, 111), QString::fromLatin1(players[i].name), arialBold(13),
-                     players[i].text, QColor(0, 0, 0), 1.0);
+    drawOutlinedText(p, QPointF(x, 111), translated("Players", players[i].name), arialBold(13),
+                     players[i].text, QColor(0, 0, 0), 1.0, 47);
   }
   // The order of play, left to right.
   drawArrow(p, QPointF(12, 129), QPointF(188, 129), QColor(255, 255, 255), 1.4);
-  drawOutlinedText(p, QPointF(100, 145), QStringLiteral("turn order"), arialBold(13),
-                   QColor(230, 230, 255), QColor(0, 0, 0), 0.0);
+  drawOutlinedText(p, QPointF(100, 145), translated("Pictures", "turn order"), arialBold(13),
+                   QColor(230, 230, 255), QColor(0, 0, 0), 0.0, 188);
 
   // The four dice of a throw, as the game shows them on Blue's turn.
   const int values[] = {6, 4, 3, 1};
@@ -229,8 +234,8 @@ QImage startPicture(double scale) {
   }
   drawStopwatch(p, QPointF(150, 196), 36, QStringLiteral("300"));
 
-  drawOutlinedText(p, QPointF(100, 246), QStringLiteral("1 to 4 players"), arialBold(16), kYellow,
-                   QColor(0, 0, 0), 1.0);
+  drawOutlinedText(p, QPointF(100, 246), translated("Pictures", "1 to 4 players"), arialBold(16), kYellow,
+                   QColor(0, 0, 0), 1.0, 188);
   return image;
 }
 
@@ -273,8 +278,8 @@ QImage doublesPicture(double scale) {
   p.setFont(arialBold(12));
   p.drawText(QRectF(centre.x() - 14, centre.y() - 8, 28, 16), Qt::AlignCenter, QStringLiteral("100"));
 
-  drawOutlinedText(p, QPointF(240, 18), QStringLiteral("doubles"), arialBold(19), kYellow,
-                   QColor(0, 0, 0), 1.4);
+  drawOutlinedText(p, QPointF(240, 18), translated("Pictures", "doubles"), arialBold(19), kYellow,
+                   QColor(0, 0, 0), 1.4, 86);
   drawArrow(p, QPointF(236, 31), polar(centre, 162 * boardScale, 27), kYellow, 1.8);
   drawArrow(p, QPointF(252, 31), polar(centre, 24 * boardScale, 45), kYellow, 1.4);
   return image;
@@ -312,12 +317,13 @@ QImage rulesBoardPicture() {
     const char* note;
     bool finishing;
   };
-  const Ring rings[] = {{220, 27, "quadruples", "4 \u00d7 the sector's number", false},
-                        {180, 45, "trebles", "3 \u00d7 the sector's number", false},
-                        {140, 63, "doubles", "2 \u00d7 the sector's number", true},
-                        {100, 81, "singles", "the sector's number", false},
-                        {60, 99, "four 50s", "not doubles", false},
-                        {0, 117, "the centre: 100", "a double too", true}};
+  const Ring rings[] = {
+      {220, 27, QT_TRANSLATE_NOOP("RulesDocument", "quadruples"), QT_TRANSLATE_NOOP("RulesDocument", "4 \u00d7 the sector's number"), false},
+      {180, 45, QT_TRANSLATE_NOOP("RulesDocument", "trebles"), QT_TRANSLATE_NOOP("RulesDocument", "3 \u00d7 the sector's number"), false},
+      {140, 63, QT_TRANSLATE_NOOP("RulesDocument", "doubles"), QT_TRANSLATE_NOOP("RulesDocument", "2 \u00d7 the sector's number"), true},
+      {100, 81, QT_TRANSLATE_NOOP("RulesDocument", "singles"), QT_TRANSLATE_NOOP("RulesDocument", "the sector's number"), false},
+      {60, 99, QT_TRANSLATE_NOOP("RulesDocument", "four 50s"), QT_TRANSLATE_NOOP("RulesDocument", "not doubles"), false},
+      {0, 117, QT_TRANSLATE_NOOP("RulesDocument", "the centre: 100"), QT_TRANSLATE_NOOP("RulesDocument", "a double too"), true}};
   const double outside = (kBezelEdge + 10) * scale;
   for (const Ring& ring : rings) {
     const QPointF from = polar(centre, std::max(ring.r, kBullEdge - 6) * scale, ring.angle);
@@ -335,13 +341,13 @@ QImage rulesBoardPicture() {
     p.setPen(ink);
     p.setFont(arialBold(34));
     p.drawText(QRectF(900, corner.y() - 42, 340, 44), Qt::AlignLeft | Qt::AlignBottom,
-               QString::fromUtf8(ring.name));
+               translated("RulesDocument", ring.name));
     QFont note(QStringLiteral("Arial"));
     note.setPixelSize(27);
     p.setFont(note);
     p.setPen(QColor(60, 60, 60));
     p.drawText(QRectF(900, corner.y() + 2, 340, 36), Qt::AlignLeft | Qt::AlignTop,
-               QString::fromUtf8(ring.note));
+               translated("RulesDocument", ring.note));
   }
   return image;
 }

@@ -11,7 +11,9 @@ namespace sumdart::assetgen {
 // The five pictures the game shows take a `scale` (more than 0): the same
 // picture drawn on ceil(width * scale) x ceil(height * scale) pixels, with that
 // device pixel ratio, so its layout (in device-independent pixels) is the
-// 1x picture's whatever the scale. At 1 they are exactly the files written.
+// 1x picture's whatever the scale. At 1 they are exactly the files written,
+// when no translation is installed: the words in them are translated with
+// QCoreApplication::translate.
 
 // The game screen's background: 800 x 600, the board round (400.5, 304).
 QImage boardPicture(double scale = 1.0);

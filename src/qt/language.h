@@ -1,0 +1,60 @@
+#pragma once
+// The player's language: which of the translations beside the program to show,
+// and loading it for the game's own texts (translate() in the plain code) and
+// for Qt's few standard texts.
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+
+#include <functional>
+#include <optional>
+
+namespace sumdart {
+
+// The translation to show, as its code ("de"), or an empty string for the
+// English texts. `wanted` is the desktop's list, most wanted first ("de-AT",
+// "fr_FR", "C"; QLocale::uiLanguages() gives it). The first entry that is
+// English, C or POSIX gives English; else the first whose full code ("pt-BR",
+// file sumdart_pt_BR.qm) or language ("de") `have` says is there.
+QString chooseLanguage(const QStringList& wanted, const std::function<bool(const QString& code)>& have);
+
+// Whether a language code is English ("en", "en_GB", "C", "POSIX").
+bool isEnglish(const QString& code);
+
+// The value of --lang CODE or --lang=CODE among a program's arguments (the
+// last one given), or nothing.
+std::optional<QString> languageArgument(const QStringList& arguments);
+
+// The folder the translations are in: "translations" under the first of the
+// program's search folders that has one (current folder, the program's own,
+// share/sumdart); empty when there is none.
+QString translationsFolder(const QStringList& searchDirs);
+
+// The codes of the translations in `folder` (sumdart_de.qm -> "de"), sorted.
+QStringList availableLanguages(const QString& folder);
+
+// The translation in use. Loading one sets the plain code's text lookup and
+// language, and, when there is an application object, installs it and Qt's own
+// translation for that language (when the system has it) there too. Only one
+// is ever in use; it must outlive every text shown.
+class Translation {
+ public:
+  Translation() = default;
+  Translation(const Translation&) = delete;
+  Translation& operator=(const Translation&) = delete;
+  ~Translation();
+
+  // Loads sumdart_<code>.qm from `folder`. False, with English kept, when it
+  // is missing or not a translation file.
+  bool load(const QString& code, const QString& folder);
+  // Back to the English texts.
+  void unload();
+  const QString& code() const { return code_; }
+
+ private:
+  QTranslator own_, qt_;
+  QString code_;
+  bool installed_ = false;
+};
+
+}  // namespace sumdart

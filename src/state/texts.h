@@ -1,0 +1,43 @@
+#pragma once
+// The words a person reads or hears, in the player's language. The code holds
+// the English texts; translate() looks each one up in the translation chosen
+// at start-up (Qt's .qm files, see src/qt/language.h) and gives the English
+// text itself when there is none. Qt's lupdate collects every text written as
+// translate("Context", "Text") or TRANSLATABLE("Context", "Text") into the
+// .ts files under translations/.
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// Marks a text in a table for translation; the table keeps the English text
+// and the code passes it through translate() with the same context when shown.
+#define TRANSLATABLE(context, text) text
+
+namespace sumdart {
+
+// Looks a text up: (context, English text) -> the translation, or empty for none.
+using TextLookup = std::function<std::string(const char* context, const char* text)>;
+
+// Sets the lookup every translate() uses; an empty one gives English throughout.
+// Set at start-up, before any screen is made: a screen's captions are
+// translated when it is made.
+void setTextLookup(TextLookup lookup);
+
+// The language the lookup translates into, as its code ("de"); empty for English.
+void setLanguage(std::string code);
+const std::string& language();
+
+// The text in the player's language: the translation when there is a non-empty
+// one, else `text` unchanged.
+std::string translate(const char* context, const char* text);
+inline std::string translate(const char* context, std::string_view text) {
+  return translate(context, std::string(text).c_str());
+}
+
+// The text with %1, %2, ... %9 replaced by the arguments in order. A marker
+// without its argument stays as it is; "%%" is not special. Arguments are put in
+// as they are: a "%2" inside the first argument is not replaced again.
+std::string fill(std::string_view text, std::initializer_list<std::string_view> args);
+
+}  // namespace sumdart
