@@ -103,6 +103,8 @@ start_program() {
   (
     cd "$workdir"
     unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+    # English, whatever the desktop's language (an option may still choose one).
+    export LANGUAGE=en
     export QT_QPA_PLATFORM=xcb
     if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
       export XDG_RUNTIME_DIR=$out/runtime

@@ -6,7 +6,8 @@
 # the copyright and changelog, a menu entry that
 # desktop-file-validate accepts (in the Game and Education categories), the
 # icon at 48 and 256 pixels, AppStream metadata that appstreamcli accepts where
-# it is installed, and nothing else. The end-to-end test then plays the
+# it is installed, the translations and the rules document in each language,
+# the programs' languages, and nothing else. The end-to-end test then plays the
 # installed program.
 set -euo pipefail
 build=${1:?usage: check_install.sh BUILD_DIR PREFIX}
@@ -49,4 +50,38 @@ status=0
 status=0
 (cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/$bin/sumdart" --zoom fit >/dev/null 2>&1) || status=$?
 ((status == 124)) || fail "sumdart --zoom fit ended with status $status instead of running"
+# Languages. The translations and the rules in each language are installed;
+# the solver speaks the desktop's language or --lang's, and English (or C, or
+# none) gives exactly the English output; an unknown --lang is refused.
+for lang in de es fr; do
+  for f in share/sumdart/translations/sumdart_$lang.qm "share/sumdart/Sumdart Rules.$lang.doc"; do
+    [[ -s $f ]] || fail "$f is missing"
+  done
+done
+# solve [NAME=VALUE...] [OPTION...]: the solver's list for 2 5 5 5 in a clean environment.
+solve() {
+  local settings=()
+  while (($#)) && [[ $1 == [A-Z]*=* ]]; do settings+=("$1"); shift; done
+  (cd "$(mktemp -d)" && env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${settings[@]}" "$prefix/$bin/sumdart-solve" "$@" 2 5 5 5)
+}
+english=$(solve)
+[[ $(echo "$english" | tail -1) == "36 numbers can be made from 2 5 5 5." ]] || fail "the solver's English last line changed: $(echo "$english" | tail -1)"
+for env in LANGUAGE=en LANG=C LANG=en_GB.UTF-8 "LANGUAGE=en:de"; do
+  [[ $(solve "$env") == "$english" ]] || fail "with $env the solver's output is not the English one"
+done
+german=$(solve LANGUAGE=de)
+[[ $german != "$english" && $(echo "$german" | tail -1) == *"2 5 5 5"* && $(echo "$german" | head -1) == "$(echo "$english" | head -1)" ]] ||
+  fail "with LANGUAGE=de the solver's last line is not German: $(echo "$german" | tail -1)"
+[[ $(solve LANG=C --lang=de 2>&1) == "$german" ]] || fail "sumdart-solve --lang=de differs from LANGUAGE=de"
+status=0
+(cd "$(mktemp -d)" && "$prefix/$bin/sumdart-solve" --lang xx 2 5 5 5 >/dev/null 2>&1) || status=$?
+((status == 2)) || fail "sumdart-solve --lang xx ended with status $status, not 2"
+status=0
+(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen "$prefix/$bin/sumdart" --lang xx >/dev/null 2>&1) || status=$?
+((status == 2)) || fail "sumdart --lang xx ended with status $status, not 2"
+(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen "$prefix/$bin/sumdart" --lang de --help) | grep -q -- "--lang" ||
+  fail "sumdart --lang de --help does not list --lang"
+status=0
+(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen LANGUAGE=fr timeout 3 "$prefix/$bin/sumdart" >/dev/null 2>&1) || status=$?
+((status == 124)) || fail "sumdart in French ended with status $status instead of running"
 echo "install: $(find . -type f | wc -l) files in $prefix"

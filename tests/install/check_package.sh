@@ -5,7 +5,7 @@
 # the list of files the package must hold.
 # The package must hold the same files under /usr, depend on run-time packages
 # only (the Qt libraries found from the programs, the X11 platform plugin and
-# the fonts), recommend libpulse0, carry the version both programs print, pass
+# the fonts), recommend libpulse0 and Qt's translations, carry the version both programs print, pass
 # the install check once unpacked, and give lintian no error.
 set -euo pipefail
 deb=${1:?usage: check_package.sh PACKAGE.deb BUILD_DIR}
@@ -31,7 +31,7 @@ for needed in libqt6widgets6 libqt6gui6 qt6-qpa-plugins fonts-liberation fonts-d
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 ! grep -Eq -- '-dev( |,|$)' <<<"$depends" || fail "Depends names a development package: $depends"
-[[ $(dpkg-deb -f "$deb" Recommends) == libpulse0 ]] || fail "Recommends is not libpulse0"
+[[ $(dpkg-deb -f "$deb" Recommends) == "libpulse0, qt6-translations-l10n" ]] || fail "Recommends is not libpulse0 and Qt's translations"
 [[ $(dpkg-deb -f "$deb" Section) == games && $(dpkg-deb -f "$deb" Priority) == optional ]] ||
   fail "not Section games, Priority optional"
 

@@ -1,0 +1,238 @@
+// The game in other languages: which translation the desktop's languages
+// choose, every window laid out in every language with no caption cut, a
+// German game with its German rules document, and the translation files
+// complete, each keeping its source's %1 markers.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <set>
+
+#include "../screens/flow_fixture.h"
+#include "qt/label_widget.h"
+#include "qt/language.h"
+#include "qt/qt_desktop.h"
+#include "qt/screen_windows.h"
+#include "state/texts.h"
+
+namespace sumdart::testing_flow {
+namespace {
+
+// The compiled translations: the build's, or those of SUMDART_FIT_QM_DIR, for
+// a translator checking a new translation before it is built in.
+QString qmFolder() {
+  const QString own = qEnvironmentVariable("SUMDART_FIT_QM_DIR");
+  return own.isEmpty() ? QStringLiteral(SUMDART_ASSET_DIR "/translations") : own;
+}
+
+TEST(Languages, TheDesktopsLanguagesChooseATranslation) {
+  const std::set<QString> have{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt_BR")};
+  const auto pick = [&have](const QStringList& wanted) {
+    return chooseLanguage(wanted, [&have](const QString& code) { return have.count(code) > 0; });
+  };
+  const struct {
+    QStringList wanted;
+    QString chosen;
+  } cases[] = {
+      {{"de", "de-Latn-DE", "de-DE"}, "de"},
+      {{"fr-FR", "fr-Latn-FR", "fr"}, "fr"},
+      {{"es_ES.UTF-8"}, "es"},
+      {{"de-AT", "de-Latn-AT", "fr"}, "de"},
+      {{"pt-BR"}, "pt_BR"},
+      {{"PT_br"}, "pt_BR"},
+      {{"it", "es"}, "es"},             // the first there is
+      {{"en", "en-US", "de"}, ""},      // English wanted first: no translation
+      {{"en_GB.UTF-8", "fr"}, ""},
+      {{"C"}, ""},
+      {{"POSIX"}, ""},
+      {{}, ""},
+      {{"it", "nl"}, ""},               // none there: English
+      {{"../de", "d/e", "de\\x"}, ""},  // never a path
+      {{"", " ", "de"}, "de"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(pick(c.wanted), c.chosen) << c.wanted.join(u',').toStdString();
+
+  const QStringList program{QStringLiteral("sumdart")};
+  EXPECT_EQ(languageArgument(program + QStringList{"--lang", "fr"}), QString("fr"));
+  EXPECT_EQ(languageArgument(program + QStringList{"--zoom", "2", "--lang=es"}), QString("es"));
+  EXPECT_EQ(languageArgument(program + QStringList{"--lang", "fr", "--lang", "de"}), QString("de")) << "the last one";
+  EXPECT_EQ(languageArgument(program + QStringList{"--lang"}), std::nullopt) << "no value";
+  EXPECT_EQ(languageArgument(program + QStringList{"--", "--lang", "de"}), std::nullopt) << "after --, not an option";
+  EXPECT_EQ(languageArgument(program), std::nullopt);
+  for (const char* english : {"en", "EN_us", "C", "posix"}) EXPECT_TRUE(isEnglish(QString::fromLatin1(english))) << english;
+  EXPECT_FALSE(isEnglish(QStringLiteral("de")));
+}
+
+TEST(Languages, TextsFillTheirMarkers) {
+  EXPECT_EQ(fill("%1 to %2", {"a", "b"}), "a to b");
+  EXPECT_EQ(fill("%2, %1", {"a", "b"}), "b, a") << "a language may turn them round";
+  EXPECT_EQ(fill("%1 and %3", {"%2", "x"}), "%2 and %3") << "an argument is not filled again; a missing one stays";
+  EXPECT_EQ(fill("100%", {"a"}), "100%");
+  EXPECT_EQ(fill("", {}), "");
+}
+
+// Each language of the build, the one in SUMDART_FIT_ONLY alone when it is set.
+std::vector<std::string> languages() {
+  std::vector<std::string> codes;
+  const QString only = qEnvironmentVariable("SUMDART_FIT_ONLY");
+  for (const QString& code : availableLanguages(qmFolder()))
+    if (only.isEmpty() || code == only) codes.push_back(code.toStdString());
+  return codes;
+}
+
+class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::string> {
+ protected:
+  InLanguage() {
+    // Before any screen is made: a screen's captions are translated when it is.
+    EXPECT_TRUE(translation.load(QString::fromStdString(GetParam()), qmFolder()));
+    flow.setView(&windows);
+  }
+  ~InLanguage() override { flow.setView(nullptr); }
+
+  std::vector<const Screen*> everyScreen() {
+    flow.start();
+    flow.showSetup();
+    flow.showOpponent();
+    flow.game();
+    flow.showGame();
+    for (int page = 1; page <= 3; ++page) flow.showRules(page);
+    flow.openChart();
+    windows.afterEvent();
+    std::vector<const Screen*> all{flow.title(), flow.setup(), flow.opponent(), flow.currentGame(), flow.chart()};
+    for (int page = 1; page <= 3; ++page) all.push_back(flow.rules(page));
+    return all;
+  }
+
+  // Every caption of a window (or of the one control named) that does not fit
+  // its box, said so that a translator can see what to shorten.
+  void expectEveryCaptionFits(const Screen& s, const std::string& what, const std::string& only = {}) {
+    FormWindow* w = windows.window(s);
+    for (const FormCtl& fc : s.form.controls) {
+      if (!only.empty() && fc.name != only) continue;
+      const auto* label = qobject_cast<LabelWidget*>(w->control(fc.name));
+      if (!label || label->text().isEmpty()) continue;
+      if (fc.ctl->autosize) {
+        // A label that takes its text's size must stay inside its window.
+        const QRect box(label->mapTo(w, QPoint(0, 0)), label->size());
+        EXPECT_TRUE(w->rect().contains(box)) << GetParam() << " " << what << " " << fc.name << ": \""
+                                             << label->text().toStdString() << "\" runs out of the window";
+        continue;
+      }
+      EXPECT_TRUE(label->captionFits())
+          << GetParam() << " " << what << " " << fc.name << ": \"" << label->text().toStdString() << "\" is "
+          << QFontMetrics(label->font()).horizontalAdvance(label->text()) << " px on one line at "
+          << label->font().pointSizeF() << " pt, in a box of " << label->width() << " x " << label->height() << " px";
+    }
+  }
+
+  Translation translation;
+  QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
+  ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
+};
+
+// Every window in the language, and every text the game puts in a box while it
+// runs: whose turn, the points, the winner, the end, the computer's level.
+TEST_P(InLanguage, EveryCaptionFitsItsBox) {
+  for (const Screen* s : everyScreen()) expectEveryCaptionFits(*s, name(*s));
+  GameScreen& game = *flow.currentGame();
+  std::vector<std::string> banners{translate("GameScreen", "GAME OVER!!!"), translate("GameScreen", "OUT OF TIME!"),
+                                   fill(translate("GameScreen", "%1 points scored"), {"100"})};
+  for (const PlayerInfo& p : kPlayers) banners.push_back(translate("GameScreen", p.toPlay));
+  for (const char* won : {"BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!", "YELLOW HAS WON!", "IT'S A DRAW!"})
+    banners.push_back(translate("GameScreen", won));
+  for (const std::string& text : banners) {
+    game.st.banner.caption = text;
+    windows.afterEvent();
+    expectEveryCaptionFits(game, "game", "banner");
+  }
+  for (int level = 0; level < 3; ++level) {
+    for (Ctl& option : flow.opponent()->levelOptions) option.checked = false;
+    flow.opponent()->levelOptions[static_cast<std::size_t>(level)].checked = true;
+    act([&] { flow.opponent()->playComputer(); });
+    windows.afterEvent();
+    expectEveryCaptionFits(*flow.currentGame(), "game, level " + std::to_string(level + 1), "computerNotice");
+    flow.showOpponent();
+    windows.afterEvent();
+  }
+}
+
+// A German game reads German, and the rules page opens the German document
+// (the English one when that is not there).
+TEST_P(InLanguage, TheGameAndTheRulesDocumentAreInTheLanguage) {
+  const std::string code = GetParam();
+  GameScreen& game = toGame(2);
+  windows.afterEvent();
+  // Whose turn, in words that name the player as the score panels do.
+  EXPECT_NE(game.st.banner.caption, "Blue to Play");
+  EXPECT_NE(game.st.banner.caption.find(translate("Players", "Blue")), std::string::npos) << game.st.banner.caption;
+  EXPECT_NE(game.st.throwButton.caption, "Throw Dice");
+  EXPECT_EQ(qobject_cast<LabelWidget*>(windows.window(game)->control("throwButton"))->text().toStdString(),
+            game.st.throwButton.caption)
+      << "the window shows the record's caption";
+  random.pushThrow(6, 4, 3, 1);
+  game.throwDice();
+  clock.advance(2500);
+  game.boardCellClicked(board::cellsShowing(20).front());  // (6 + 4) x (3 - 1)
+  EXPECT_EQ(game.st.banner.caption, fill(translate("GameScreen", "%1 points scored"), {"20"}));
+  EXPECT_EQ(game.st.banner.caption.find("points scored"), std::string::npos) << game.st.banner.caption;
+  EXPECT_NE(game.st.banner.caption.find("20"), std::string::npos) << "the number stays in plain digits";
+  game.describe();
+  EXPECT_EQ(game.st.banner.spokenName.find("single"), std::string::npos) << "heard in the language too";
+  EXPECT_NE(game.st.banner.spokenName.find(board::cellName(board::cellsShowing(20).front())), std::string::npos);
+
+  flow.showRules(3);
+  act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
+  const std::string document = "Sumdart Rules." + code + ".doc";
+  EXPECT_EQ(desktop.opened, std::vector<std::string>{document});
+  EXPECT_TRUE(QFile::exists(QStringLiteral(SUMDART_ASSET_DIR "/") + QString::fromStdString(document)))
+      << "the build makes the document in each language";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTranslation, InLanguage, ::testing::ValuesIn(languages()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(InLanguage);
+
+// Every message of every .ts file is translated, and keeps the %1 markers of
+// its source, so that no number goes missing from a translated text.
+TEST(Languages, EveryTranslationIsCompleteAndKeepsItsMarkers) {
+  const QDir folder(QStringLiteral(SUMDART_TRANSLATIONS_SOURCE_DIR));
+  const QStringList files = folder.entryList({QStringLiteral("sumdart_*.ts")}, QDir::Files);
+  ASSERT_GE(files.size(), 3);
+  static const QRegularExpression marker(QStringLiteral("%[1-9]"));
+  const auto markers = [](const QString& text) {
+    std::multiset<QString> found;
+    for (const auto& m : marker.globalMatch(text)) found.insert(m.captured());
+    return found;
+  };
+  for (const QString& name : files) {
+    QFile file(folder.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    int messages = 0;
+    while (!xml.atEnd()) {
+      if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+      if (xml.name() == u"name") {
+        context = xml.readElementText();
+      } else if (xml.name() == u"source") {
+        source = xml.readElementText();
+        ++messages;
+      } else if (xml.name() == u"translation") {
+        const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+        const QString text = xml.readElementText();
+        const std::string where = name.toStdString() + " " + context.toStdString() + ": \"" + source.toStdString() + "\"";
+        EXPECT_TRUE(type.isEmpty()) << where << " is " << type.toStdString();
+        EXPECT_FALSE(text.trimmed().isEmpty()) << where << " has no translation";
+        EXPECT_EQ(markers(text), markers(source)) << where << " -> \"" << text.toStdString() << "\"";
+      }
+    }
+    EXPECT_FALSE(xml.hasError()) << name.toStdString() << ": " << xml.errorString().toStdString();
+    EXPECT_GT(messages, 200) << name.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace sumdart::testing_flow
