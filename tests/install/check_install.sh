@@ -72,7 +72,11 @@ done
 german=$(solve LANGUAGE=de)
 [[ $german != "$english" && $(echo "$german" | tail -1) == *"2 5 5 5"* && $(echo "$german" | head -1) == "$(echo "$english" | head -1)" ]] ||
   fail "with LANGUAGE=de the solver's last line is not German: $(echo "$german" | tail -1)"
-[[ $(solve LANG=C --lang=de 2>&1) == "$german" ]] || fail "sumdart-solve --lang=de differs from LANGUAGE=de"
+for option in "--lang de" "--lang=de"; do
+  # shellcheck disable=SC2086 # the option and its value are two words, or one
+  [[ $(solve LANG=C $option 2>&1) == "$german" ]] || fail "sumdart-solve $option differs from LANGUAGE=de"
+done
+[[ $(solve LANGUAGE=de --lang en 2>&1) == "$english" ]] || fail "sumdart-solve --lang en is not English"
 status=0
 (cd "$(mktemp -d)" && "$prefix/$bin/sumdart-solve" --lang xx 2 5 5 5 >/dev/null 2>&1) || status=$?
 ((status == 2)) || fail "sumdart-solve --lang xx ended with status $status, not 2"
@@ -84,4 +88,7 @@ status=0
 status=0
 (cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen LANGUAGE=fr timeout 3 "$prefix/$bin/sumdart" >/dev/null 2>&1) || status=$?
 ((status == 124)) || fail "sumdart in French ended with status $status instead of running"
+status=0
+(cd "$(mktemp -d)" && QT_QPA_PLATFORM=offscreen LANGUAGE=de timeout 3 "$prefix/$bin/sumdart" --lang en_GB >/dev/null 2>&1) || status=$?
+((status == 124)) || fail "sumdart --lang en_GB ended with status $status instead of running in English"
 echo "install: $(find . -type f | wc -l) files in $prefix"
