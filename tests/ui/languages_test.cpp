@@ -169,33 +169,55 @@ TEST_P(InLanguage, EveryCaptionFitsItsBox) {
   }
 }
 
-// A German game reads German, and the rules page opens the German document
-// (the English one when that is not there).
-TEST_P(InLanguage, TheGameAndTheRulesDocumentAreInTheLanguage) {
-  const std::string code = GetParam();
-  GameScreen& game = toGame(2);
+// A whole game reads in the language, and so does what a screen reader hears
+// of it; the rules page opens the document in the language.
+TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
+  // A text the game shows: the translation, and not the English.
+  const auto shows = [](const std::string& shown, const std::string& english, const char* context = "GameScreen") {
+    EXPECT_EQ(shown, translate(context, english.c_str()));
+    EXPECT_NE(shown, english);
+  };
+  GameScreen& game = toGame(2, "40");
   windows.afterEvent();
-  // Whose turn, in words that name the player as the score panels do.
-  EXPECT_NE(game.st.banner.caption, "Blue to Play");
-  EXPECT_NE(game.st.banner.caption.find(translate("Players", "Blue")), std::string::npos) << game.st.banner.caption;
-  EXPECT_NE(game.st.throwButton.caption, "Throw Dice");
+  shows(game.st.banner.caption, "Blue to Play");
+  shows(game.st.throwButton.caption, "Throw Dice");
   EXPECT_EQ(qobject_cast<LabelWidget*>(windows.window(game)->control("throwButton"))->text().toStdString(),
-            game.st.throwButton.caption)
-      << "the window shows the record's caption";
+            game.st.throwButton.caption);
+  int single20 = 0, double10 = 0;
+  for (int cell : board::cellsShowing(20)) (board::isDouble(cell) ? double10 : single20) = cell;
+
+  random.pushThrow(6, 4, 3, 1);  // (6 + 4) x (3 - 1) = 20
+  game.throwDice();
+  clock.advance(2500);
+  game.boardCellClicked(single20);
+  EXPECT_EQ(game.st.banner.caption, fill(translate("GameScreen", "%1 points scored"), {"20"})) << "plain digits";
+  game.describe();
+  EXPECT_NE(game.st.banner.spokenName.find(board::cellName(single20)), std::string::npos);
+  const std::string blue = translate("Players", "Blue");
+  EXPECT_NE(blue, "Blue");
+  EXPECT_EQ(game.st.scorePanels[1].spokenName.rfind(blue, 0), 0u) << game.st.scorePanels[1].spokenName;
+  clock.advance(2000);
+  shows(game.st.banner.caption, "Red to Play");
+
+  random.pushThrow(1, 1, 1, 1);
+  game.throwDice();
+  clock.advance(2500);
+  game.boardCellClicked(0);  // 100 from four ones: illegal
+  shows(game.st.illegalMoveNotice.caption, kIllegalMove);
+  clock.advance(2000);
+  shows(game.st.banner.caption, "Blue to Play");
+
   random.pushThrow(6, 4, 3, 1);
   game.throwDice();
   clock.advance(2500);
-  game.boardCellClicked(board::cellsShowing(20).front());  // (6 + 4) x (3 - 1)
-  EXPECT_EQ(game.st.banner.caption, fill(translate("GameScreen", "%1 points scored"), {"20"}));
-  EXPECT_EQ(game.st.banner.caption.find("points scored"), std::string::npos) << game.st.banner.caption;
-  EXPECT_NE(game.st.banner.caption.find("20"), std::string::npos) << "the number stays in plain digits";
-  game.describe();
-  EXPECT_EQ(game.st.banner.spokenName.find("single"), std::string::npos) << "heard in the language too";
-  EXPECT_NE(game.st.banner.spokenName.find(board::cellName(board::cellsShowing(20).front())), std::string::npos);
+  game.boardCellClicked(double10);
+  shows(game.st.banner.caption, "GAME OVER!!!");
+  clock.advance(5000);
+  shows(game.st.banner.caption, "BLUE HAS WON!");
 
   flow.showRules(3);
   act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
-  const std::string document = "Sumdart Rules." + code + ".doc";
+  const std::string document = "Sumdart Rules." + GetParam() + ".doc";
   EXPECT_EQ(desktop.opened, std::vector<std::string>{document});
   EXPECT_TRUE(QFile::exists(QStringLiteral(SUMDART_ASSET_DIR "/") + QString::fromStdString(document)))
       << "the build makes the document in each language";
