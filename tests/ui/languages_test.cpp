@@ -223,6 +223,48 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
       << "the build makes the document in each language";
 }
 
+// Every caption, window title and spoken name of every screen of a flow, by
+// screen and control.
+std::map<std::string, std::string> textsOf(ScreenFlow& f) {
+  f.start();
+  f.showSetup();
+  f.showOpponent();
+  f.game();
+  f.showGame();
+  for (int page = 1; page <= 3; ++page) f.showRules(page);
+  f.openChart();
+  std::vector<std::pair<std::string, Screen*>> screens{{"Title", f.title()}, {"Setup", f.setup()}, {"Opponent", f.opponent()},
+                                                       {"Game", f.currentGame()}, {"Chart", f.chart()}};
+  for (int page = 1; page <= 3; ++page) screens.emplace_back("Rules" + std::to_string(page), f.rules(page));
+  std::map<std::string, std::string> texts;
+  for (const auto& [name, s] : screens) {
+    s->describe();
+    texts[name + " window"] = s->form.caption;
+    texts[name + " heard"] = s->form.spokenTitle;
+    for (const FormCtl& fc : s->form.controls) {
+      texts[name + " " + fc.name] = fc.ctl->caption;
+      texts[name + " " + fc.name + " heard"] = fc.ctl->spokenName;
+    }
+  }
+  return texts;
+}
+
+// No text of any screen is left in English: each one with words differs from
+// the English program's.
+TEST_P(InLanguage, NoTextIsLeftInEnglish) {
+  const auto shown = textsOf(flow);
+  translation.unload();
+  GameSettings englishSettings;
+  ScreenFlow english{englishSettings, Services{clock, random, day, sound, desktop, saveFile}};
+  for (const auto& [where, text] : textsOf(english)) {
+    // Names, sums ("6 x 4 x 3 x 1 = 72") and numbers with a ring ("20, double 10",
+    // French too) may read the same.
+    const auto letters = std::count_if(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)) && c != 'x'; });
+    if (letters < 2 || text == "Sumdart" || text == "OK" || std::isdigit(static_cast<unsigned char>(text[0]))) continue;
+    EXPECT_NE(shown.at(where), text) << GetParam() << " " << where;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryTranslation, InLanguage, ::testing::ValuesIn(languages()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(InLanguage);
