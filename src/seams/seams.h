@@ -74,10 +74,11 @@ class FakeDesktop : public Desktop {
   std::string searchedFolders() override { return "(test)"; }
   bool openDocument(const std::string& name) override {
     opened.push_back(name);
-    return true;
+    return !missingDocuments.count(name);
   }
   double width = 1024 * 15, height = 768 * 15;
-  std::set<std::string> missing;
+  std::set<std::string> missing;           // pictures that do not load
+  std::set<std::string> missingDocuments;  // documents that do not open
   std::vector<std::string> opened;
 };
 

@@ -221,6 +221,10 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   EXPECT_EQ(desktop.opened, std::vector<std::string>{document});
   EXPECT_TRUE(QFile::exists(QStringLiteral(SUMDART_ASSET_DIR "/") + QString::fromStdString(document)))
       << "the build makes the document in each language";
+  // Without it (a language a teacher added), the English one.
+  desktop.missingDocuments = {document};
+  act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
+  EXPECT_EQ(desktop.opened, (std::vector<std::string>{document, document, "Sumdart Rules.doc"}));
 }
 
 // Every caption, window title and spoken name of every screen of a flow, by
