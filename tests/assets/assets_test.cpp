@@ -204,28 +204,59 @@ TEST(Assets, SoundsAreShortDistinctCleanPcm) {
   EXPECT_EQ(all.size(), 14u);
 }
 
-TEST(Assets, RulesDocumentIsWellFormedRtfWithTheRules) {
-  const QByteArray doc = contents("Sumdart Rules.doc");
-  ASSERT_TRUE(doc.startsWith("{\\rtf1")) << doc.left(20).toStdString();
-  // Plain ASCII: everything else is escaped.
-  EXPECT_TRUE(std::all_of(doc.begin(), doc.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
-  // Braces balance, ignoring escaped ones, and the outer group closes last.
+// Braces balance, ignoring escaped ones, the outer group closes last, and
+// every character outside ASCII is escaped.
+void expectWellFormedRtf(const QByteArray& doc, const std::string& name) {
+  ASSERT_TRUE(doc.startsWith("{\\rtf1")) << name << ": " << doc.left(20).toStdString();
+  EXPECT_TRUE(std::all_of(doc.begin(), doc.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) << name;
   int depth = 0;
   qsizetype closedAt = -1;
   for (qsizetype i = 0; i < doc.size(); ++i) {
     if (doc[i] == '\\') ++i;  // the escaped character, or the first letter of a control word
     else if (doc[i] == '{') ++depth;
     else if (doc[i] == '}' && --depth == 0 && closedAt < 0) closedAt = i;
-    ASSERT_GE(depth, 0) << "at byte " << i;
+    ASSERT_GE(depth, 0) << name << " at byte " << i;
   }
-  EXPECT_EQ(depth, 0);
-  EXPECT_EQ(doc.mid(closedAt + 1).trimmed(), QByteArray());
-  // (6 + 4) x (3 + 1) = 40 with a real multiplication sign, the other signs, and the pictures.
+  EXPECT_EQ(depth, 0) << name;
+  EXPECT_EQ(doc.mid(closedAt + 1).trimmed(), QByteArray()) << name;
+  EXPECT_TRUE(doc.contains("\\jpegblip")) << name << " has its pictures";
+}
+
+TEST(Assets, RulesDocumentIsWellFormedRtfWithTheRules) {
+  const QByteArray doc = contents("Sumdart Rules.doc");
+  expectWellFormedRtf(doc, "Sumdart Rules.doc");
+  // (6 + 4) x (3 + 1) = 40 with a real multiplication sign, the other signs, the title and the footer.
   for (const char* words : {"four dice", "whole number from 1 to 100", "exact half goes to the even neighbour",
                             "Blue, Red, Green, Yellow", "always plays Red", "level 1, 2 or 3", "300 seconds",
                             "lowest remaining target", "401, 301, 201 or 101", "64 or 46", "bust", "leave 1",
-                            "loses the turn", "second ring", "(6 + 4) \\u215x (3 + 1) = 40", "\\u247/", "\\u8722-", "\\jpegblip"})
+                            "loses the turn", "second ring", "(6 + 4) \\u215x (3 + 1) = 40", "\\u247/", "\\u8722-",
+                            "{\\title Sumdart Rules}", "Sumdart rules \\endash  page {\\field"})
     EXPECT_TRUE(doc.contains(words)) << words;
+}
+
+// The rules in each language of the build's translations: as well formed, and
+// in that language, title included.
+TEST(Assets, RulesDocumentInEachLanguage) {
+  const QDir translations(QStringLiteral(SUMDART_QM_DIR));
+  const QStringList files = translations.entryList({QStringLiteral("sumdart_*.qm")}, QDir::Files);
+  ASSERT_FALSE(files.isEmpty());
+  QStringList paths;
+  for (const QString& f : files) paths << translations.filePath(f);
+  QTemporaryDir folder;
+  QString error;
+  ASSERT_TRUE(sumdart::assetgen::writeTranslatedRules(folder.path(), paths, &error)) << error.toStdString();
+  const QByteArray english = contents("Sumdart Rules.doc");
+  for (const QString& f : files) {
+    const QString name = QStringLiteral("Sumdart Rules.%1.doc").arg(f.mid(8, f.size() - 11));
+    QFile file(QDir(folder.path()).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    const QByteArray doc = file.readAll();
+    expectWellFormedRtf(doc, name.toStdString());
+    EXPECT_FALSE(doc.contains("{\\title Sumdart Rules}")) << name.toStdString();
+    EXPECT_FALSE(doc.contains("The aim of the game")) << name.toStdString();
+    EXPECT_TRUE(doc.contains("(6 + 4) \\u215x (3 + 1) = 40")) << name.toStdString() << " keeps the sums";
+  }
+  EXPECT_FALSE(sumdart::assetgen::writeTranslatedRules(folder.path(), {QStringLiteral("/nonexistent/sumdart_xx.qm")}, &error));
 }
 
 }  // namespace
