@@ -4,14 +4,17 @@
 // complete, each keeping its source's %1 markers.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <set>
 
 #include "../screens/flow_fixture.h"
+#include "art.h"
 #include "qt/label_widget.h"
 #include "qt/language.h"
 #include "qt/qt_desktop.h"
@@ -215,6 +218,11 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   clock.advance(5000);
   shows(game.st.banner.caption, "BLUE HAS WON!");
 
+  // The rules pages' pictures with words are drawn in the language, not taken from the English files.
+  for (const char* picture : {"Images\\start.jpg", "Images\\board.jpg"})
+    EXPECT_NE(qtDesktop.picture(picture, 1.0, 1.0).toImage(), QImage(QStringLiteral(SUMDART_ASSET_DIR "/") + QString(picture).replace(u'\\', u'/')))
+        << picture;
+
   flow.showRules(3);
   act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
   const std::string document = "Sumdart Rules." + GetParam() + ".doc";
@@ -272,6 +280,44 @@ TEST_P(InLanguage, NoTextIsLeftInEnglish) {
 INSTANTIATE_TEST_SUITE_P(EveryTranslation, InLanguage, ::testing::ValuesIn(languages()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(InLanguage);
+
+// Each word of a picture is looked up, in its own context; a long one is drawn
+// smaller rather than over the picture's frame.
+class OneWord : public QTranslator {
+ public:
+  OneWord(const char* context, const char* word, QString as) : context_(context), word_(word), as_(std::move(as)) {}
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    return context_ == context && word_ == source ? as_ : QString();
+  }
+  bool isEmpty() const override { return false; }
+
+ private:
+  std::string context_, word_;
+  QString as_;
+};
+
+TEST(Languages, PicturesSayTheirWordsInTheLanguage) {
+  const struct {
+    const char* picture;
+    const char* context;
+    const char* word;
+  } words[] = {{"Images\\start.jpg", "Pictures", "Ready to play?"}, {"Images\\start.jpg", "Players", "Blue"},
+               {"Images\\start.jpg", "Players", "Yellow"},          {"Images\\start.jpg", "Pictures", "turn order"},
+               {"Images\\start.jpg", "Pictures", "1 to 4 players"}, {"Images\\board.jpg", "Pictures", "doubles"}};
+  for (const auto& w : words) {
+    const QImage english = assetgen::drawProgramPicture(w.picture, 1.0);
+    for (const QString& as : {QStringLiteral("Wort"), QStringLiteral("Ein sehr langes Wort, viel zu lang")}) {
+      OneWord translator(w.context, w.word, as);
+      QCoreApplication::installTranslator(&translator);
+      const QImage translated = assetgen::drawProgramPicture(w.picture, 1.0);
+      QCoreApplication::removeTranslator(&translator);
+      EXPECT_NE(translated, english) << w.word << " as " << as.toStdString();
+      for (int y = 0; y < english.height(); ++y)
+        for (int x : {0, 1, english.width() - 2, english.width() - 1})
+          ASSERT_EQ(translated.pixel(x, y), english.pixel(x, y)) << w.word << " as " << as.toStdString() << " over the frame";
+    }
+  }
+}
 
 // Every message of every .ts file is translated, and keeps the %1 markers of
 // its source, so that no number goes missing from a translated text.
