@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Level 3 - Hard</source>
-        <translation>Stufe 3 schwer</translation>
+        <translation>Stufe 3 hart</translation>
     </message>
     <message>
         <source>Play solo</source>

@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Level 1 - Easy</source>
-        <translation>Nivel 1 - Fácil</translation>
+        <translation>Nivel 1: fácil</translation>
     </message>
     <message>
         <source>Level 2</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Level 3 - Hard</source>
-        <translation>Nivel 3 - Difícil</translation>
+        <translation>Nivel 3: difícil</translation>
     </message>
     <message>
         <source>Play solo</source>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>Level 2 - Medium</source>
-        <translation>Nivel 2 - Medio</translation>
+        <translation>Nivel 2: medio</translation>
     </message>
 </context>
 <context>
@@ -955,7 +955,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Ocultar escritorio</translation>
+        <translation>Fondo azul</translation>
     </message>
     <message>
         <source>Select Number of Players</source>

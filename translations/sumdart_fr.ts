@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>Level 1 - Easy</source>
-        <translation>Niveau 1 - Facile</translation>
+        <translation>Niv. 1 - Facile</translation>
     </message>
     <message>
         <source>Level 2</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Level 3 - Hard</source>
-        <translation>Niveau 3 - Difficile</translation>
+        <translation>Niv. 3 - Dur</translation>
     </message>
     <message>
         <source>Play solo</source>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>Level 2 - Medium</source>
-        <translation>Niveau 2 - Moyen</translation>
+        <translation>Niv. 2 - Moyen</translation>
     </message>
 </context>
 <context>

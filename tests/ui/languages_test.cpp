@@ -7,7 +7,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QAbstractButton>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -87,10 +91,12 @@ TEST(Languages, TextsLookedUpOrLeftEnglishAndFilled) {
   EXPECT_EQ(fill("", {}), "");
 }
 
-// Each language of the build, the one in SUMDART_FIT_ONLY alone when it is set.
-std::vector<std::string> languages() {
+// Each language of the build, the one in SUMDART_FIT_ONLY alone when it is
+// set; with English ("en", no translation) first when asked.
+std::vector<std::string> languages(bool english) {
   std::vector<std::string> codes;
   const QString only = qEnvironmentVariable("SUMDART_FIT_ONLY");
+  if (english && (only.isEmpty() || only == u"en")) codes.push_back("en");
   for (const QString& code : availableLanguages(qmFolder()))
     if (only.isEmpty() || code == only) codes.push_back(code.toStdString());
   return codes;
@@ -100,7 +106,8 @@ class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::st
  protected:
   InLanguage() {
     // Before any screen is made: a screen's captions are translated when it is.
-    EXPECT_TRUE(translation.load(QString::fromStdString(GetParam()), qmFolder()));
+    const bool loaded = GetParam() == "en" || translation.load(QString::fromStdString(GetParam()), qmFolder());
+    EXPECT_TRUE(loaded) << GetParam();
     flow.setView(&windows);
   }
   ~InLanguage() override { flow.setView(nullptr); }
@@ -125,19 +132,30 @@ class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::st
     FormWindow* w = windows.window(s);
     for (const FormCtl& fc : s.form.controls) {
       if (!only.empty() && fc.name != only) continue;
-      const auto* label = qobject_cast<LabelWidget*>(w->control(fc.name));
-      if (!label || label->text().isEmpty()) continue;
-      if (fc.ctl->autosize) {
-        // A label that takes its text's size must stay inside its window.
-        const QRect box(label->mapTo(w, QPoint(0, 0)), label->size());
+      QWidget* c = w->control(fc.name);
+      const QString text = QString::fromStdString(fc.ctl->caption);
+      const QRect box(c->mapTo(w, QPoint(0, 0)), c->size());
+      // Panels, and the chart's cells that lie beyond its edge until scrolled to.
+      if (fc.ctl->kind != Kind::Panel && &s != flow.chart()) {
         EXPECT_TRUE(w->rect().contains(box)) << GetParam() << " " << what << " " << fc.name << ": \""
-                                             << label->text().toStdString() << "\" runs out of the window";
-        continue;
+                                             << text.toStdString() << "\" runs out of the window";
       }
-      EXPECT_TRUE(label->captionFits())
-          << GetParam() << " " << what << " " << fc.name << ": \"" << label->text().toStdString() << "\" is "
-          << QFontMetrics(label->font()).horizontalAdvance(label->text()) << " px on one line at "
-          << label->font().pointSizeF() << " pt, in a box of " << label->width() << " x " << label->height() << " px";
+      bool fits = true;
+      if (auto* label = qobject_cast<LabelWidget*>(c)) fits = text.isEmpty() || fc.ctl->autosize || label->captionFits();
+      if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+        // A tick box or option button: its text beside the indicator.
+        const bool radio = qobject_cast<QRadioButton*>(c) != nullptr;
+        const QStyle* style = c->style();
+        const int indicator =
+            style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, c) +
+            style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr, c);
+        fits = button->fontMetrics().horizontalAdvance(button->text()) + indicator <= c->width();
+      }
+      if (auto* edit = qobject_cast<QLineEdit*>(c))
+        fits = edit->fontMetrics().horizontalAdvance(QString(edit->maxLength(), u'9')) < edit->width() - 4;
+      EXPECT_TRUE(fits) << GetParam() << " " << what << " " << fc.name << ": \"" << text.toStdString() << "\" is "
+                        << QFontMetrics(c->font()).horizontalAdvance(text) << " px on one line at "
+                        << c->font().pointSizeF() << " pt, in a box of " << c->width() << " x " << c->height() << " px";
     }
   }
 
@@ -148,9 +166,16 @@ class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::st
 
 // Every window in the language, and every text the game puts in a box while it
 // runs: whose turn, the points, the winner, the end, the computer's level.
-TEST_P(InLanguage, EveryCaptionFitsItsBox) {
-  for (const Screen* s : everyScreen()) expectEveryCaptionFits(*s, name(*s));
+// English too: every window laid out.
+class LaidOut : public InLanguage {};
+TEST_P(LaidOut, EveryCaptionFitsItsBox) {
+  const std::vector<const Screen*> screens = everyScreen();
   GameScreen& game = *flow.currentGame();
+  // The widest scores and clocks.
+  for (std::size_t n = 1; n <= 4; ++n) game.st.scorePanels[n].caption = "999";
+  for (auto& c : game.st.clocks) c.caption = "9999";
+  windows.afterEvent();
+  for (const Screen* s : screens) expectEveryCaptionFits(*s, name(*s));
   std::vector<std::string> banners{translate("GameScreen", "GAME OVER!!!"), translate("GameScreen", "OUT OF TIME!"),
                                    fill(translate("GameScreen", "%1 points scored"), {"100"})};
   for (const PlayerInfo& p : kPlayers) banners.push_back(translate("GameScreen", p.toPlay));
@@ -277,9 +302,11 @@ TEST_P(InLanguage, NoTextIsLeftInEnglish) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryTranslation, InLanguage, ::testing::ValuesIn(languages()),
-                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+const auto kByCode = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, LaidOut, ::testing::ValuesIn(languages(true)), kByCode);
+INSTANTIATE_TEST_SUITE_P(EveryTranslation, InLanguage, ::testing::ValuesIn(languages(false)), kByCode);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(InLanguage);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(LaidOut);
 
 // Each word of a picture is looked up, in its own context; a long one is drawn
 // smaller rather than over the picture's frame.
