@@ -290,6 +290,18 @@ TEST_F(SolveCommand, WorksheetSameSeedSameSheet) {
   EXPECT_EQ(info("letter.pdf", "Page size"), "612 x 792 pts (letter)");
 }
 
+// In the desktop's language the sheet and its key have no English word left,
+// and keep their numbers: the same throws as the English sheet of that seed.
+TEST_F(SolveCommand, WorksheetInTheDesktopsLanguage) {
+  ASSERT_EQ(solve("--worksheet 2 --seed 5 -o " + quoted(out("en.pdf"))).status, 0);
+  ASSERT_EQ(run("LANGUAGE=es '" SUMDART_SOLVE_PATH "' --worksheet 2 --seed 5 -o " + quoted(out("es.pdf"))).status, 0);
+  const std::string english = text("en.pdf"), spanish = text("es.pdf");
+  for (const char* word : {"Highest", "Double:", "Doubles", "Answer key", "Throw 1", "Date:", "numbers", "page 1 of"})
+    EXPECT_TRUE(english.find(word) != std::string::npos && spanish.find(word) == std::string::npos) << word;
+  const auto digits = [](std::string t) { return std::erase_if(t, [](char c) { return !std::isdigit(static_cast<unsigned char>(c)); }), t; };
+  EXPECT_EQ(digits(spanish), digits(english));
+}
+
 // Status 2, a message naming the problem and the usage, and last week's sheet left
 // as it was.
 TEST_F(SolveCommand, BadInputsWriteNothing) {
