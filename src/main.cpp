@@ -2,9 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
-#include <QFileInfo>
 #include <QIcon>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTime>
 #include <QTimer>
@@ -33,11 +31,8 @@ int main(int argc, char** argv) {
   // The language comes first, so that the help below is in it too: --lang
   // CODE for this run, else the desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
   const QString folder = sumdart::translationsFolder(sumdart::defaultSearchDirs());
-  const auto have = [&folder](const QString& code) {
-    return !folder.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/sumdart_") + code + QStringLiteral(".qm"));
-  };
   const std::optional<QString> langArgument = sumdart::languageArgument(QCoreApplication::arguments());
-  const QString language = sumdart::chooseLanguage(langArgument ? QStringList{*langArgument} : QLocale::system().uiLanguages(), have);
+  const QString language = sumdart::languageFor(folder, langArgument);
   sumdart::Translation translation;
   translation.load(language, folder);
 
@@ -59,7 +54,7 @@ int main(int argc, char** argv) {
       QStringLiteral("CODE"));
   options.addOption(langOption);
   options.process(app);
-  if (langArgument && language.isEmpty() && !sumdart::isEnglish(*langArgument)) {
+  if (sumdart::isUnknownLanguage(langArgument, language)) {
     std::fprintf(stderr, "%s\n",
                  qPrintable(QCoreApplication::translate("Main", "sumdart: there is no translation for \"%1\"; there are: %2")
                                 .arg(*langArgument, sumdart::availableLanguages(folder).join(QStringLiteral(", ")))));

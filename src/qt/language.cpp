@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -50,6 +51,17 @@ QString chooseLanguage(const QStringList& wanted, const std::function<bool(const
     if (have(language)) return language;
   }
   return {};
+}
+
+QString languageFor(const QString& folder, const std::optional<QString>& asked) {
+  const auto have = [&folder](const QString& code) {
+    return !folder.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/sumdart_") + code + QStringLiteral(".qm"));
+  };
+  return chooseLanguage(asked ? QStringList{*asked} : QLocale::system().uiLanguages(), have);
+}
+
+bool isUnknownLanguage(const std::optional<QString>& asked, const QString& chosen) {
+  return asked && chosen.isEmpty() && !isEnglish(*asked);
 }
 
 QString translationsFolder(const QStringList& searchDirs) {

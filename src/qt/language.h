@@ -25,6 +25,14 @@ bool isEnglish(const QString& code);
 // last one given), or nothing.
 std::optional<QString> languageArgument(const QStringList& arguments);
 
+// The language to show from the translations in `folder`: the one --lang asked
+// for when it was given, else the desktop's (QLocale::system().uiLanguages()).
+QString languageFor(const QString& folder, const std::optional<QString>& asked);
+
+// Whether --lang asked for a language there is no translation for (English
+// always is there), given the language chosen for it.
+bool isUnknownLanguage(const std::optional<QString>& asked, const QString& chosen);
+
 // The folder the translations are in: "translations" under the first of the
 // program's search folders that has one (current folder, the program's own,
 // share/sumdart); empty when there is none.

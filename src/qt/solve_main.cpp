@@ -24,7 +24,6 @@
 #include "state/texts.h"
 
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
 
@@ -262,15 +261,10 @@ int main(int argc, char** argv) {
   }
   const QString folder =
       sumdart::translationsFolder(sumdart::searchDirsBeside(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()));
-  const QString language = sumdart::chooseLanguage(langArgument ? QStringList{*langArgument} : QLocale::system().uiLanguages(),
-                                                   [&folder](const QString& code) {
-                                                     return !folder.isEmpty() &&
-                                                            QFileInfo::exists(folder + QStringLiteral("/sumdart_") + code +
-                                                                              QStringLiteral(".qm"));
-                                                   });
+  const QString language = sumdart::languageFor(folder, langArgument);
   sumdart::Translation translation;
   translation.load(language, folder);
-  if (langArgument && language.isEmpty() && !sumdart::isEnglish(*langArgument)) {
+  if (sumdart::isUnknownLanguage(langArgument, language)) {
     std::fprintf(stderr, "sumdart-solve: %s\n",
                  fill(translate("Solver", "there is no translation for \"%1\"; there are: %2"),
                       {langArgument->toStdString(),
