@@ -38,6 +38,14 @@
         <source>Scroll the chart</source>
         <translation>Tabelle scrollen</translation>
     </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Einmaleins-Tabelle</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <translation>%1 × %2 = %3</translation>
+    </message>
 </context>
 <context>
     <name>Dice</name>
@@ -52,6 +60,10 @@
     <message>
         <source>Die %1: rolling</source>
         <translation>Würfel %1: rollt</translation>
+    </message>
+    <message>
+        <source>Dice: %1, %2, %3, %4.</source>
+        <translation>Würfel: %1, %2, %3, %4.</translation>
     </message>
 </context>
 <context>
@@ -179,6 +191,26 @@
     <message>
         <source>IT&apos;S A DRAW!</source>
         <translation>GLEICHSTAND!</translation>
+    </message>
+    <message>
+        <source>%1 is not on the board.</source>
+        <translation>%1 gibt es auf dem Brett nicht.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 seconds left</source>
+        <translation>%1 %2, noch %3 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 %2, out of time</source>
+        <translation>%1 %2, Zeit abgelaufen</translation>
+    </message>
+    <message>
+        <source>%1 has run out of time.</source>
+        <translation>%1 hat keine Zeit mehr.</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,14 @@
         <source>Scroll the chart</source>
         <translation>Desplazar la tabla</translation>
     </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Tabla de multiplicar</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <translation>%1 × %2 = %3</translation>
+    </message>
 </context>
 <context>
     <name>Dice</name>
@@ -52,6 +60,10 @@
     <message>
         <source>Die %1: rolling</source>
         <translation>Dado %1: rodando</translation>
+    </message>
+    <message>
+        <source>Dice: %1, %2, %3, %4.</source>
+        <translation>Dados: %1, %2, %3, %4.</translation>
     </message>
 </context>
 <context>
@@ -179,6 +191,26 @@
     <message>
         <source>IT&apos;S A DRAW!</source>
         <translation>¡EMPATE!</translation>
+    </message>
+    <message>
+        <source>%1 is not on the board.</source>
+        <translation>El %1 no está en el tablero.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 seconds left</source>
+        <translation>%1 %2, quedan %3 segundos</translation>
+    </message>
+    <message>
+        <source>%1 %2, out of time</source>
+        <translation>%1 %2, sin tiempo</translation>
+    </message>
+    <message>
+        <source>%1 has run out of time.</source>
+        <translation>%1 se ha quedado sin tiempo.</translation>
     </message>
 </context>
 <context>

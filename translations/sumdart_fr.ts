@@ -38,6 +38,14 @@
         <source>Scroll the chart</source>
         <translation>Faire défiler la table</translation>
     </message>
+    <message>
+        <source>Multiplication table</source>
+        <translation>Table de multiplication</translation>
+    </message>
+    <message>
+        <source>%1 × %2 = %3</source>
+        <translation>%1 × %2 = %3</translation>
+    </message>
 </context>
 <context>
     <name>Dice</name>
@@ -52,6 +60,10 @@
     <message>
         <source>Die %1: rolling</source>
         <translation>Dé %1&#xa0;: en train de rouler</translation>
+    </message>
+    <message>
+        <source>Dice: %1, %2, %3, %4.</source>
+        <translation>Dés&#xa0;: %1, %2, %3, %4.</translation>
     </message>
 </context>
 <context>
@@ -179,6 +191,26 @@
     <message>
         <source>IT&apos;S A DRAW!</source>
         <translation>ÉGALITÉ&#xa0;!</translation>
+    </message>
+    <message>
+        <source>%1 is not on the board.</source>
+        <translation>%1 n&apos;est pas sur le plateau.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 seconds left</source>
+        <translation>%1 %2, il reste %3 secondes</translation>
+    </message>
+    <message>
+        <source>%1 %2, out of time</source>
+        <translation>%1 %2, temps écoulé</translation>
+    </message>
+    <message>
+        <source>%1 has run out of time.</source>
+        <translation>%1 n&apos;a plus de temps.</translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,15 @@ void describeDice(DiceFaces& faces, std::int16_t diceShown) {
   for (std::size_t d = 0; d < 4; ++d) {
     Ctl& die = faces[d];
     const std::string number = std::to_string(d + 1);
-    die.spokenName = die.caption.empty()                ? fill(translate("Dice", "Die %1: not thrown"), {number})
-                     : static_cast<int>(d) < diceShown ? fill(translate("Dice", "Die %1: %2"), {number, die.caption})
-                                                       : fill(translate("Dice", "Die %1: rolling"), {number});
+    die.spokenName = die.caption.empty() || !die.enabled ? fill(translate("Dice", "Die %1: not thrown"), {number})
+                     : static_cast<int>(d) < diceShown  ? fill(translate("Dice", "Die %1: %2"), {number, die.caption})
+                                                        : fill(translate("Dice", "Die %1: rolling"), {number});
   }
+}
+
+std::string diceSpoken(const Dice& dice) {
+  return fill(translate("Dice", "Dice: %1, %2, %3, %4."),
+              {decimalText(dice[0]), decimalText(dice[1]), decimalText(dice[2]), decimalText(dice[3])});
 }
 
 }  // namespace sumdart

@@ -24,23 +24,21 @@ void GameScreen::pick(int index, bool keepAngle) {
   form.focus = arrayName("boardCells", index);
 }
 
-// Digits less than a second apart form one number; a number no cell shows
-// starts again from the digit just typed. Typing the number of the cell picked
-// before the digits began moves on to the next cell showing it.
+// Digits less than a second apart form one number. A number no cell shows is
+// said to be off the board, and the pick stays where it was; the next digit
+// starts a new number. Typing the number of the cell picked before the digits
+// began moves on to the next cell showing it.
 bool GameScreen::typeDigit(int digit) {
   if (typed_.empty()) typedFrom_ = picked_;
   typed_ += static_cast<char>('0' + digit);
-  std::vector<int> cells = board::cellsShowing(std::stoi(typed_));
+  const std::vector<int> cells = board::cellsShowing(std::stoi(typed_));
   if (cells.empty()) {
-    typed_ = std::string(1, static_cast<char>('0' + digit));
-    typedFrom_ = picked_;
-    cells = board::cellsShowing(digit);
+    form.say(fill(translate("GameScreen", "%1 is not on the board."), {typed_}));
+    typed_.clear();
+    typingPause.stop();
+    return true;
   }
   typingPause.start();
-  if (cells.empty()) {  // a lone 0
-    typed_.clear();
-    return false;
-  }
   std::size_t next = 0;
   for (std::size_t k = 0; k < cells.size(); ++k)
     if (cells[k] == typedFrom_) next = (k + 1) % cells.size();
@@ -53,7 +51,30 @@ void GameScreen::onTypingPause() {
   typingPause.stop();
 }
 
+bool GameScreen::tellsOnly(const KeyPress& k) const { return k.code == KeyPress::Character && (k.ch == 's' || k.ch == 'S'); }
+
+// "Blue 465, Red 501." and with the clocks on "Blue 465, 120 seconds left; ...".
+std::string GameScreen::scoresSpoken() const {
+  std::string said;
+  const int n = m_.numberOfPlayers < 1 ? 1 : m_.numberOfPlayers > 4 ? 4 : m_.numberOfPlayers;
+  for (int i = 1; i <= n; ++i) {
+    const Ctl& panel = st.scorePanels[static_cast<std::size_t>(i)];
+    const std::string name = translate("Players", kPlayers[static_cast<std::size_t>(i - 1)].name);
+    const std::string seconds = st.clocks[static_cast<std::size_t>(i - 1)].caption;
+    std::string one = m_.timeAllowed == 0 ? fill(translate("GameScreen", "%1 %2"), {name, panel.caption})
+                      : panel.enabled     ? fill(translate("GameScreen", "%1 %2, %3 seconds left"), {name, panel.caption, seconds})
+                                          : fill(translate("GameScreen", "%1 %2, out of time"), {name, panel.caption});
+    said += (i == 1 ? "" : m_.timeAllowed == 0 ? ", " : "; ") + one;
+  }
+  return said + ".";
+}
+
 bool GameScreen::keyPressed(const KeyPress& k, const std::string& focused) {
+  // The scores are told at any time, also while the turn is handed over or the game is over.
+  if (tellsOnly(k)) {
+    form.say(scoresSpoken());
+    return true;
+  }
   if (!takesKeys()) return false;
   if (k.code == KeyPress::Character) {
     const char c = k.ch;

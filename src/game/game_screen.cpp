@@ -162,6 +162,7 @@ void GameScreen::load() {
     handOver.start();
   } else {
     st.turnCounter = -1;
+    form.say(st.banner.caption);
   }
 
   if (m_.computerLevel > 0 && m_.timeAllowed > 0) computerThink.setInterval(computerInterval(s_.random.rnd()));
@@ -291,6 +292,7 @@ void GameScreen::boardCellClicked(int index) {
     st.illegalMoveNotice.caption = translate("GameScreen", kIllegalMove);
     st.illegalMoveNotice.spokenName = chosen + " " + st.illegalMoveNotice.caption;
     st.illegalMoveNotice.visible = true;
+    form.say(st.illegalMoveNotice.spokenName);
     handOver.start();
     play("wav\\ricochet.wav");
     return;
@@ -321,6 +323,7 @@ void GameScreen::boardCellClicked(int index) {
   // The end of the game shows at once instead of the points: both are heard.
   moveCaption_ = st.banner.caption;
   moveSpoken_ = scored + (moveCaption_ == points ? "" : " " + moveCaption_);
+  form.say(moveSpoken_);
   handOver.start();
 }
 

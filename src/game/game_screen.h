@@ -73,6 +73,9 @@ class GameScreen : public Screen {
   // it (the window does that, as for any button).
   bool takesKeys() const override;
   bool keyPressed(const KeyPress& k, const std::string& focused) override;
+  // S says every player's target, and their seconds left with the clocks on.
+  bool tellsOnly(const KeyPress& k) const override;
+  std::string scoresSpoken() const;
   void describe() override;
   // The cell the board's one Tab stop is on: the last picked.
   int pickedCell() const { return picked_; }
@@ -121,6 +124,7 @@ class GameScreen : public Screen {
   double pickedAngle_ = 0;
   // The banner's caption after the last move, and what a screen reader hears for it.
   std::string moveCaption_, moveSpoken_;
+  bool winnerSaid_ = false;
 };
 
 // The sound for a legal number by its value.

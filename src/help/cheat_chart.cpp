@@ -2,6 +2,7 @@
 #include "state/texts.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "screens/screenflow.h"
 #include "state/numbers.h"
@@ -74,7 +75,48 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
   for (std::size_t m = 0; m < rows.size(); ++m)
     form.add(arrayName(("row" + std::to_string(m)).c_str(), 0), rows[m][0], {}, inGrid);
   form.add("mask", mask);
-  form.focus = "scrollBar";
+
+  table = textLabel("", 0, 120, form.width, 3975, colours::black, FontSpec{});
+  table.kind = Kind::Table;
+  table.spokenName = translate("CheatChart", "Multiplication table");
+  table.columns = static_cast<int>(rows[0].size());
+  for (std::size_t m = 0; m < rows.size(); ++m)
+    for (std::size_t i = 0; i < rows[0].size(); ++i) {
+      std::string cell;
+      if (m == 0 && i > 0) {
+        cell = rows[0][i].caption;
+      } else if (m > 0 && i == 0) {
+        cell = rows[m][0].caption;
+      } else if (m > 0 && i < rows[m].size()) {
+        cell = fill(translate("CheatChart", "%1 × %2 = %3"), {rows[m][0].caption, rows[0][i].caption, rows[m][i].caption});
+      }
+      table.cells.push_back(std::move(cell));
+    }
+  table.value = table.columns + 1;  // 1 × 1
+  form.add("table", table);
+  form.tabOrder = {"table", "scrollBar"};
+  form.focus = "table";
+}
+
+void CheatChart::moveTo(int row, int column) {
+  row = std::clamp(row, 1, static_cast<int>(rows.size()) - 1);
+  const int last = static_cast<int>(rows[static_cast<std::size_t>(row)].size()) - 1;
+  column = std::clamp(column, 1, last);
+  table.value = row * table.columns + column;
+  // Scrolled just enough that the product shows beside the header column.
+  const Ctl& cell = rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+  const Ctl& head = rows[0][0];
+  const double firstFree = head.left - kStep * scrollBar.value + head.width + 30;
+  const double shownLeft = cell.left + grid.left;
+  int v = scrollBar.value;
+  if (shownLeft < firstFree) v -= static_cast<int>(std::ceil((firstFree - shownLeft) / kStep));
+  if (shownLeft + cell.width > form.width - 120)
+    v += static_cast<int>(std::ceil((shownLeft + cell.width - (form.width - 120)) / kStep));
+  v = std::clamp(v, scrollBar.min, scrollBar.max);
+  if (v != scrollBar.value) {
+    scrollBar.value = v;
+    scrolled();
+  }
 }
 
 void CheatChart::scrolled() {
@@ -85,10 +127,20 @@ void CheatChart::scrolled() {
 
 void CheatChart::closeRequested() { flow_.closeChart(); }
 
-bool CheatChart::keyPressed(const KeyPress& k, const std::string&) {
-  if (k.code != KeyPress::Escape) return false;
-  closeRequested();
-  return true;
+bool CheatChart::keyPressed(const KeyPress& k, const std::string& focused) {
+  if (k.code == KeyPress::Escape) {
+    closeRequested();
+    return true;
+  }
+  if (focused != "table") return false;
+  const int row = table.value / table.columns, column = table.value % table.columns;
+  switch (k.code) {
+    case KeyPress::Left: moveTo(row, column - 1); return true;
+    case KeyPress::Right: moveTo(row, column + 1); return true;
+    case KeyPress::Up: moveTo(row - 1, column); return true;
+    case KeyPress::Down: moveTo(row + 1, column); return true;
+    default: return false;
+  }
 }
 
 }  // namespace sumdart

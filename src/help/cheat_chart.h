@@ -18,15 +18,20 @@ class CheatChart : public Screen {
   void scrolled();
   // The close box closes the chart; it has no button of its own.
   void closeRequested() override;
-  // Escape closes the chart too.
+  // Escape closes the chart too. On the table the arrows move from product to
+  // product, and the chart scrolls to show it.
   bool keyPressed(const KeyPress& k, const std::string& focused) override;
 
   // rows[0] is the header row, rows[m] the products of m.
   // Cell 0 of each is the header column.
   std::array<std::vector<Ctl>, 11> rows;
   Ctl barFrame, grid, mask, scrollBar;
+  // The chart as a screen reader's table: "7 × 8 = 56" in row 7, column 8.
+  Ctl table;
 
  private:
+  void moveTo(int row, int column);
+
   ScreenFlow& flow_;
 };
 

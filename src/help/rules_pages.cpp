@@ -1,5 +1,7 @@
 #include "help/rules_pages.h"
 
+#include <algorithm>
+
 #include "screens/screenflow.h"
 #include "state/texts.h"
 
@@ -142,9 +144,30 @@ RulesPage::RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page) : 
   if (page > 1) form.add("previousPageButton", previousPageButton, [this] { previousPage(); });
   form.focus = page < 3 ? "nextPageButton" : "exitButton";
   form.spokenTitle = fill(translate("RulesPage", "Sumdart rules, page %1 of 3"), {std::to_string(page)});
+  nextPageButton.spokenName = spokenWords(nextPageButton.caption);
+  previousPageButton.spokenName = spokenWords(previousPageButton.caption);
+  // The page is read out as it opens.
+  form.say(pageSpoken());
 }
 
+// The page's texts in reading order: by rows from the top, each row from the left.
+std::string RulesPage::pageSpoken() const {
+  std::vector<const Ctl*> order;
+  for (const auto& [index, label] : texts) order.push_back(&label);
+  std::stable_sort(order.begin(), order.end(), [](const Ctl* a, const Ctl* b) {
+    return a->top != b->top ? a->top < b->top : a->left < b->left;
+  });
+  std::vector<std::string> said;
+  for (const Ctl* c : order) said.push_back(c->caption);
+  return sentences(said);
+}
+
+// Escape acts as the page's Exit; R reads the page again.
 bool RulesPage::keyPressed(const KeyPress& k, const std::string&) {
+  if (k.code == KeyPress::Character && (k.ch == 'r' || k.ch == 'R')) {
+    form.say(pageSpoken());
+    return true;
+  }
   if (k.code != KeyPress::Escape) return false;
   exitPage();
   return true;
@@ -181,7 +204,10 @@ RulesPageTwo::RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow)
     if (changed) changed();
   });
   diceSettle->onTick([this] {
-    if (settleStep(*diceSettle, dice, thrown, diceShown)) diceSettle->stop();
+    if (settleStep(*diceSettle, dice, thrown, diceShown)) {
+      diceSettle->stop();
+      form.say(diceSpoken(thrown));
+    }
     if (changed) changed();
   });
 }

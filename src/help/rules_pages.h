@@ -37,8 +37,10 @@ class RulesPage : public FlowScreen {
   void previousPage();
   // The close box acts as the page's Exit.
   void closeRequested() override { exitPage(); }
-  // Escape acts as the page's Exit.
+  // Escape acts as the page's Exit; R reads the page again.
   bool keyPressed(const KeyPress& k, const std::string& focused) override;
+  // What a screen reader reads of the page: its texts in reading order.
+  std::string pageSpoken() const;
 
   Ctl pagePicture;
   std::map<int, Ctl> texts;  // 0 the title, then the page's texts

@@ -2,6 +2,7 @@
 // What a screen reads and changes of one of its controls: the window draws
 // these records into its widgets after every event, and tests read them.
 #include <string>
+#include <vector>
 
 #include "state/colour.h"
 
@@ -10,8 +11,9 @@ namespace sumdart {
 enum class Align { Left, Centre, Right };
 
 // What kind of widget draws the record. A label is also a button when the
-// screen gives it a click handler.
-enum class Kind { Label, TextBox, CheckBox, Option, Panel, ScrollBar };
+// screen gives it a click handler. A table draws nothing: it is what a screen
+// reader makes of a grid of labels, with rows, columns and headers.
+enum class Kind { Label, TextBox, CheckBox, Option, Panel, ScrollBar, Table };
 
 struct FontSpec {
   const char* family = "Arial";
@@ -47,6 +49,11 @@ struct Ctl {
   std::string spokenName;  // what a screen reader calls it, when not its caption
   bool tabStop = true;     // a clickable label: whether Tab stops at it
   bool announced = false;  // a status text: a screen reader reads out each change
+  // Tables: what a screen reader hears of each cell, row by row, `columns` to a
+  // row; the first row and the first column are the headers, and an empty text
+  // is no cell. `value` is the cell with the focus, counted the same way.
+  std::vector<std::string> cells;
+  int columns = 0;
 
   bool operator==(const Ctl&) const = default;
 };

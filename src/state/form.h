@@ -45,6 +45,14 @@ struct Form {
   std::vector<FormCtl> controls;  // bottom of the stacking order first
   std::vector<std::string> tabOrder;  // controls that take the keyboard focus, in order
   std::string focus;          // a control to give the keyboard focus to; the window clears it
+  // What a screen reader is to say now, wherever the focus is: the dice, a
+  // move's outcome, whose turn it is. The window says each once, in order, and
+  // empties the list.
+  std::vector<std::string> speech;
+
+  void say(std::string text) {
+    if (!text.empty()) speech.push_back(std::move(text));
+  }
 
   // Adds a control and returns its index (for children of a panel).
   int add(std::string name, Ctl& c, std::function<void()> click = {}, int parent = -1) {
@@ -78,6 +86,9 @@ class Screen {
   // A key the focused control (named by `focused`, "" for none) did not use.
   // True when the screen acted on it.
   virtual bool keyPressed(const KeyPress&, const std::string& /*focused*/) { return false; }
+  // A key that only tells something (the scores) and so is taken at any time,
+  // also while the screen is busy.
+  virtual bool tellsOnly(const KeyPress&) const { return false; }
   // Brings the spoken names of controls that change up to date; the window
   // calls it before it draws.
   virtual void describe() {}

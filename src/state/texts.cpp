@@ -44,4 +44,41 @@ std::string fill(std::string_view text, std::initializer_list<std::string_view> 
   return out;
 }
 
+std::string spokenWords(std::string_view caption) {
+  std::string out;
+  bool space = false;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    const char c = caption[i];
+    if (c == '<' || c == '>') continue;
+    // « and » in UTF-8.
+    if (c == '\xC2' && i + 1 < caption.size() && (caption[i + 1] == '\xAB' || caption[i + 1] == '\xBB')) {
+      ++i;
+      continue;
+    }
+    if (c == ' ' || c == '\t' || c == '\n') {
+      space = !out.empty();
+      continue;
+    }
+    if (space) out += ' ';
+    space = false;
+    out += c;
+  }
+  return out;
+}
+
+std::string sentences(const std::vector<std::string>& texts) {
+  std::string out;
+  for (const std::string& t : texts) {
+    const std::string words = spokenWords(t);
+    if (words.empty()) continue;
+    if (!out.empty()) out += ' ';
+    out += words;
+    // A stop may stand inside a closing bracket or quote: "(... board.)".
+    const std::size_t end = words.find_last_not_of(")\"'");
+    const char last = end == std::string::npos ? ' ' : words[end];
+    if (last != '.' && last != '!' && last != '?' && last != ':' && last != ';') out += '.';
+  }
+  return out;
+}
+
 }  // namespace sumdart

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Marks a text in a table for translation; the table keeps the English text
 // and the code passes it through translate() with the same context when shown.
@@ -39,5 +40,14 @@ inline std::string translate(const char* context, std::string_view text) {
 // without its argument stays as it is; "%%" is not special. Arguments are put in
 // as they are: a "%2" inside the first argument is not replaced again.
 std::string fill(std::string_view text, std::initializer_list<std::string_view> args);
+
+// A caption as a screen reader should say it: arrows drawn with < and > (or
+// with « and ») left out, and every run of spaces made one ("Next Page" for
+// ">> Next Page").
+std::string spokenWords(std::string_view caption);
+
+// Texts read one after the other: each ends with a full stop unless it already
+// ends with a stop, so a speech synthesiser pauses between them.
+std::string sentences(const std::vector<std::string>& texts);
 
 }  // namespace sumdart

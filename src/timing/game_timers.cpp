@@ -31,8 +31,14 @@ void GameScreen::colourFor(int slot) {
 
 void GameScreen::onHandOver() {
   handOver.setInterval(2000);
+  const bool playing = st.gameOver == 0;
   checkEndOfGame();
-  if (st.gameOver > 0) return;
+  if (st.gameOver > 0) {
+    // The game ended as a clock ran out ("GAME OVER!!!", "OUT OF TIME!"); a
+    // game that was over already has been heard to end.
+    if (playing) form.say(st.banner.caption);
+    return;
+  }
 
   // Next player after the one who moved last who still has time. The end-of-game
   // check guarantees one exists; the bound keeps a damaged state from hanging.
@@ -48,6 +54,7 @@ void GameScreen::onHandOver() {
 
   colourFor(p);
   st.banner.caption = translate("GameScreen", kPlayers[static_cast<std::size_t>(p)].toPlay);
+  form.say(st.banner.caption);
 
   if (p == 1 && st.turnCounter % 2 == 0 && m_.computerLevel != 0) throwDice();
 
@@ -65,6 +72,7 @@ void GameScreen::onDiceRoll() { rollStep(diceRoll, s_.random, st.dice, st.diceSh
 
 void GameScreen::onDiceSettle() {
   if (settleStep(diceSettle, st.dice, st.judge.dice, st.diceShown)) {
+    form.say(diceSpoken(st.judge.dice));
     if (st.turnCounter % 2 == 0 && m_.computerLevel != 0) computerThink.start();
     if (m_.timeAllowed != 0) clockTick.start();
     diceSettle.stop();
@@ -81,6 +89,7 @@ void GameScreen::onClockTick() {
   // clock can never count on for ever.
   if (left <= 0) {
     st.scorePanels[static_cast<std::size_t>(p + 1)].enabled = false;
+    form.say(fill(translate("GameScreen", "%1 has run out of time."), {translate("Players", kPlayers[static_cast<std::size_t>(p)].name)}));
     play("wav\\gong.wav");
     clockTick.stop();
     handOver.start();
@@ -160,6 +169,9 @@ void GameScreen::onWinnerBanner() {
       TRANSLATABLE("GameScreen", "IT'S A DRAW!")};
   st.banner.fore = st.gameOver == 5 ? colours::black : *winnerColour(st.gameOver);
   st.banner.caption = st.gameOver == 0 ? std::string() : translate("GameScreen", kWinText[st.gameOver]);
+  // The banner names the winner again after a second "GAME OVER!!!"; it is heard once.
+  if (!winnerSaid_) form.say(st.banner.caption);
+  winnerSaid_ = true;
   winnerBanner.stop();
 }
 

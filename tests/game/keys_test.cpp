@@ -22,6 +22,13 @@ class KeysTest : public GameTest {
     }
   }
   std::string picked() { return board::cellName(game->pickedCell()); }
+  // What a screen reader has been told to say since last asked, as the window takes it.
+  std::string heard() {
+    std::string all;
+    for (const std::string& s : game->form.speech) all += (all.empty() ? "" : " | ") + s;
+    game->form.speech.clear();
+    return all;
+  }
 };
 
 TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
@@ -40,7 +47,7 @@ TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
       {"12|12|12|12|12", "12, single 12"},
       {"40|40", "40, quadruple 10"},
       {"100", "100, double 50, centre"},
-      {"79", "9, single 9"},  // no cell shows 79: the 9 starts again
+      {"79", "7, single 7"},  // no cell shows 79: said, and the pick stays
       {"57", "57, treble 19"},
       {"36|0", "36, double 18"},
   };
@@ -48,8 +55,11 @@ TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
     SCOPED_TRACE(r.keys);
     open();
     ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
+    heard();
     type(r.keys);
     EXPECT_EQ(picked(), r.cell);
+    const std::string keys = r.keys;
+    EXPECT_EQ(heard(), keys == "79" ? "79 is not on the board." : keys == "36|0" ? "0 is not on the board." : "");
     EXPECT_TRUE(st().boardCells[static_cast<std::size_t>(game->pickedCell())].tabStop);
     EXPECT_EQ(std::count_if(st().boardCells.begin(), st().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
   }
@@ -115,6 +125,9 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   type("36");
   click(game->pickedCell());
   EXPECT_EQ(m.blueScore, 501 - 36);
+  heard();
+  EXPECT_TRUE(key(KeyPress::Character, 's'));
+  EXPECT_EQ(heard(), "Blue 465, Red 501.");
   // (Keys during the hand-over: the whole game by keyboard in the window tests.)
   ASSERT_NO_FATAL_FAILURE(handOver());
   EXPECT_TRUE(key(KeyPress::Character, 'c'));
@@ -129,42 +142,58 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   expectNothingFrom([&] { EXPECT_FALSE(key(KeyPress::Character, 't')); });
 }
 
-TEST_F(KeysTest, ScreenReadersHearTheDiceScoresClocksAndMoves) {
+// What a screen reader says as the game goes on, wherever the focus is, and
+// what it finds on the controls.
+TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   open({.players = 2, .timeAllowed = 120, .soundOn = 0});
   const auto spoken = [this](Ctl& c) {
     game->describe();
     return c.spokenName.empty() ? c.caption : c.spokenName;
   };
+  EXPECT_EQ(heard(), "Blue to Play");
   EXPECT_EQ(spoken(die(0)), "Die 1: not thrown");
   EXPECT_EQ(spoken(panel(2)), "Red: 501");
   EXPECT_EQ(spoken(clockLabel(0)), "Blue: 120 seconds left");
-  const auto dice = [&] { return spoken(die(0)) + ", " + spoken(die(1)) + ", " + spoken(die(2)) + ", " + spoken(die(3)); };
   throwOnly(5, 4, 3, 2);
   while (st().diceShown < 1) clock.advance(1);
-  EXPECT_EQ(dice(), "Die 1: 5, Die 2: rolling, Die 3: rolling, Die 4: rolling");
+  EXPECT_EQ(spoken(die(0)) + ", " + spoken(die(1)), "Die 1: 5, Die 2: rolling");
   ASSERT_NO_FATAL_FAILURE(reveal());
-  EXPECT_EQ(dice(), "Die 1: 5, Die 2: 4, Die 3: 3, Die 4: 2");
+  EXPECT_EQ(heard(), "Dice: 5, 4, 3, 2.") << "the dice once, when the last settles";
   click(37);  // 5 + 4 + 3 + 2
-  EXPECT_EQ(spoken(st().banner), "14, double 7. 14 points scored.");
+  EXPECT_EQ(heard(), "14, double 7. 14 points scored.");
+  EXPECT_TRUE(key(KeyPress::Character, 'S')) << "the scores are told during the hand-over too";
+  EXPECT_EQ(heard(), "Blue 487, 120 seconds left; Red 501, 120 seconds left.");
   ASSERT_NO_FATAL_FAILURE(handOver());
-  EXPECT_EQ(spoken(st().banner), "Red to Play");
+  EXPECT_EQ(heard(), "Red to Play");
+  EXPECT_EQ(spoken(die(3)), "Die 4: not thrown") << "the last player's dice, greyed";
   // Red busts on a 50 with 50 to go.
   setScore(2, 50);
   ASSERT_NO_FATAL_FAILURE(throwDice(5, 5, 2, 1));
   click(4);
-  EXPECT_EQ(spoken(st().banner), "50, inner ring. 0 points scored. Bust: the target stays the same.");
+  EXPECT_EQ(heard(), "Dice: 5, 5, 2, 1. | 50, inner ring. 0 points scored. Bust: the target stays the same.");
   ASSERT_NO_FATAL_FAILURE(handOver());
   // Blue clicks a number the dice cannot make.
   ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
   click(84);
   EXPECT_TRUE(st().illegalMoveNotice.announced && st().illegalMoveNotice.visible);
-  EXPECT_EQ(spoken(st().illegalMoveNotice),
-            "20, quadruple 5. You made an illegal move. You have lost your turn.");
+  EXPECT_EQ(heard(), "Blue to Play | Dice: 1, 1, 1, 1. | 20, quadruple 5. You made an illegal move. You have lost your turn.");
   ASSERT_NO_FATAL_FAILURE(handOver());
-  // Red runs out of time.
+  // Red runs out of time: heard as it happens, and on the panel.
+  heard();
   ASSERT_NO_FATAL_FAILURE(timeOut());
+  EXPECT_EQ(heard(), "Dice: 1, 1, 1, 1. | Red has run out of time. | Blue to Play");
   EXPECT_EQ(spoken(panel(2)), "Red: 50, out of time");
-  EXPECT_EQ(spoken(clockLabel(1)), "Red: 0 seconds left");
+  EXPECT_TRUE(key(KeyPress::Character, 's'));
+  EXPECT_EQ(heard(), "Blue 487, 120 seconds left; Red 50, out of time.");
+  // Blue finishes: the move, the end, and two seconds later the winner.
+  setScore(1, 8);
+  ASSERT_NO_FATAL_FAILURE(throwDice(2, 2, 2, 2));
+  click(28);  // 8, double 4
+  EXPECT_EQ(heard(), "Dice: 2, 2, 2, 2. | 8, double 4. 8 points scored. GAME OVER!!!");
+  clock.advance(2000);
+  EXPECT_EQ(heard(), "BLUE HAS WON!");
+  EXPECT_TRUE(key(KeyPress::Character, 's')) << "the scores at the end";
+  EXPECT_EQ(heard(), "Blue 0, 120 seconds left; Red 50, out of time.");
 }
 
 }  // namespace

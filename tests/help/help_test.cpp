@@ -137,6 +137,7 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
         soundOn ? std::vector<std::int64_t>{1500, 1750, 2000, 2250} : std::vector<std::int64_t>{300, 550, 800, 1050};
     EXPECT_EQ(settled, want);
     EXPECT_EQ(page.dice[0].caption + page.dice[1].caption + page.dice[2].caption + page.dice[3].caption, "1632");
+    EXPECT_EQ(page.form.speech.back(), "Dice: 1, 6, 3, 2.") << "heard once the last die settles";
     EXPECT_EQ(clock.activeCount(), 0);
     // A throw during a throw starts afresh; leaving the page stops it at once.
     clock.advance(1);
@@ -150,6 +151,74 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     flow.settle();
     random.queue.clear();
   }
+}
+
+// Each page is read out, in reading order, as it opens and again on R; its
+// buttons are heard without their arrows.
+TEST_F(FlowTest, ARulesPageIsReadOutAsItOpensAndOnRequest) {
+  const struct {
+    int page;
+    const char* starts;
+    const char* has;
+    const char* ends;
+  } pages[] = {
+      {1, "Page 1 of 3. The Rules of Sumdart. Summary of the rules. The playing board resembles",
+       "Each player starts with a target of 501 points. Players take turns", "level of play for the computer."},
+      {2, "Page 2 of 3. The Rules of Sumdart. Generating a number. The player clicks",
+       "beside each other. For example, having thrown 6, 4, 3, and 1,", "by the number at the top of its column."},
+      {3, "Page 3 of 3. The Rules of Sumdart. Selecting the number on the board. Having generated",
+       "moving outwards from the centre of the board.) Playing with a timer. If the", "301, 201 or 101."},
+  };
+  for (const auto& p : pages) {
+    SCOPED_TRACE(p.page);
+    flow.showRules(p.page);
+    RulesPage& page = *flow.rules(p.page);
+    ASSERT_EQ(page.form.speech.size(), 1u);
+    const std::string said = page.form.speech[0];
+    EXPECT_EQ(said.rfind(p.starts, 0), 0u) << said;
+    EXPECT_NE(said.find(p.has), std::string::npos) << said;
+    EXPECT_EQ(said.substr(said.size() - std::string(p.ends).size()), p.ends) << said;
+    page.form.speech.clear();
+    EXPECT_TRUE(page.keyPressed(KeyPress{KeyPress::Character, 'r'}, "exitButton"));
+    EXPECT_EQ(page.form.speech, std::vector<std::string>{said});
+    EXPECT_EQ(page.nextPageButton.spokenName, "Next Page");
+    EXPECT_EQ(page.previousPageButton.spokenName, "Previous Page");
+    flow.closeRules(p.page);
+    flow.settle();
+  }
+}
+
+// To a screen reader the chart is a table of "7 × 8 = 56" under headers; the
+// arrows move over the products, and the chart scrolls to show the one picked.
+TEST_F(FlowTest, TheChartIsATableTheArrowsWalk) {
+  flow.openChart();
+  CheatChart& c = *flow.chart();
+  const Ctl& t = c.table;
+  const auto cell = [&](int row, int column) { return t.cells[static_cast<std::size_t>(row * t.columns + column)]; };
+  EXPECT_EQ(c.form.focus, "table");
+  EXPECT_EQ(cell(0, 8) + "|" + cell(7, 0) + "|" + cell(7, 8) + "|" + cell(1, 50) + "|" + cell(3, 34), "8|7|7 × 8 = 56|1 × 50 = 50|");
+  using K = KeyPress;
+  const auto walk = [&](std::initializer_list<K::Code> keys) {
+    for (K::Code k : keys) EXPECT_TRUE(c.keyPressed(K{k, 0}, "table"));
+    return cell(t.value / t.columns, t.value % t.columns);
+  };
+  EXPECT_EQ(cell(t.value / t.columns, 0) + " " + cell(0, t.value % t.columns), "1 1") << "it starts at 1 × 1";
+  EXPECT_EQ(walk({K::Up, K::Left}), "1 × 1 = 1") << "the headers are not products";
+  EXPECT_EQ(walk({K::Down, K::Down, K::Down, K::Down, K::Down, K::Down, K::Right, K::Right, K::Right, K::Right, K::Right,
+                  K::Right, K::Right}),
+            "7 × 8 = 56");
+  for (int i = 0; i < 20; ++i) walk({K::Right});
+  EXPECT_EQ(walk({}), "7 × 14 = 98") << "row 7 ends at 98";
+  for (int i = 0; i < 40; ++i) walk({K::Up});
+  EXPECT_EQ(walk({}), "1 × 14 = 14");
+  for (int i = 0; i < 40; ++i) walk({K::Right});
+  EXPECT_EQ(walk({}), "1 × 50 = 50");
+  const Ctl& shown = c.rows[1][50];
+  EXPECT_LE(c.grid.left + shown.left + shown.width, c.form.width) << "scrolled to show 1 × 50";
+  EXPECT_EQ(walk({K::Down}), "2 × 50 = 100");
+  for (int i = 0; i < 49; ++i) walk({K::Left});
+  EXPECT_EQ(c.grid.left + c.rows[2][1].left, 495) << "scrolled back, 2 × 1 beside the header column";
+  EXPECT_FALSE(c.keyPressed(K{K::Left, 0}, "scrollBar")) << "the scroll bar keeps its own arrows";
 }
 
 TEST_F(FlowTest, PageThreeAsksTheDesktopForThePrintableRules) {
