@@ -18,6 +18,9 @@
 #include "qt/focus_mark.h"
 #include "qt/label_widget.h"
 #include "qt/qt_desktop.h"
+#include "qt/speech.h"
+#include "qt/table_widget.h"
+#include "qt/text_box.h"
 #include "qt/twips.h"
 
 namespace sumdart {
@@ -204,8 +207,9 @@ QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
     return screen_ ? &screen_->form.controls[i] : nullptr;
   };
   switch (fc.ctl->kind) {
+    case Kind::Table: return new TableWidget(parent);
     case Kind::TextBox: {
-      auto* edit = new QLineEdit(parent);
+      auto* edit = new TextBox(parent);
       edit->installEventFilter(this);
       connect(edit, &QLineEdit::textChanged, this, [ctl](const QString& text) {
         if (FormCtl* c = ctl()) {
@@ -296,6 +300,10 @@ void FormWindow::apply(std::size_t i) {
     label->apply(c);
     return;
   }
+  if (auto* table = qobject_cast<TableWidget*>(w)) {
+    table->apply(c);
+    return;
+  }
   const QRect box = twipsRect(c.left, c.top, c.width, c.height);
   if (w->geometry() != box) w->setGeometry(box);
   const QString spoken = QString::fromStdString(c.spokenName);
@@ -372,6 +380,13 @@ void FormWindow::render() {
     f.focus.clear();
   }
   markFocus();
+  // Said after the focus has moved, so a screen reader speaks the newly
+  // focused control first and then the message.
+  if (!f.speech.empty()) {
+    if (!speaker_) speaker_ = new Speaker(this);
+    for (const std::string& text : f.speech) speaker_->say(QString::fromStdString(text));
+    f.speech.clear();
+  }
   // The window's own colour and picture are painted again only when they
   // change: a control that changes repaints itself alone.
   if (!(drawnBack_ == f.back) || drawnPicture_ != f.picture || drawnZoom_ != zoomFactor()) {
@@ -430,8 +445,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
   }
   const int key = static_cast<QKeyEvent*>(e)->key();
   // While the screen is busy keys wait, as clicks on a disabled control do;
-  // Tab still moves the focus.
-  if (key != Qt::Key_Tab && key != Qt::Key_Backtab && !screen_->takesKeys()) return true;
+  // Tab still moves the focus, and a key that only tells something is taken.
+  KeyPress k;
+  const bool tells = screenKey(*static_cast<QKeyEvent*>(e), k) && screen_->tellsOnly(k) && !qobject_cast<QLineEdit*>(watched);
+  if (key != Qt::Key_Tab && key != Qt::Key_Backtab && !tells && !screen_->takesKeys()) return true;
   if (!qobject_cast<QLineEdit*>(watched)) return false;
   const QString text = static_cast<QKeyEvent*>(e)->text();
   if (text.isEmpty()) return false;
@@ -462,7 +479,7 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
   }
   const QWidget* focused = focusWidget();
   const std::string name = focused && focused != this ? focused->objectName().toStdString() : std::string();
-  if (screen_->takesKeys() && screen_->keyPressed(k, name)) handled();
+  if ((screen_->takesKeys() || screen_->tellsOnly(k)) && screen_->keyPressed(k, name)) handled();
   e->accept();
 }
 

@@ -17,6 +17,7 @@ namespace sumdart {
 
 class QtDesktop;
 class FocusMark;
+class Speaker;
 
 class FormWindow : public QWidget {
   Q_OBJECT
@@ -68,6 +69,7 @@ class FormWindow : public QWidget {
   std::vector<std::string> pictures_;       // picture shown by each control
   int placed_ = -1;                         // placement applied, -1 before the first
   FocusMark* mark_ = nullptr;
+  Speaker* speaker_ = nullptr;  // made when the screen first says something
   QMetaObject::Connection focusWatch_;
   Rgb drawnBack_{};            // the window's own colour and picture as last drawn
   std::string drawnPicture_;

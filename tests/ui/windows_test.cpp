@@ -16,6 +16,7 @@
 #include "qt/label_widget.h"
 #include "qt/qt_desktop.h"
 #include "qt/screen_windows.h"
+#include "qt_app_env.h"
 
 namespace sumdart::testing_flow {
 namespace {
@@ -110,6 +111,7 @@ TEST_F(WindowsTest, EveryWindowHasItsSizeAndEveryControlItsNameAndRole) {
                              : fc.ctl->kind == Kind::Option    ? QAccessible::RadioButton
                              : fc.ctl->kind == Kind::TextBox   ? QAccessible::EditableText
                              : fc.ctl->kind == Kind::ScrollBar ? QAccessible::ScrollBar
+                             : fc.ctl->kind == Kind::Table     ? QAccessible::Table
                                                                : QAccessible::Button)
             << fc.name;
       }
@@ -157,16 +159,53 @@ TEST_F(WindowsTest, CloseBoxAndDoubleClicksAndALeftScreenGoesAfterItsClick) {
   EXPECT_TRUE(flow.opponent()->levelOptions[0].checked && !flow.opponent()->levelOptions[2].checked);
 }
 
-// A screen reader hears the player-count buttons as numbers of players.
-TEST_F(WindowsTest, ScreenReadersHearPlayerCounts) {
+// A screen reader hears the player-count buttons as numbers of players, a
+// text box's whole number (Orca reads the line by its attribute runs), the
+// chart as a table with headers, and what a screen says through the window's
+// notification.
+TEST_F(WindowsTest, ScreenReadersHearCountsWholeNumbersTheChartTableAndMessages) {
   flow.start();
   flow.showSetup();
   windows.afterEvent();
-  std::vector<QString> counts;
+  const auto name = [](QAccessibleInterface* a) { return a ? a->text(QAccessible::Name).toStdString() : std::string("(none)"); };
+  std::vector<std::string> counts;
   for (int k = 0; k < 4; ++k)
-    counts.push_back(QAccessible::queryAccessibleInterface(widget(flow.setup(), "playerCountButtons(" + std::to_string(k) + ")"))
-                         ->text(QAccessible::Name));
-  EXPECT_EQ(counts, (std::vector<QString>{"1 player", "2 players", "3 players", "4 players"}));
+    counts.push_back(name(QAccessible::queryAccessibleInterface(widget(flow.setup(), "playerCountButtons(" + std::to_string(k) + ")"))));
+  EXPECT_EQ(counts, (std::vector<std::string>{"1 player", "2 players", "3 players", "4 players"}));
+  QAccessibleTextInterface* time = QAccessible::queryAccessibleInterface(widget(flow.setup(), "timeBox"))->textInterface();
+  ASSERT_NE(time, nullptr);
+  int start = -1, end = -1;
+  time->attributes(1, &start, &end);
+  EXPECT_EQ(time->text(start, end).toStdString(), "300") << "one run over the whole text";
+
+  flow.openChart();
+  windows.afterEvent();
+  QWidget* chart = widget(flow.chart(), "table");
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(chart);
+  ASSERT_TRUE(table && table->tableInterface());
+  EXPECT_EQ(table->tableInterface()->rowCount() * 100 + table->tableInterface()->columnCount(), 1050);
+  QAccessibleInterface* cell = table->tableInterface()->cellAt(6, 7);
+  ASSERT_TRUE(cell && cell->tableCellInterface());
+  EXPECT_EQ(name(cell) + " | " + name(cell->tableCellInterface()->columnHeaderCells().value(0)) + " | " +
+                name(cell->tableCellInterface()->rowHeaderCells().value(0)) + " | " + name(table->child(table->indexOfChild(cell))),
+            "7 × 8 = 56 | 8 | 7 | 7 × 8 = 56");
+  EXPECT_EQ(cell->parent(), table);
+  chart->setFocus();
+  press(flow.chart(), Qt::Key_Down);
+  press(flow.chart(), Qt::Key_Right);
+  EXPECT_EQ(name(table->focusChild()), "2 × 2 = 4");
+
+  GameScreen& game = *flow.game();  // a new game says whose turn it is
+  flow.showGame();
+  windows.afterEvent();
+  auto* speaker = window(&game).findChild<QWidget*>(QStringLiteral("speaker"));
+  ASSERT_NE(speaker, nullptr);
+  ASSERT_TRUE(test::runUntil([&] { return !speaker->isHidden(); }, 3000)) << "said once the window is up, or soon after";
+  QAccessibleInterface* said = QAccessible::queryAccessibleInterface(speaker);
+  EXPECT_EQ(said->role(), QAccessible::Notification);
+  EXPECT_EQ(name(said), "Blue to Play");
+  EXPECT_EQ(speaker->size(), QSize(0, 0)) << "nothing a mouse player sees";
+  EXPECT_TRUE(game.form.speech.empty());
 }
 
 TEST_F(WindowsTest, TextBoxesTakeDigitsOnlyAndEnterMovesToTheTarget) {
@@ -209,7 +248,7 @@ TEST_F(WindowsTest, FocusStartsWhereAPersonBeginsAndTabGoesRoundInReadingOrder) 
       {flow.rules(1), {"nextPageButton", "exitButton"}},
       {flow.rules(2), {"nextPageButton", "exitButton", "throwButton", "cheatChartButton", "previousPageButton"}},
       {flow.rules(3), {"exitButton", "printButton", "previousPageButton"}},
-      {flow.chart(), {"scrollBar"}},
+      {flow.chart(), {"table", "scrollBar"}},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.order.front());

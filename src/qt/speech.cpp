@@ -1,0 +1,77 @@
+#include "qt/speech.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QTimer>
+
+namespace sumdart {
+
+namespace {
+
+class SpeakerAccessible : public QAccessibleWidget {
+ public:
+  explicit SpeakerAccessible(Speaker* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return static_cast<const Speaker*>(widget())->text();
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* speakerAccessible(const QString& className, QObject* object) {
+  if (className == QLatin1String("sumdart::Speaker") && object && object->isWidgetType())
+    return new SpeakerAccessible(static_cast<Speaker*>(object));
+  return nullptr;
+}
+
+// A window that never becomes active (no window manager to activate it) still
+// speaks, this long after its first message.
+constexpr int kActivationWaitMs = 1000;
+
+}  // namespace
+
+Speaker::Speaker(QWidget* window) : QWidget(window) {
+  static const bool installed = (QAccessible::installFactory(speakerAccessible), true);
+  (void)installed;
+  setObjectName(QStringLiteral("speaker"));
+  setGeometry(0, 0, 0, 0);
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+  window->installEventFilter(this);
+  windowSeen_ = window->isActiveWindow();
+}
+
+void Speaker::say(const QString& text) {
+  if (text.isEmpty()) return;
+  waiting_ = waiting_.isEmpty() ? text : waiting_ + QLatin1Char(' ') + text;
+  if (windowSeen_) {
+    sayNow();
+  } else {
+    QTimer::singleShot(kActivationWaitMs, this, [this] {
+      windowSeen_ = true;
+      sayNow();
+    });
+  }
+}
+
+void Speaker::sayNow() {
+  if (waiting_.isEmpty()) return;
+  text_ = waiting_;
+  waiting_.clear();
+  // Shown again with its new name: the screen reader speaks it. Nothing is
+  // sent when no screen reader listens.
+  hide();
+  show();
+}
+
+bool Speaker::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == parent() && e->type() == QEvent::WindowActivate && !windowSeen_) {
+    windowSeen_ = true;
+    // After the screen reader has heard of the window and its focused control.
+    QTimer::singleShot(0, this, &Speaker::sayNow);
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+}  // namespace sumdart
