@@ -22,6 +22,9 @@ packages=(
   fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # end-to-end test: a virtual X display, clicks and screenshots
   xvfb xdotool imagemagick x11-utils
+  # the screen reader test: Orca itself, speech-dispatcher (its text goes to a
+  # file), the accessibility bus, a window manager and a private D-Bus session
+  orca speech-dispatcher at-spi2-core python3-pyatspi openbox dbus-daemon
   # worksheet test: the text of a PDF
   poppler-utils
   # install test: the menu entry and its metadata

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice:
-#   build-test/     warnings as errors, with the install check and the
-#                   end-to-end test of the installed program under Xvfb
+#   build-test/     warnings as errors, with the install check, the
+#                   end-to-end test of the installed program under Xvfb and
+#                   a game played by keys with the Orca screen reader
 #   build-asan/     the same suite under AddressSanitizer and
 #                   UndefinedBehaviorSanitizer
 # then builds the Debian package from a Release build (build-release/) and

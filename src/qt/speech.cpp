@@ -27,6 +27,8 @@ QAccessibleInterface* speakerAccessible(const QString& className, QObject* objec
 // A window that never becomes active (no window manager to activate it) still
 // speaks, this long after its first message.
 constexpr int kActivationWaitMs = 1000;
+// Orca takes two shows of one object closer together than this as one.
+constexpr int kSpacingMs = 100;
 
 }  // namespace
 
@@ -40,6 +42,8 @@ Speaker::Speaker(QWidget* window) : QWidget(window) {
   hide();
   window->installEventFilter(this);
   windowSeen_ = window->isActiveWindow();
+  spacing_.setSingleShot(true);
+  connect(&spacing_, &QTimer::timeout, this, &Speaker::sayNow);
 }
 
 void Speaker::say(const QString& text) {
@@ -56,7 +60,12 @@ void Speaker::say(const QString& text) {
 }
 
 void Speaker::sayNow() {
-  if (waiting_.isEmpty()) return;
+  if (waiting_.isEmpty() || spacing_.isActive()) return;
+  if (lastShown_.isValid() && lastShown_.elapsed() < kSpacingMs) {
+    spacing_.start(static_cast<int>(kSpacingMs - lastShown_.elapsed()));
+    return;
+  }
+  lastShown_.start();
   text_ = waiting_;
   waiting_.clear();
   // Shown again with its new name: the screen reader speaks it. Nothing is

@@ -15,9 +15,14 @@
 //   shown: "notification TEXT.", also for a 0 x 0 widget nobody sees. A
 //   second message waits for the first to end; the player's next key cuts one
 //   off.
+// - two shows of the same object less than about 50 ms apart are taken as one
+//   event, and only the second message is heard.
 // So a Speaker is a 0 x 0 child of a window with the notification role, named
-// by what it is to say, hidden and shown again for every message.
+// by what it is to say, hidden and shown again for every message; messages
+// that come closer together than that are said as one.
+#include <QElapsedTimer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace sumdart {
@@ -44,6 +49,8 @@ class Speaker : public QWidget {
   QString text_;
   QString waiting_;
   bool windowSeen_ = false;
+  QElapsedTimer lastShown_;
+  QTimer spacing_;  // holds a message back until the last has been taken
 };
 
 }  // namespace sumdart

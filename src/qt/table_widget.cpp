@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 #include <map>
 
 #include "qt/label_widget.h"
@@ -197,9 +198,13 @@ void TableWidget::apply(const Ctl& c) {
   if (moved && hasFocus()) tellFocus();
 }
 
+// Qt tells a screen reader that the table has the focus after this event;
+// the focus on the cell follows that.
 void TableWidget::focusInEvent(QFocusEvent* e) {
   QWidget::focusInEvent(e);
-  tellFocus();
+  QTimer::singleShot(0, this, [this] {
+    if (hasFocus()) tellFocus();
+  });
 }
 
 // The focus is on the table's cell, not on the table.

@@ -6,10 +6,11 @@
 // drops the last character ("30" for 300). This text box's accessible text
 // has one run over the whole text, and Orca says "300".
 //
-// Leaving a text box deselects its text, and Orca, still on the box, said
-// "Text unselected" every time. The deselection waits until the focus has
-// moved on, when Orca no longer listens to the box; a mouse player sees the
-// same box.
+// Leaving a text box deselects its text, and Orca says "Text unselected"
+// for any box whose selection it has seen go, wherever the focus is. So a box
+// left by the keyboard keeps its selection, drawn as plain text and hidden
+// from screen readers until the box has the focus again (Tab selects it all
+// then in any case). Left by a click, it deselects as it always has.
 #include <QLineEdit>
 
 namespace sumdart {
@@ -20,7 +21,11 @@ class TextBox : public QLineEdit {
   explicit TextBox(QWidget* parent = nullptr);
 
  protected:
+  void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  void showSelection(bool on);
 };
 
 }  // namespace sumdart
