@@ -110,7 +110,7 @@ def main():
                     by = prog
                     break
             if by is None and not args.no_e2e:
-                if run(["ctest", "--test-dir", build, "-R", "^(install|e2e_game)$"], build, 600, env) != 0:
+                if run(["ctest", "--test-dir", build, "-R", "^(install|e2e_game|orca_game)$"], build, 600, env) != 0:
                     by = "e2e"
                     by_e2e.append((n, f))
             if by is None:

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "qt/accessible.h"
 #include "qt/fitform.h"
 #include "qt/focus_mark.h"
 #include "qt/label_widget.h"
@@ -77,12 +78,6 @@ class WindowAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* windowAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String("sumdart::FormWindow") && object && object->isWidgetType())
-    return new WindowAccessible(static_cast<FormWindow*>(object));
-  return nullptr;
-}
-
 // A clickable label is reached by Tab, never focused by a click: a mouse player
 // sees no change.
 Qt::FocusPolicy labelFocus(const FormCtl& fc) { return fc.click && fc.ctl->tabStop ? Qt::TabFocus : Qt::NoFocus; }
@@ -126,8 +121,7 @@ bool screenKey(const QKeyEvent& e, KeyPress& k) {
 
 FormWindow::FormWindow(Screen& screen, QtDesktop& desktop, std::function<void()> afterEvent)
     : QWidget(nullptr, flagsFor(screen.form)), screen_(&screen), desktop_(desktop), afterEvent_(std::move(afterEvent)) {
-  static const bool installed = (QAccessible::installFactory(windowAccessible), true);
-  (void)installed;
+  installAccessible<FormWindow, WindowAccessible>();
   setWindowTitle(QString::fromStdString(screen.form.caption));
   spokenTitle_ = QString::fromStdString(screen.form.spokenTitle);
   place();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt/accessible.h"
 #include "qt/twips.h"
 
 namespace sumdart {
@@ -39,17 +40,10 @@ class LabelAccessible : public QAccessibleWidget {
     return QAccessibleWidget::text(t);
   }
 };
-
-QAccessibleInterface* labelAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String("sumdart::LabelWidget") && object && object->isWidgetType())
-    return new LabelAccessible(static_cast<LabelWidget*>(object));
-  return nullptr;
-}
 }  // namespace
 
 LabelWidget::LabelWidget(QWidget* parent) : QWidget(parent) {
-  static const bool installed = (QAccessible::installFactory(labelAccessible), true);
-  (void)installed;
+  installAccessible<LabelWidget, LabelAccessible>();
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   setAutoFillBackground(false);
 }

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "qt/accessible.h"
+
 namespace sumdart {
 
 namespace {
@@ -18,12 +20,6 @@ class SpeakerAccessible : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* speakerAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String("sumdart::Speaker") && object && object->isWidgetType())
-    return new SpeakerAccessible(static_cast<Speaker*>(object));
-  return nullptr;
-}
-
 // A window that never becomes active (no window manager to activate it) still
 // speaks, this long after its first message.
 constexpr int kActivationWaitMs = 1000;
@@ -33,8 +29,7 @@ constexpr int kSpacingMs = 100;
 }  // namespace
 
 Speaker::Speaker(QWidget* window) : QWidget(window) {
-  static const bool installed = (QAccessible::installFactory(speakerAccessible), true);
-  (void)installed;
+  installAccessible<Speaker, SpeakerAccessible>();
   setObjectName(QStringLiteral("speaker"));
   setGeometry(0, 0, 0, 0);
   setFocusPolicy(Qt::NoFocus);

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <map>
 
+#include "qt/accessible.h"
 #include "qt/label_widget.h"
 #include "qt/twips.h"
 
@@ -161,17 +162,10 @@ QList<QAccessibleInterface*> CellAccessible::rowHeaderCells() const {
   return {table_->child(table_->rowCount() * table_->columnCount() + table_->columnCount() + row_)};
 }
 
-QAccessibleInterface* tableAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String("sumdart::TableWidget") && object && object->isWidgetType())
-    return new TableAccessible(static_cast<TableWidget*>(object));
-  return nullptr;
-}
-
 }  // namespace
 
 TableWidget::TableWidget(QWidget* parent) : QWidget(parent) {
-  static const bool installed = (QAccessible::installFactory(tableAccessible), true);
-  (void)installed;
+  installAccessible<TableWidget, TableAccessible>();
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::TabFocus);

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "qt/accessible.h"
+
 namespace sumdart {
 
 namespace {
@@ -135,17 +137,10 @@ class TextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterf
   }
 };
 
-QAccessibleInterface* textBoxAccessible(const QString& className, QObject* object) {
-  if (className == QLatin1String("sumdart::TextBox") && object && object->isWidgetType())
-    return new TextBoxAccessible(static_cast<TextBox*>(object));
-  return nullptr;
-}
-
 }  // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-  static const bool installed = (QAccessible::installFactory(textBoxAccessible), true);
-  (void)installed;
+  installAccessible<TextBox, TextBoxAccessible>();
 }
 
 void TextBox::focusInEvent(QFocusEvent* e) {

@@ -52,7 +52,13 @@ typed() {  # typed TEXT REGEX WHAT
   orca_wait_said "$mark" "$2" 20 >/dev/null || fail "after typing $1: $3 was not heard"
   said "$mark" "$1"
 }
-said() {  # the quotes of the closing note: what each key made Orca say
+heard() {  # heard REGEX WHAT: waits for what comes without a key (a hand-over, the winner)
+  local mark
+  mark=$(orca_mark)
+  orca_wait_said "$mark" "$1" 10 >/dev/null || fail "$2 was not heard"
+  said "$mark" "($2)"
+}
+said() {  # what each key made Orca say
   orca_wait_quiet 400 10 || true
   echo "orca: [$2] $(orca_said_since "$1" | tr '\n' '|')"
 }
@@ -104,17 +110,13 @@ made=$(makes $dice | sort -n | awk '$1 <= 20' | tail -n 1)
 [[ -n $made ]] || fail "the solver found no number for $dice"
 typed "$made" "^$made, single $made push button|^$made, " "the picked cell $made"
 key Return "notification $made, [a-z0-9 ,]*\. $made points? scored\." "Blue's $made scored"
-mark=$(orca_mark)
-orca_wait_said "$mark" "notification Red to Play" 10 >/dev/null || fail "Red's turn was not heard"
-said "$mark" "(hand-over)"
+heard "notification Red to Play" "Red's turn"
 throw Red
 wrong=$(comm -23 <(on_board | sort -u) <(makes $dice | sort -u) | sort -n | head -n 1)
 [[ -n $wrong ]] || fail "every board number can be made from $dice"
 typed "$wrong" "^$wrong, " "the picked cell $wrong"
 key Return "notification $wrong, [a-z0-9 ,]*\. You made an illegal move\. You have lost your turn\." "Red's illegal move"
-mark=$(orca_mark)
-orca_wait_said "$mark" "notification Blue to Play" 10 >/dev/null || fail "Blue's turn was not heard"
-said "$mark" "(hand-over)"
+heard "notification Blue to Play" "Blue's turn"
 key s "notification Blue $((501 - made)), [0-9]+ seconds left; Red 501, [0-9]+ seconds left\." "the scores and seconds"
 throw Blue
 typed 79 "notification 79 is not on the board\." "that 79 is not on the board"
@@ -137,19 +139,16 @@ for round in 1 2 3 4 5 6 7 8; do
     typed 1 "^1, single 1" "the single 1"
     key Up "^2, double 1 push button" "the double 1"
     key Return "notification 2, double 1\. 2 points scored\. GAME OVER!!!" "Blue's finish"
-    mark=$(orca_mark)
-    orca_wait_said "$mark" "notification BLUE HAS WON!" 10 >/dev/null || fail "the winner was not heard"
-    said "$mark" "(the end)"
+    heard "notification BLUE HAS WON!" "the winner"
     key s "notification Blue 0, [0-9]+ seconds left; Red [0-9]+, [0-9]+ seconds left\." "the final scores"
     say "passed: $(orca_said_since 0 | wc -l) utterances; a whole game heard by ear"
     exit 0
   fi
-  typed 1 "^1, single 1" "the single 1"
-  key Return "notification 1, single 1\." "Blue's 1"
-  orca_wait_said "$(orca_mark)" "notification Red to Play" 10 >/dev/null || fail "Red's turn was not heard (round $round)"
-  throw Red
-  typed 1 "^1, single 1" "Red's single 1"
-  key Return "notification 1, single 1\." "Red's 1"
-  orca_wait_said "$(orca_mark)" "notification Blue to Play" 10 >/dev/null || fail "Blue's turn was not heard (round $round)"
+  for next in Red Blue; do
+    typed 1 "^1, single 1" "the single 1"
+    key Return "notification 1, single 1\." "a 1 played"
+    heard "notification $next to Play" "$next's turn (round $round)"
+    [[ $next == Blue ]] || throw Red
+  done
 done
 fail "in eight throws the dice never made 2"

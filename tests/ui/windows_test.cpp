@@ -177,6 +177,7 @@ TEST_F(WindowsTest, ScreenReadersHearCountsWholeNumbersTheChartTableAndMessages)
   int start = -1, end = -1;
   time->attributes(1, &start, &end);
   EXPECT_EQ(time->text(start, end).toStdString(), "300") << "one run over the whole text";
+  EXPECT_EQ(time->textAtOffset(3, QAccessible::WordBoundary, &start, &end).toStdString(), "300") << "the word at the end";
 
   flow.openChart();
   windows.afterEvent();
