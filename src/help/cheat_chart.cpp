@@ -76,7 +76,7 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
     form.add(arrayName(("row" + std::to_string(m)).c_str(), 0), rows[m][0], {}, inGrid);
   form.add("mask", mask);
 
-  table = textLabel("", 0, 120, form.width, 3975, colours::black, FontSpec{});
+  table = textLabel("", 0, 0, 0, 0, colours::black, FontSpec{});
   table.kind = Kind::Table;
   table.spokenName = translate("CheatChart", "Multiplication table");
   table.columns = static_cast<int>(rows[0].size());
@@ -93,6 +93,7 @@ CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
       table.cells.push_back(std::move(cell));
     }
   table.value = table.columns + 1;  // 1 × 1
+  placeTable();
   form.add("table", table);
   form.tabOrder = {"table", "scrollBar"};
   form.focus = "table";
@@ -117,12 +118,25 @@ void CheatChart::moveTo(int row, int column) {
     scrollBar.value = v;
     scrolled();
   }
+  placeTable();
+}
+
+// The table draws nothing; it lies over the product with the focus, so the
+// keyboard's focus mark rings that product.
+void CheatChart::placeTable() {
+  const int row = table.value / table.columns, column = table.value % table.columns;
+  const Ctl& cell = rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+  table.left = grid.left + cell.left;
+  table.top = grid.top + cell.top;
+  table.width = cell.width;
+  table.height = cell.height;
 }
 
 void CheatChart::scrolled() {
   const double v = scrollBar.value;
   grid.left = -kStep * v;
   for (auto& row : rows) row[0].left = 120 + kStep * v;
+  placeTable();
 }
 
 void CheatChart::closeRequested() { flow_.closeChart(); }

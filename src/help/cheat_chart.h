@@ -31,6 +31,7 @@ class CheatChart : public Screen {
 
  private:
   void moveTo(int row, int column);
+  void placeTable();
 
   ScreenFlow& flow_;
 };

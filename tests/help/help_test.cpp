@@ -218,6 +218,8 @@ TEST_F(FlowTest, TheChartIsATableTheArrowsWalk) {
   EXPECT_EQ(walk({K::Down}), "2 × 50 = 100");
   for (int i = 0; i < 49; ++i) walk({K::Left});
   EXPECT_EQ(c.grid.left + c.rows[2][1].left, 495) << "scrolled back, 2 × 1 beside the header column";
+  EXPECT_EQ(t.left, 495) << "the table lies over its product, where the keyboard's mark rings it";
+  EXPECT_EQ(t.top, c.grid.top + c.rows[2][1].top);
   EXPECT_FALSE(c.keyPressed(K{K::Left, 0}, "scrollBar")) << "the scroll bar keeps its own arrows";
 }
 
