@@ -192,8 +192,15 @@ TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   EXPECT_EQ(heard(), "Dice: 2, 2, 2, 2. | 8, double 4. 8 points scored. GAME OVER!!!");
   clock.advance(2000);
   EXPECT_EQ(heard(), "BLUE HAS WON!");
+  clock.advance(6000);
+  EXPECT_EQ(heard(), "") << "the banner names the winner again, but it is said once";
   EXPECT_TRUE(key(KeyPress::Character, 's')) << "the scores at the end";
   EXPECT_EQ(heard(), "Blue 0, 120 seconds left; Red 50, out of time.");
+  // A solo game ends as the clock runs out.
+  open({.players = 1, .timeAllowed = 5, .soundOn = 0});
+  heard();
+  ASSERT_NO_FATAL_FAILURE(timeOut());
+  EXPECT_EQ(heard(), "Dice: 1, 1, 1, 1. | Blue has run out of time. | OUT OF TIME!");
 }
 
 }  // namespace

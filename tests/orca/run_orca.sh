@@ -94,6 +94,7 @@ key Return "^300\.?$" "the time box's 300"
 key Tab Tab Tab Tab "^501 selected" "the target box's 501"
 # The rules, read out as each page opens; the practice throw's dice.
 key Tab "The Rules push button" "The Rules"
+! orca_said_since 0 | grep -qi "unselected" || fail "leaving the target box was heard as 'Text unselected'"
 key Return "notification Page 1 of 3\. The Rules of Sumdart\. Summary of the rules\. The playing board resembles a dartboard" "rules page 1"
 orca_expect 0 "^Next Page push button" "Next Page without its arrows" >/dev/null || fail "the next-page button was not heard as 'Next Page push button'"
 key Return "notification Page 2 of 3\. The Rules of Sumdart\. Generating a number\." "rules page 2"

@@ -23,6 +23,7 @@
 #include "qt/language.h"
 #include "qt/qt_desktop.h"
 #include "qt/screen_windows.h"
+#include "qt/speech.h"
 #include "state/texts.h"
 
 namespace sumdart::testing_flow {
@@ -219,6 +220,12 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   clock.advance(2500);
   game.boardCellClicked(single20);
   EXPECT_EQ(game.st.banner.caption, fill(translate("GameScreen", "%1 points scored"), {"20"})) << "plain digits";
+  // What a screen reader is told without the focus moving is in the language too.
+  const Speaker* speaker = windows.window(game)->findChild<Speaker*>();
+  ASSERT_NE(speaker, nullptr);
+  const std::string said = (speaker->text() + " " + speaker->waiting()).toStdString();
+  EXPECT_NE(said.find(fill(translate("Dice", "Dice: %1, %2, %3, %4."), {"6", "4", "3", "1"})), std::string::npos) << said;
+  EXPECT_EQ(said.find("Dice:"), std::string::npos) << said;
   game.describe();
   EXPECT_NE(game.st.banner.spokenName.find(board::cellName(single20)), std::string::npos);
   const std::string blue = translate("Players", "Blue");

@@ -16,6 +16,7 @@
 #include "qt/label_widget.h"
 #include "qt/qt_desktop.h"
 #include "qt/screen_windows.h"
+#include "qt/speech.h"
 #include "qt_app_env.h"
 
 namespace sumdart::testing_flow {
@@ -178,6 +179,18 @@ TEST_F(WindowsTest, ScreenReadersHearCountsWholeNumbersTheChartTableAndMessages)
   time->attributes(1, &start, &end);
   EXPECT_EQ(time->text(start, end).toStdString(), "300") << "one run over the whole text";
   EXPECT_EQ(time->textAtOffset(3, QAccessible::WordBoundary, &start, &end).toStdString(), "300") << "the word at the end";
+  // Left by Tab, a box keeps its selection unseen and untold: Orca said
+  // "Text unselected" when a selection went, wherever the focus was.
+  // Left by a click, it deselects as it always has.
+  auto* timeBox = widget<QLineEdit>(flow.setup(), "timeBox");
+  for (const auto& [reason, kept] : {std::pair{Qt::TabFocusReason, true}, {Qt::BacktabFocusReason, true},
+                                     {Qt::OtherFocusReason, true}, {Qt::MouseFocusReason, false}}) {
+    timeBox->selectAll();
+    QFocusEvent out(QEvent::FocusOut, reason);
+    QApplication::sendEvent(timeBox, &out);
+    EXPECT_EQ(timeBox->hasSelectedText(), kept) << reason;
+  }
+  EXPECT_EQ(time->selectionCount(), 0) << "a box without the focus tells no selection";
 
   flow.openChart();
   windows.afterEvent();
@@ -199,8 +212,9 @@ TEST_F(WindowsTest, ScreenReadersHearCountsWholeNumbersTheChartTableAndMessages)
   GameScreen& game = *flow.game();  // a new game says whose turn it is
   flow.showGame();
   windows.afterEvent();
-  auto* speaker = window(&game).findChild<QWidget*>(QStringLiteral("speaker"));
+  auto* speaker = window(&game).findChild<Speaker*>();
   ASSERT_NE(speaker, nullptr);
+  EXPECT_TRUE(speaker->isHidden() && speaker->waiting() == "Blue to Play") << "held until the new window is active";
   ASSERT_TRUE(test::runUntil([&] { return !speaker->isHidden(); }, 3000)) << "said once the window is up, or soon after";
   QAccessibleInterface* said = QAccessible::queryAccessibleInterface(speaker);
   EXPECT_EQ(said->role(), QAccessible::Notification);
