@@ -75,7 +75,10 @@ void LabelWidget::apply(const Ctl& c) {
     text_ = QString::fromStdString(c.caption);
     repaint = true;
   }
-  // A screen reader hears a new name; a status text also when it appears.
+  // A screen reader's tree learns a new name; a status text also when it
+  // appears. Orca 43 reads neither aloud unless the label has the focus (it
+  // drops events of other objects); what must be heard is said through the
+  // window's Speaker (speech.h).
   const QString spoken = QString::fromStdString(c.spokenName.empty() ? c.caption : c.spokenName);
   const bool appears = c.announced && c.visible && !last_.visible;
   const bool tell = !first && (spoken != spoken_ || appears);
