@@ -40,8 +40,14 @@ std::string cellName(int index);
 // single, double, treble and quadruple, then the 50s and the centre.
 std::vector<int> cellsShowing(int n);
 
-// Ring of a cell: 0 the centre, 1 the 50s, 2 singles, 3 doubles, 4 trebles, 5 quadruples.
+// The rings, from the centre out.
+inline constexpr int kCentre = 0, kFifties = 1, kSingles = 2, kDoubles = 3, kTrebles = 4, kQuadruples = 5;
+// Ring of a cell: one of the above.
 int ringOf(int index);
+// The first cell of a ring and how many it has: the cells of ring r are
+// firstOf(r) .. firstOf(r) + sizeOf(r) - 1, in sector order.
+int firstOf(int ring);
+int sizeOf(int ring);
 // The next cell round the ring (step +1 clockwise, -1 anticlockwise); the centre stays.
 int roundRing(int index, int step);
 // The cell of the next ring outwards (step +1) or inwards (-1) nearest to
