@@ -1,11 +1,9 @@
 #include "game/game_screen.h"
 
-#include "game/dice.h"
 #include "seams/random.h"
 #include "state/numbers.h"
 
 namespace sumdart {
-
 
 const char* scoreSound(int x) {
   if (x < 10) return "wav\\divboard.wav";
@@ -26,26 +24,44 @@ std::array<std::unique_ptr<Timer>, 13> makeTimers(TimerFactory& factory) {
   for (auto& t : timers) t = factory.createTimer();
   return timers;
 }
+
+Match matchFor(const GameStart& start) {
+  if (const auto* saved = std::get_if<SavedGame>(&start)) return Match(*saved);
+  return Match(std::get<NewGame>(start));
+}
+
+// "The computer is playing as red. Level 3 - Hard", in the words of the screen
+// where the level was chosen.
+std::string computerNotice(int level) {
+  static constexpr const char* kNotice = TRANSLATABLE("OpponentScreen", "The computer is playing as red. ");
+  static constexpr const char* kLevels[3] = {TRANSLATABLE("OpponentScreen", "Level 1 - Easy"),
+                                             TRANSLATABLE("OpponentScreen", "Level 2 - Medium"),
+                                             TRANSLATABLE("OpponentScreen", "Level 3 - Hard")};
+  if (level < 1 || level > 3) return {};
+  return translate("OpponentScreen", kNotice) + translate("OpponentScreen", kLevels[level - 1]);
+}
 }  // namespace
 
-GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
-    : timers_(makeTimers(s.timers)),
-      handOver(*timers_[0]),
-      titleFlash(*timers_[1]),
-      bannerFlash(*timers_[2]),
-      diceSettle(*timers_[3]),
-      computerThink(*timers_[4]),
-      clockTick(*timers_[5]),
-      diceRoll(*timers_[6]),
-      cellFlash(*timers_[7]),
-      doublesFlash(*timers_[8]),
-      winnerBanner(*timers_[9]),
-      computerClick(*timers_[10]),
-      arrowSounds(*timers_[11]),
-      typingPause(*timers_[12]),
-      m_(m),
+GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host, const GameStart& start)
+    : m_(m),
       s_(s),
-      host_(host) {
+      host_(host),
+      match_(matchFor(start)),
+      computer_(match_.computerLevel()),
+      timers_(makeTimers(s.timers)),
+      handOver_(*timers_[0]),
+      titleFlash_(*timers_[1]),
+      bannerFlash_(*timers_[2]),
+      diceSettle_(*timers_[3]),
+      computerThink_(*timers_[4]),
+      clockTick_(*timers_[5]),
+      diceRoll_(*timers_[6]),
+      cellFlash_(*timers_[7]),
+      doublesFlash_(*timers_[8]),
+      winnerBanner_(*timers_[9]),
+      computerClick_(*timers_[10]),
+      arrowSounds_(*timers_[11]),
+      typingPause_(*timers_[12]) {
   // Each timer with its first interval (ticks may change it) and what it does.
   using Tick = void (GameScreen::*)();
   const std::pair<int, Tick> ticks[13] = {
@@ -61,49 +77,52 @@ GameScreen::GameScreen(GameSettings& m, Services s, GameScreenHost& host)
       if (changed) changed();
     });
   }
-
   form.back = colours::gameBack;
   form.width = kGameWidth;
   form.height = kGameHeight;
   form.place = Placement::Fit;
   form.titleBar = false;
+  form.spokenTitle = translate("GameScreen", "Sumdart game");
+  addControls();
+}
+
+GameScreen::~GameScreen() = default;
+
+void GameScreen::addControls() {
   // Bottom of the stacking order first.
-  form.add("logo", st.logo);
-  form.add("doubleReminder", st.doubleReminder);
-  form.add("secondsHeading", st.secondsHeading);
-  for (int i = 0; i < 4; ++i) form.add(arrayName("clocks", i), st.clocks[static_cast<std::size_t>(i)]);
-  form.add("illegalMoveNotice", st.illegalMoveNotice);
-  form.add("targetHeading", st.targetHeading);
-  for (int n = 1; n <= 4; ++n) form.add(arrayName("playerNames", n), st.playerNames[static_cast<std::size_t>(n)]);
-  form.add("hiddenNumber", st.hiddenNumber);
-  form.add("computerNotice", st.computerNotice);
-  for (int n = 1; n <= 4; ++n) form.add(arrayName("scorePanels", n), st.scorePanels[static_cast<std::size_t>(n)]);
-  for (int i = 0; i < 4; ++i) form.add(arrayName("dice", i), st.dice[static_cast<std::size_t>(i)]);
-  form.add("banner", st.banner);
-  form.add("gameTitle", st.gameTitle);
-  form.add("exitButton", st.exitButton, [this] { exitGame(); });
-  form.add("newGameButton", st.newGameButton, [this] { newGame(); });
-  form.add("throwButton", st.throwButton, [this] { throwDice(); });
-  form.add("cheatChartButton", st.cheatChartButton, [this] { openCheatChart(); });
+  form.add("logo", r_.logo);
+  form.add("doubleReminder", r_.doubleReminder);
+  form.add("secondsHeading", r_.secondsHeading);
+  for (int i = 0; i < 4; ++i) form.add(arrayName("clocks", i), r_.clocks[static_cast<std::size_t>(i)]);
+  form.add("illegalMoveNotice", r_.illegalMoveNotice);
+  form.add("targetHeading", r_.targetHeading);
+  for (int n = 1; n <= 4; ++n) form.add(arrayName("playerNames", n), r_.playerNames[static_cast<std::size_t>(n - 1)]);
+  form.add("hiddenNumber", r_.hiddenNumber);
+  form.add("computerNotice", r_.computerNotice);
+  for (int n = 1; n <= 4; ++n) form.add(arrayName("scorePanels", n), r_.scorePanels[static_cast<std::size_t>(n - 1)]);
+  for (int i = 0; i < 4; ++i) form.add(arrayName("dice", i), r_.dice[static_cast<std::size_t>(i)]);
+  form.add("banner", r_.banner);
+  form.add("gameTitle", r_.gameTitle);
+  form.add("exitButton", r_.exitButton, [this] { exitGame(); });
+  form.add("newGameButton", r_.newGameButton, [this] { newGame(); });
+  form.add("throwButton", r_.throwButton, [this] { throwDice(); });
+  form.add("cheatChartButton", r_.cheatChartButton, [this] { openCheatChart(); });
   for (int i = 0; i < board::kLabels; ++i)
-    form.add(arrayName("boardCells", i), st.boardCells[static_cast<std::size_t>(i)], [this, i] { boardCellClicked(i); });
+    form.add(arrayName("boardCells", i), r_.boardCells[static_cast<std::size_t>(i)], [this, i] { boardCellClicked(i); });
 
   // The keyboard and screen readers: the board is one Tab stop, on its picked cell.
   form.tabOrder = {"throwButton", "cheatChartButton"};
   for (int i = 0; i < board::kLabels; ++i) {
-    Ctl& cell = st.boardCells[static_cast<std::size_t>(i)];
+    Ctl& cell = r_.boardCells[static_cast<std::size_t>(i)];
     cell.spokenName = board::cellName(i);
-    cell.tabStop = i == picked_;
+    cell.tabStop = i == cursor_.picked();
     form.tabOrder.push_back(arrayName("boardCells", i));
   }
   form.tabOrder.insert(form.tabOrder.end(), {"exitButton", "newGameButton"});
   form.focus = "throwButton";
-  form.spokenTitle = translate("GameScreen", "Sumdart game");
-  st.banner.announced = true;
-  st.illegalMoveNotice.announced = true;
+  r_.banner.announced = true;
+  r_.illegalMoveNotice.announced = true;
 }
-
-GameScreen::~GameScreen() = default;
 
 bool GameScreen::open() {
   for (const char* picture : {kBoardPicture, kLogoPicture}) {
@@ -114,143 +133,116 @@ bool GameScreen::open() {
     }
   }
   form.picture = kBoardPicture;
-  st.logo.picture = kLogoPicture;
-  load();
+  r_.logo.picture = kLogoPicture;
+
+  if (match_.restored()) {
+    // The hand-over at once says whose turn it is.
+    handOver_.setInterval(1);
+    handOver_.start();
+  } else {
+    form.say(r_.banner.caption);
+  }
+  if (match_.computerLevel() > 0 && match_.timeAllowed() > 0)
+    computerThink_.setInterval(computer_.thinkingTime(s_.random.rnd()));
+  placeBoard();
+  drawPlayers();
   return true;
 }
 
-SavedGame GameScreen::saved() const {
-  SavedGame g;
-  g.numberOfPlayers = m_.numberOfPlayers;
-  g.computerLevel = m_.computerLevel;
-  g.turnCounter = st.turnCounter;
-  g.hidden = GameState::kHiddenNumber;
-  for (std::size_t i = 0; i < 4; ++i) {
-    g.scores[i] = m_.score(static_cast<int>(i) + 1);
-    g.clocks[i] = st.secondsLeft[i];
-  }
-  g.timeAllowed = m_.timeAllowed;
-  g.soundOn = m_.soundOn;
-  g.hideDesktop = m_.hideDesktop;
-  return g;
-}
-
-void GameScreen::stopAllTimers() {
-  for (auto& t : timers_) t->stop();
-}
-
-int GameScreen::playerToMove() const { return slotFor(st.turnCounter + 1, m_.numberOfPlayers); }
-
-void GameScreen::play(const char* name) {
-  if (m_.soundOn == 1 && name) s_.sound.playSoundFile(name);
-}
-
-// The turn counter is 16-bit. Long before it could overflow it is wound back by a
-// multiple of 12, which every player count (1..4) and the computer's even/odd
-// test divide, so whose turn it is never changes; it stays at least 1, so an
-// unfinished game is still saved on Exit.
-void GameScreen::advanceTurn() {
-  ++st.turnCounter;
-  if (st.turnCounter >= kTurnWrapAt) st.turnCounter = static_cast<std::int16_t>(st.turnCounter - 29988);
-}
-
-void GameScreen::load() {
-
-  if (m_.restartGame == 1) {
-    st.turnCounter = m_.savedTurn;
-    handOver.setInterval(1);
-    handOver.start();
-  } else {
-    st.turnCounter = -1;
-    form.say(st.banner.caption);
-  }
-
-  if (m_.computerLevel > 0 && m_.timeAllowed > 0) computerThink.setInterval(computerInterval(s_.random.rnd()));
-
-  if (m_.timeAllowed != 0) {
-    for (int slot = 0; slot < m_.numberOfPlayers && slot < 4; ++slot) {
-      st.showSeconds(static_cast<std::size_t>(slot), m_.timeAllowed);
-      st.clocks[static_cast<std::size_t>(slot)].visible = true;
-    }
-    st.secondsHeading.visible = true;
-  }
-
-  st.gameOver = 0;
-  st.judge.pairCount = st.judge.tripleCount = st.judge.resultCount = 0;
-  st.bannerFlashCount = 0;
-
-  // Cells 1..84 are copies of cell 0, hidden until placed.
-  st.boardCells[0].caption = "100";
-  for (std::size_t i = 1; i <= 4; ++i) st.boardCells[i].caption = "50";
-  for (int k = 0; k < 4; ++k)
-    for (int j = 0; j < 20; ++j) {
-      const int idx = 5 + 20 * k + j;
-      st.boardCells[static_cast<std::size_t>(idx)].caption = decimalText(board::value(idx));
-    }
-
-  placeBoardCells();
-}
-
-void GameScreen::placeBoardCells() {
-  st.ringUnit = 600;
-  const Ctl& centre = st.boardCells[0];
-  st.centreX = static_cast<float>(centre.left + centre.width / 2);
-  st.centreY = static_cast<float>(centre.top + centre.height / 2);
-  const double w0 = centre.width;
-  const double h0 = centre.height;
+// The rings round the centre cell, 600 twips apart.
+void GameScreen::placeBoard() {
+  const Ctl& centre = r_.boardCells[0];
+  const auto cx = static_cast<float>(centre.left + centre.width / 2);
+  const auto cy = static_cast<float>(centre.top + centre.height / 2);
   for (int idx : board::placementOrder()) {
-    const board::Point p = board::position(idx, st.centreX, st.centreY, w0, h0, st.ringUnit);
-    Ctl& c = st.boardCells[static_cast<std::size_t>(idx)];
+    const board::Point p = board::position(idx, cx, cy, centre.width, centre.height, 600);
+    Ctl& c = r_.boardCells[static_cast<std::size_t>(idx)];
+    c.caption = decimalText(board::value(idx));
     c.left = p.left;
     c.top = p.top;
   }
-  st.boardCells[0].autosize = true;
-  for (Ctl& c : st.boardCells) c.visible = true;
-  if (m_.restartGame == 1) restorePreviousPosition();
+  r_.boardCells[0].autosize = true;
+  for (Ctl& c : r_.boardCells) c.visible = true;
 }
 
-void GameScreen::restorePreviousPosition() {
-  for (int n = 1; n <= 4; ++n) {
-    st.scorePanels[static_cast<std::size_t>(n)].caption = decimalText(m_.savedScores[static_cast<std::size_t>(n)]);
-    m_.score(n) = m_.savedScores[static_cast<std::size_t>(n)];
+// The players taking part, their scores and, with the clocks on, their clocks.
+void GameScreen::drawPlayers() {
+  for (int slot = 0; slot < 4; ++slot) {
+    const auto i = static_cast<std::size_t>(slot);
+    r_.playerNames[i].visible = r_.scorePanels[i].visible = slot < match_.players();
+    r_.clocks[i].visible = match_.timeAllowed() != 0 && slot < match_.players();
   }
-  for (std::size_t i = 0; i < 4; ++i) {
-    st.showSeconds(i, m_.savedClocks[i + 1]);
-    if (m_.savedClocks[i + 1] < 1) st.scorePanels[i + 1].enabled = false;
+  r_.secondsHeading.visible = match_.timeAllowed() != 0;
+  if (match_.computerLevel() > 0 && !match_.restored()) {
+    r_.computerNotice.caption = computerNotice(match_.computerLevel());
+    r_.computerNotice.visible = true;
+  }
+  drawScores();
+}
+
+void GameScreen::drawScores() {
+  for (int slot = 0; slot < 4; ++slot) {
+    const auto i = static_cast<std::size_t>(slot);
+    r_.scorePanels[i].caption = decimalText(match_.target(slot));
+    r_.scorePanels[i].enabled = !match_.outOfTime(slot);
+    r_.clocks[i].caption = decimalText(match_.secondsLeft(slot));
   }
 }
 
-void GameScreen::commonStart() {
-  st.illegalMoveNotice.visible = false;
-  for (Ctl& die : st.dice) {
+SavedGame GameScreen::saved() const {
+  SavedGame g = match_.saved(m_.soundOn, m_.hideDesktop);
+  g.hidden = GameRecords::kHiddenNumber;
+  return g;
+}
+
+void GameScreen::stopTimers() {
+  for (auto& t : timers_) t->stop();
+}
+
+std::vector<std::string> GameScreen::pending() const {
+  static constexpr const char* kNames[13] = {"handOver",    "titleFlash", "bannerFlash",  "diceSettle",  "computerThink",
+                                             "clockTick",   "diceRoll",   "cellFlash",    "doublesFlash", "winnerBanner",
+                                             "computerClick", "arrowSounds", "typingPause"};
+  std::vector<std::string> names;
+  for (std::size_t n = 0; n < timers_.size(); ++n)
+    if (timers_[n]->isActive()) names.emplace_back(kNames[n]);
+  return names;
+}
+
+void GameScreen::play(const char* name) {
+  if (m_.soundOn == 1 && !quiet_ && name) s_.sound.playSoundFile(name);
+}
+
+// Every button first clears the dice of the last throw, in the colours of the
+// player whose turn it is.
+void GameScreen::clearDice() {
+  r_.illegalMoveNotice.visible = false;
+  const PlayerInfo& p = kPlayers[static_cast<std::size_t>(turnSlot_)];
+  for (Ctl& die : r_.dice) {
     die.caption.clear();
-    die.back = st.banner.fore == colours::blueText ? colours::lightBlue : st.banner.fore;
-    if (die.back == colours::lightBlue || die.back == colours::lightRed) {
-      die.fore = colours::white;
-    } else {
-      die.fore = colours::black;
-    }
+    die.back = p.diceFace;
+    die.fore = p.diceDigit;
   }
-  st.judge.clearStores();
+  judge_.clearStores();
 }
 
-// Every button first clears the dice and the judge of the last throw.
 void GameScreen::throwDice() {
-  commonStart();
-  if (st.gameOver != 0) return;
-  for (Ctl& c : st.boardCells) c.fore = colours::boardGrey;
-  st.throwButton.enabled = false;
-  drawThrow(s_.random, s_.dayClock, st.judge.dice);
-  startReveal(diceSettle, diceRoll, m_.soundOn == 1, st.diceShown);
-  st.judge.judgeChainShapes();
-  st.judge.judgePairShapes();
+  clearDice();
+  if (ended()) return;
+  for (Ctl& c : r_.boardCells) c.fore = colours::boardGrey;
+  mayThrow_ = false;
+  r_.throwButton.enabled = false;
+  drawThrow(s_.random, s_.dayClock, judge_.dice);
+  startReveal(diceSettle_, diceRoll_, m_.soundOn == 1, diceShown_);
+  judge_.judgeChainShapes();
+  judge_.judgePairShapes();
   play("wav\\cupdice.wav");
   // The next thing to do is to pick a number.
-  form.focus = arrayName("boardCells", picked_);
+  form.focus = arrayName("boardCells", cursor_.picked());
 }
 
 void GameScreen::newGame() {
-  commonStart();
+  clearDice();
   host_.newGame();
   host_.closeCheatChart();
   play("wav\\click1.wav");
@@ -258,8 +250,8 @@ void GameScreen::newGame() {
 
 // An unfinished game that has seen two clicks is saved.
 void GameScreen::exitGame() {
-  commonStart();
-  if (st.gameOver == 0 && st.turnCounter >= 1) s_.saveFile.write(formatSavedGame(saved()));
+  clearDice();
+  if (!ended() && match_.started()) s_.saveFile.write(formatSavedGame(saved()));
   host_.exitGame();
   host_.closeCheatChart();
   play("wav\\click1.wav");
@@ -274,114 +266,80 @@ void GameScreen::openCheatChart() {
 
 void GameScreen::boardCellClicked(int index) {
   if (index < 0 || index >= board::kLabels) return;
-  if (handOver.isActive() || computerThink.isActive() || !st.dice[0].enabled || diceSettle.isActive() || st.gameOver > 0)
-    return;
-
-  clockTick.stop();
-  advanceTurn();
-  const int p = slotFor(st.turnCounter, m_.numberOfPlayers);
+  if (handOver_.isActive() || computerThink_.isActive() || !diceOut_ || diceSettle_.isActive() || ended()) return;
+  clockTick_.stop();
   const int v = board::value(index);
+  const MoveResult result = match_.play(v, board::isDouble(index), judge_.isAllowed(v));
+  showMove(index, result, v);
+  handOver_.start();
+}
 
-  // What a screen reader hears of the move: the computer's choice, the cell, the score.
-  const std::string chosen = computerClick.isActive() ? fill(translate("GameScreen", "The computer chose %1."), {board::cellName(index)})
-                                                      : fill(translate("GameScreen", "%1."), {board::cellName(index)});
-
-  if (v < 0 || v > 100 || st.judge.allowed[static_cast<std::size_t>(v)] == 0) {
-    for (Ctl& c : st.clocks) c.visible = false;
-    st.secondsHeading.visible = false;
-    st.illegalMoveNotice.caption = translate("GameScreen", kIllegalMove);
-    st.illegalMoveNotice.spokenName = chosen + " " + st.illegalMoveNotice.caption;
-    st.illegalMoveNotice.visible = true;
-    form.say(st.illegalMoveNotice.spokenName);
-    handOver.start();
+// The move on the screen, in sound and to a screen reader: the computer's
+// choice, the cell and the score, or the illegal move.
+void GameScreen::showMove(int index, MoveResult result, int value) {
+  const std::string cell = board::cellName(index);
+  const std::string chosen = computerClick_.isActive() ? fill(translate("GameScreen", "The computer chose %1."), {cell})
+                                                       : fill(translate("GameScreen", "%1."), {cell});
+  if (result == MoveResult::Illegal) {
+    for (Ctl& c : r_.clocks) c.visible = false;
+    r_.secondsHeading.visible = false;
+    r_.illegalMoveNotice.caption = translate("GameScreen", kIllegalMove);
+    r_.illegalMoveNotice.spokenName = chosen + " " + r_.illegalMoveNotice.caption;
+    r_.illegalMoveNotice.visible = true;
+    form.say(r_.illegalMoveNotice.spokenName);
     play("wav\\ricochet.wav");
     return;
   }
-
-  int x = v;
-  st.lastWasDouble = board::isDouble(index) ? 1 : 0;
-  play(scoreSound(x));
-
-  std::int16_t& s = m_.score(p + 1);
-  if (x > s || x == s - 1 || (x == s && st.lastWasDouble == 0)) {
-    doublesFlash.start();
-    x = 0;
-  } else {
-    s = static_cast<std::int16_t>(s - x);
-  }
-  st.scorePanels[static_cast<std::size_t>(p + 1)].caption = decimalText(s);
-
-  if (x >= 50) titleFlash.start();
-  st.banner.caption = fill(x == 1 ? translate("GameScreen", "%1 point scored") : translate("GameScreen", "%1 points scored"),
-                           {decimalText(x)});
-  const std::string points = st.banner.caption;
-  const std::string scored =
-      chosen + " " + fill(x == 0 ? translate("GameScreen", "%1. Bust: the target stays the same.") : translate("GameScreen", "%1."), {points});
-  st.clickedCell = static_cast<std::int16_t>(index);
-  cellFlash.start();
+  play(scoreSound(value));
+  const int points = result == MoveResult::Bust ? 0 : value;
+  if (result == MoveResult::Bust) doublesFlash_.start();
+  drawScores();
+  if (points >= 50) titleFlash_.start();
+  r_.banner.caption = fill(points == 1 ? translate("GameScreen", "%1 point scored") : translate("GameScreen", "%1 points scored"),
+                           {decimalText(points)});
+  const std::string scored = r_.banner.caption;
+  const std::string heard =
+      chosen + " " + fill(points == 0 ? translate("GameScreen", "%1. Bust: the target stays the same.") : translate("GameScreen", "%1."), {scored});
+  clickedCell_ = index;
+  cellFlash_.start();
   checkEndOfGame();
   // The end of the game shows at once instead of the points: both are heard.
-  moveCaption_ = st.banner.caption;
-  moveSpoken_ = scored + (moveCaption_ == points ? "" : " " + moveCaption_);
+  moveCaption_ = r_.banner.caption;
+  moveSpoken_ = heard + (moveCaption_ == scored ? "" : " " + moveCaption_);
   form.say(moveSpoken_);
-  handOver.start();
 }
 
 void GameScreen::checkEndOfGame() {
-  const auto endTimers = [this] {
-    winnerBanner.start();
-    bannerFlash.start();
-  };
-  if (m_.blueScore < 1 || m_.redScore < 1 || m_.greenScore < 1 || m_.yellowScore < 1) {
-    st.gameOver = static_cast<std::int16_t>(slotFor(st.turnCounter, m_.numberOfPlayers) + 1);
-    handOver.stop();
-    if (m_.soundOn == 1) arrowSounds.start();
-    st.banner.caption = translate("GameScreen", "GAME OVER!!!");
-    endTimers();
-    return;
-  }
-
-  int c = 0;
-  for (std::size_t n = 1; n <= 4; ++n) {
-    if (st.scorePanels[n].visible && st.scorePanels[n].enabled) {
-      st.gameOver = static_cast<std::int16_t>(n);
-      ++c;
-    }
-  }
-
-  if (m_.numberOfPlayers > 1) {
-    if (c > 0) {
-      st.gameOver = 0;
-    } else {
-      st.gameOver = 5;
-      handOver.stop();
-      st.banner.caption = translate("GameScreen", "GAME OVER!!!");
-      endTimers();
-      if (m_.soundOn == 1) arrowSounds.start();
+  switch (match_.checkEnd()) {
+    case Outcome::Playing:
+      diceOut_ = false;
+      for (Ctl& die : r_.dice) die.enabled = false;
+      mayThrow_ = true;
+      r_.throwButton.enabled = true;
       return;
-    }
-  } else {
-    if (c == 1) {
-      st.gameOver = 0;
-    } else {
-      st.gameOver = 1;
-      handOver.stop();
-      st.banner.fore = colours::blueText;
-      st.banner.caption = translate("GameScreen", "OUT OF TIME!");
-    }
+    case Outcome::Won:
+      flashSlot_ = match_.finisher();
+      gameEnded(true);
+      return;
+    case Outcome::OutOfTime:
+      // Alone, the player has run out of time; together, the lowest target wins.
+      if (match_.players() > 1) {
+        gameEnded(true);
+      } else {
+        flashSlot_ = 0;
+        r_.banner.fore = colours::blueText;
+        gameEnded(false);
+      }
+      return;
   }
-
-  if (st.gameOver == 0) {
-    for (Ctl& die : st.dice) die.enabled = false;
-    st.throwButton.enabled = true;
-    return;
-  }
-  bannerFlash.start();
-  if (m_.soundOn == 1) arrowSounds.start();
 }
 
-int GameScreen::computerInterval(double r) const {
-  return (static_cast<int>(r * 5000) + 1000) * (4 - m_.computerLevel);
+void GameScreen::gameEnded(bool winnerToFollow) {
+  handOver_.stop();
+  if (m_.soundOn == 1 && !quiet_) arrowSounds_.start();
+  r_.banner.caption = winnerToFollow ? translate("GameScreen", "GAME OVER!!!") : translate("GameScreen", "OUT OF TIME!");
+  if (winnerToFollow) winnerBanner_.start();
+  bannerFlash_.start();
 }
 
 }  // namespace sumdart

@@ -75,14 +75,6 @@ std::optional<SavedGame> parseSavedGame(std::string_view text) {
 }
 
 void restoreSavedGame(const SavedGame& g, GameSettings& m) {
-  m.numberOfPlayers = g.numberOfPlayers;
-  m.computerLevel = g.computerLevel;
-  m.savedTurn = g.turnCounter;
-  for (std::size_t i = 0; i < 4; ++i) {
-    m.savedScores[i + 1] = g.scores[i];
-    m.savedClocks[i + 1] = g.clocks[i];
-  }
-  m.timeAllowed = g.timeAllowed;
   m.soundOn = g.soundOn;
   m.hideDesktop = g.hideDesktop;
 }

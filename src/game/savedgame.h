@@ -35,7 +35,7 @@ std::string formatSavedGame(const SavedGame& g);
 // the game itself writes. Anything else gives nothing.
 std::optional<SavedGame> parseSavedGame(std::string_view text);
 
-// Stores a saved game into the shared state, as Restart Previous Game does.
+// The settings a restarted game brings back for every screen: sound and backdrop.
 void restoreSavedGame(const SavedGame& g, GameSettings& m);
 
 }  // namespace sumdart

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "screens/screenflow.h"
+#include "help/help_host.h"
 #include "state/numbers.h"
 
 namespace sumdart {
@@ -22,7 +22,7 @@ Ctl panel(double l, double t, double w, double h) {
 }
 }  // namespace
 
-CheatChart::CheatChart(ScreenFlow& flow) : flow_(flow) {
+CheatChart::CheatChart(HelpHost& flow) : flow_(flow) {
   form.caption = translate("CheatChart", "Sumdart Cheat Chart");
   form.back = kBack;
   form.width = 8970;

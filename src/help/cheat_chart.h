@@ -9,11 +9,11 @@
 
 namespace sumdart {
 
-class ScreenFlow;
+class HelpHost;
 
 class CheatChart : public Screen {
  public:
-  explicit CheatChart(ScreenFlow& flow);
+  explicit CheatChart(HelpHost& flow);
 
   void scrolled();
   // The close box closes the chart; it has no button of its own.
@@ -33,7 +33,7 @@ class CheatChart : public Screen {
   void moveTo(int row, int column);
   void placeTable();
 
-  ScreenFlow& flow_;
+  HelpHost& flow_;
 };
 
 }  // namespace sumdart

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "screens/screenflow.h"
+#include "help/help_host.h"
 #include "state/texts.h"
 
 namespace sumdart {
@@ -115,7 +115,7 @@ std::string rulesDocumentFor(const std::string& language) {
   return language.empty() ? kRulesDocument : "Sumdart Rules." + language + ".doc";
 }
 
-RulesPage::RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page) : FlowScreen(m, s, flow), page_(page) {
+RulesPage::RulesPage(GameSettings& m, Services s, HelpHost& flow, int page) : FlowScreen(m, s), page_(page), flow_(flow) {
   form.caption = "";
   form.back = colours::lightBlue;
   form.width = 11970;
@@ -185,9 +185,9 @@ void RulesPage::leaveFor(int to) {
   click();
 }
 
-RulesPageOne::RulesPageOne(GameSettings& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 1) {}
+RulesPageOne::RulesPageOne(GameSettings& m, Services s, HelpHost& flow) : RulesPage(m, s, flow, 1) {}
 
-RulesPageTwo::RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow)
+RulesPageTwo::RulesPageTwo(GameSettings& m, Services s, HelpHost& flow)
     : RulesPage(m, s, flow, 2), diceSettle(s.timers.createTimer()), diceRoll(s.timers.createTimer()) {
   throwButton = button(translate("RulesPage", "Throw Dice"), 6600, 2040, 2055, 495, kGreen, colours::black, tahoma(15.75));
   cheatChartButton = button(translate("RulesPage", "Cheat Chart"), 5280, 7680, 1575, 375, kGreen, colours::black, tahoma(11.25));
@@ -230,7 +230,7 @@ void RulesPageTwo::stopTimers() {
   diceRoll->stop();
 }
 
-RulesPageThree::RulesPageThree(GameSettings& m, Services s, ScreenFlow& flow) : RulesPage(m, s, flow, 3) {
+RulesPageThree::RulesPageThree(GameSettings& m, Services s, HelpHost& flow) : RulesPage(m, s, flow, 3) {
   printButton = button(translate("RulesPage", "Open Rules Document for Printing"), 120, 8520, 4275, 375, colours::yellow, colours::black, arial(12));
   form.add("printButton", printButton, [this] { openRulesDocument(); });
 }

@@ -9,7 +9,8 @@
 
 #include "game/dice.h"
 #include "seams/timer.h"
-#include "screens/flow_screen.h"
+#include "help/help_host.h"
+#include "state/flow_screen.h"
 
 namespace sumdart {
 
@@ -29,7 +30,7 @@ struct RulesText {
 
 class RulesPage : public FlowScreen {
  public:
-  RulesPage(GameSettings& m, Services s, ScreenFlow& flow, int page);
+  RulesPage(GameSettings& m, Services s, HelpHost& flow, int page);
 
   int page() const { return page_; }
   void exitPage();
@@ -50,18 +51,21 @@ class RulesPage : public FlowScreen {
   // Leaves this page for page `to` (none when 0).
   void leaveFor(int to);
   int page_;
+
+ protected:
+  HelpHost& flow_;
 };
 
 // Page 1: the summary and getting ready to play.
 class RulesPageOne : public RulesPage {
  public:
-  RulesPageOne(GameSettings& m, Services s, ScreenFlow& flow);
+  RulesPageOne(GameSettings& m, Services s, HelpHost& flow);
 };
 
 // Page 2: generating a number, with a practice throw and the cheat chart.
 class RulesPageTwo : public RulesPage {
  public:
-  RulesPageTwo(GameSettings& m, Services s, ScreenFlow& flow);
+  RulesPageTwo(GameSettings& m, Services s, HelpHost& flow);
 
   void throwDice();
   void openCheatChart();
@@ -78,7 +82,7 @@ class RulesPageTwo : public RulesPage {
 // Page 3: the board, the end of the game, the clocks, and the printable rules.
 class RulesPageThree : public RulesPage {
  public:
-  RulesPageThree(GameSettings& m, Services s, ScreenFlow& flow);
+  RulesPageThree(GameSettings& m, Services s, HelpHost& flow);
 
   void openRulesDocument();
 

@@ -1,7 +1,6 @@
 #include "screens/opponent_screen.h"
 #include "state/texts.h"
 
-#include "game/game_screen.h"
 #include "screens/screenflow.h"
 #include "screens/setup_screen.h"
 #include "state/numbers.h"
@@ -10,10 +9,10 @@ namespace sumdart {
 
 namespace {
 constexpr Rgb kBack = rgb(0, 0, 192);
-constexpr const char* kNotice = TRANSLATABLE("OpponentScreen", "The computer is playing as red. ");
 }  // namespace
 
-OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
+OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow, const NewGame& chosen)
+    : FlowScreen(m, s), flow_(flow), chosen_(chosen) {
   using namespace colours;
   smallScreen(kBack, gameTitle);
   levelHeading = textLabel(translate("OpponentScreen", " Set Level for the computer"), 120, 1320, 3120, 1080, rgb(255, 128, 0), arial(20.25));
@@ -46,44 +45,29 @@ OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow) : 
 }
 
 void OpponentScreen::open() {
-  m_.computerLevel = 0;
   form.place = Placement::Centre;
   showPicture(logo, kLogoPictureName);
 }
 
 void OpponentScreen::levelClicked(int) { click(); }
 
-void OpponentScreen::playSolo() {
-  m_.numberOfPlayers = 1;
-  m_.computerLevel = 0;
-  if (GameScreen* game = flow_.game()) startGame(*game);
+void OpponentScreen::playSolo() { startGame(1, 0); }
+
+// The last level ticked; level 1 when none is.
+void OpponentScreen::playComputer() {
+  int level = 1;
+  for (std::size_t i = 0; i < 3; ++i)
+    if (levelOptions[i].checked) level = static_cast<int>(i) + 1;
+  startGame(2, level);
 }
 
-// Shows the game with Blue's and Red's targets and leaves this screen.
-void OpponentScreen::startGame(GameScreen& game) {
-  flow_.showGame();
-  game.st.scorePanels[1].caption = decimalText(m_.blueScore);
-  game.st.scorePanels[2].caption = decimalText(m_.redScore);
+void OpponentScreen::startGame(int players, int level) {
+  NewGame game = chosen_;
+  game.players = players;
+  game.computerLevel = level;
+  if (!flow_.startGame(game)) return;
   flow_.close(*this);
   click();
-}
-
-void OpponentScreen::playComputer() {
-  flow_.destroyGame();
-  m_.computerLevel = 1;
-  m_.numberOfPlayers = 2;
-  std::string notice;
-  for (std::size_t i = 0; i < 3; ++i) {
-    if (!levelOptions[i].checked) continue;
-    m_.computerLevel = static_cast<std::int16_t>(i + 1);
-    notice = translate("OpponentScreen", kNotice) +
-             (i == 1 ? translate("OpponentScreen", "Level 2 - Medium") : levelOptions[i].caption);
-  }
-  GameScreen* game = flow_.game();
-  if (!game) return;
-  game->st.computerNotice.caption = notice;
-  game->st.playerNames[2].visible = game->st.computerNotice.visible = game->st.scorePanels[2].visible = true;
-  startGame(*game);
 }
 
 void OpponentScreen::backToSetup() {

@@ -3,15 +3,18 @@
 // computer always plays Red.
 #include <array>
 
-#include "screens/flow_screen.h"
+#include "game/match.h"
+#include "state/flow_screen.h"
 
 namespace sumdart {
 
-class GameScreen;
+class ScreenFlow;
+
 
 class OpponentScreen : public FlowScreen {
  public:
-  OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow);
+  // `chosen`: the target and clocks chosen on the set-up screen.
+  OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow, const NewGame& chosen);
 
   void open();
   void levelClicked(int index);
@@ -25,7 +28,9 @@ class OpponentScreen : public FlowScreen {
   std::array<Ctl, 3> levelOptions;
 
  private:
-  void startGame(GameScreen& game);
+  void startGame(int players, int level);
+  ScreenFlow& flow_;
+  NewGame chosen_;
 };
 
 }  // namespace sumdart

@@ -88,9 +88,9 @@ void ScreenFlow::showSetup() {
   shown(*setup_);
 }
 
-void ScreenFlow::showOpponent() {
+void ScreenFlow::showOpponent(const NewGame& chosen) {
   leave(opponent_);
-  opponent_ = std::make_unique<OpponentScreen>(m_, s_, *this);
+  opponent_ = std::make_unique<OpponentScreen>(m_, s_, *this, chosen);
   opponent_->open();
   shown(*opponent_);
 }
@@ -102,20 +102,18 @@ void ScreenFlow::showBackdrop() {
 
 void ScreenFlow::closeBackdrop() { leave(backdrop_); }
 
-GameScreen* ScreenFlow::game() {
-  if (game_) return game_.get();
-  auto game = std::make_unique<GameScreen>(m_, s_, *this);
+bool ScreenFlow::startGame(const GameStart& start) {
+  destroyGame();
+  auto game = std::make_unique<GameScreen>(m_, s_, *this, start);
   if (!game->open()) {
     if (report) report(game->openError());
     quit(1);
-    return nullptr;
+    return false;
   }
   game_ = std::move(game);
-  return game_.get();
-}
-
-void ScreenFlow::showGame() {
-  if (GameScreen* g = game()) shown(*g);
+  if (std::holds_alternative<SavedGame>(start) && m_.hideDesktop == 1) showBackdrop();
+  shown(*game_);
+  return true;
 }
 
 void ScreenFlow::destroyGame() {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/game_screen.h"
+#include "help/help_host.h"
 #include "seams/seams.h"
 #include "state/form.h"
 #include "state/game_settings.h"
@@ -33,7 +34,7 @@ class Backdrop : public Screen {
   Backdrop();
 };
 
-class ScreenFlow : public GameScreenHost {
+class ScreenFlow : public GameScreenHost, public HelpHost {
  public:
   ScreenFlow(GameSettings& m, Services s);
   ~ScreenFlow() override;
@@ -51,21 +52,23 @@ class ScreenFlow : public GameScreenHost {
   // and shows it in front.
   void showTitle();
   void showSetup();
-  void showOpponent();
+  // The choice of opponent for one player, with the target and clocks chosen.
+  void showOpponent(const NewGame& chosen);
   void showBackdrop();   // once up, the backdrop stays until closeBackdrop()
   void closeBackdrop();
-  // The game screen, created and opened at its first touch. Null when it cannot
-  // open (a picture is missing): that is reported and the program ends.
-  GameScreen* game();
-  void showGame();
+  // Starts a game, new or saved: a new game screen is opened and shown in
+  // place of any other (with the backdrop first for a saved game that hides the
+  // desktop). False when it cannot open (a picture is missing): that is
+  // reported and the program ends.
+  bool startGame(const GameStart& start);
   void destroyGame();
   // The cheat chart: opened once, then only brought forward; closing a chart
   // that is not open does nothing.
-  void openChart();
-  void closeChart();
+  void openChart() override;
+  void closeChart() override;
   // Rules page 1, 2 or 3: shown, or brought forward when it is open already.
-  void showRules(int page);
-  void closeRules(int page);
+  void showRules(int page) override;
+  void closeRules(int page) override;
   // Brings a screen that is up in front again.
   void bringForward(Screen& s);
   // Leaves a screen: it is closed now and destroyed by settle().

@@ -41,7 +41,7 @@ std::int16_t targetFrom(std::string_view text) {
 
 bool boxAccepts(int code) { return (code >= '0' && code <= '9') || code == '-' || code == '.' || code == 8 || code == 13; }
 
-SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
+SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s), flow_(flow) {
   using namespace colours;
   smallScreen(kBack, gameTitle);
   targetCaption = textLabel(translate("SetupScreen", "Target"), 360, 1320, 1440, 480, yellow, arial(20.25), Align::Right);
@@ -87,7 +87,6 @@ SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
 }
 
 void SetupScreen::open() {
-  m_.computerLevel = 0;
   form.place = Placement::Centre;
   form.focus = "timeBox";
   form.spokenTitle = translate("SetupScreen", "Sumdart: set up a game");
@@ -135,23 +134,15 @@ void SetupScreen::openRules() {
 void SetupScreen::exitProgram() { flow_.quit(0); }
 
 void SetupScreen::choosePlayers(int players) {
-  flow_.destroyGame();
-  m_.numberOfPlayers = static_cast<std::int16_t>(players);
   m_.soundOn = playSoundTick.checked ? 1 : 0;
-  m_.timeAllowed = timersOnTick.checked ? timeAllowedFrom(timeBox.caption) : 0;
-  const std::int16_t target = targetFrom(targetBox.caption);
-  GameScreen* game = flow_.game();
-  if (!game) return;
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberOfPlayers); ++i) {
-    game->st.playerNames[i].visible = true;
-    game->st.scorePanels[i].visible = true;
-  }
-  m_.setAllScores(target);
+  NewGame game;
+  game.players = players;
+  game.target = targetFrom(targetBox.caption);
+  game.timeAllowed = timersOnTick.checked ? timeAllowedFrom(timeBox.caption) : 0;
   if (players == 1) {
-    flow_.showOpponent();
-  } else {
-    flow_.showGame();
-    for (int n = 1; n <= 4; ++n) game->st.scorePanels[static_cast<std::size_t>(n)].caption = decimalText(m_.score(n));
+    flow_.showOpponent(game);
+  } else if (!flow_.startGame(game)) {
+    return;
   }
   flow_.close(*this);
   click();

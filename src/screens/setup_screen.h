@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "screens/flow_screen.h"
+#include "state/flow_screen.h"
 
 namespace sumdart {
+
+class ScreenFlow;
 
 inline constexpr const char* kLogoPictureName = "Images\\logo2.jpg";
 
@@ -39,6 +41,8 @@ class SetupScreen : public FlowScreen {
   Ctl gameTitle, targetCaption, targetBox, logo, playSoundTick, timersOnTick, timeCaption, timeBox, secondsCaption,
       rulesButton, hideDesktopTick, playersHeading, exitButton;
   std::array<Ctl, 4> playerCountButtons;  // "1".."4"
+ private:
+  ScreenFlow& flow_;
 };
 
 }  // namespace sumdart

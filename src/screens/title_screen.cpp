@@ -6,7 +6,7 @@
 
 namespace sumdart {
 
-TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s, flow) {
+TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowScreen(m, s), flow_(flow) {
   using namespace colours;
   smallScreen(rgb(192, 192, 192), gameTitle);
   frame = textLabel("", 0, -90, 5595, 6660, black, arial(8));
@@ -37,7 +37,6 @@ void TitleScreen::open() {
 }
 
 void TitleScreen::ok() {
-  m_.restartGame = 0;
   m_.hideDesktop = 1;
   flow_.showBackdrop();
   flow_.showSetup();
@@ -49,26 +48,11 @@ void TitleScreen::restartPreviousGame() {
   // All or nothing: a missing or damaged file changes nothing at all.
   const auto text = s_.saveFile.read();
   const auto saved = text ? parseSavedGame(*text) : std::nullopt;
-  if (!saved) {
-    m_.restartGame = 0;
-    return;
-  }
+  if (!saved) return;
   restoreSavedGame(*saved, m_);
-  m_.restartGame = 1;
-  GameScreen* game = flow_.game();  // its opening restores the scores and clocks
-  if (!game) {
-    m_.restartGame = 0;
-    return;
-  }
-  for (std::size_t i = 1; i <= static_cast<std::size_t>(m_.numberOfPlayers); ++i) {
-    game->st.playerNames[i].visible = true;
-    game->st.scorePanels[i].visible = true;
-  }
-  if (m_.hideDesktop == 1) flow_.showBackdrop();
-  flow_.showGame();
+  if (!flow_.startGame(*saved)) return;
   flow_.close(*this);
   click();
-  m_.restartGame = 0;
 }
 
 void TitleScreen::exitProgram() { flow_.quit(0); }

@@ -2,9 +2,11 @@
 // The title screen: the program's first window and the one it comes back to.
 // OK sets up a new game, Restart Previous Game carries on with the saved one,
 // Exit ends the program.
-#include "screens/flow_screen.h"
+#include "state/flow_screen.h"
 
 namespace sumdart {
+
+class ScreenFlow;
 
 inline constexpr const char* kTitlePicture = "Images\\targetmd.bmp";
 
@@ -20,6 +22,8 @@ class TitleScreen : public FlowScreen {
   void closeRequested() override { exitProgram(); }
 
   Ctl frame, gameTitle, picture, restartButton, okButton, exitButton;
+ private:
+  ScreenFlow& flow_;
 };
 
 }  // namespace sumdart

@@ -14,14 +14,13 @@ TEST_F(EndTest, AllClocksOut) {
   const struct {
     int players, soundOn;
     std::vector<std::array<int, 5>> moves;  // dice and label of each turn before the clocks run out
-    const char* result;                     // with its colour and gameOver, two seconds after GAME OVER
-    Rgb colour;
-    int gameOver;
+    const char* result;                     // with its colour, two seconds after GAME OVER
+    Rgb colour, flash;                      // and the colour it flashes in with white
   } rows[] = {
-      {2, 1, {}, "IT'S A DRAW!", kBlack, 5},
-      {3, 1, {{1, 1, 1, 1, 6}, {5, 5, 4, 1, 0}, {5, 5, 2, 1, 1}}, "RED HAS WON!", kRed, 2},      // 500, 401, 451
-      {3, 0, {{1, 1, 1, 1, 6}, {5, 5, 2, 1, 1}, {5, 5, 4, 1, 0}}, "GREEN HAS WON!", kGreen, 3},  // 500, 451, 401
-      {1, 1, {{1, 1, 1, 1, 6}, {1, 1, 1, 1, 6}}, "OUT OF TIME!", kBlueText, 1},                  // Blue moves again
+      {2, 1, {}, "IT'S A DRAW!", kBlack, kWhite},
+      {3, 1, {{1, 1, 1, 1, 6}, {5, 5, 4, 1, 0}, {5, 5, 2, 1, 1}}, "RED HAS WON!", kRed, kRed},          // 500, 401, 451
+      {3, 0, {{1, 1, 1, 1, 6}, {5, 5, 2, 1, 1}, {5, 5, 4, 1, 0}}, "GREEN HAS WON!", kGreen, kGreen},    // 500, 451, 401
+      {1, 1, {{1, 1, 1, 1, 6}, {1, 1, 1, 1, 6}}, "OUT OF TIME!", kBlueText, kBlueText},                // Blue moves again
   };
   const char* names[] = {"Blue", "Red", "Green"};
   for (const auto& r : rows) {
@@ -34,19 +33,22 @@ TEST_F(EndTest, AllClocksOut) {
       ASSERT_EQ(banner(), std::string(names[n - 1]) + " to Play");
       ASSERT_NO_FATAL_FAILURE(timeOut());
     }
-    EXPECT_EQ(st().gameOver, r.players > 1 ? 5 : 1);
+    EXPECT_EQ(match().outcome(), Outcome::OutOfTime);
     // No more turns; the banner flashes, a winner is named (not when alone), the arrows fly with sound on.
-    EXPECT_EQ(activeTimers(),
-              std::string(" bannerFlash") + (r.players > 1 ? " winnerBanner" : "") + (r.soundOn ? " arrowSounds" : ""));
+    std::vector<std::string> timers{"bannerFlash"};
+    if (r.players > 1) timers.push_back("winnerBanner");
+    if (r.soundOn) timers.push_back("arrowSounds");
+    EXPECT_EQ(game->pending(), timers);
     clock.advance(1999);
     EXPECT_EQ(banner(), over);
     clock.advance(1);
     EXPECT_EQ(banner(), r.result);
-    EXPECT_EQ(st().banner.fore, r.colour);
-    EXPECT_EQ(st().gameOver, r.gameOver);
+    EXPECT_EQ(rec().banner.fore, r.colour);
     clock.advance(20000);
     EXPECT_EQ(banner(), r.result);
-    EXPECT_TRUE(r.gameOver != 5 || st().banner.fore == kWhite) << "a draw flashes to white and stays white";
+    EXPECT_EQ(rec().banner.fore, r.flash) << "a draw flashes to white and stays white";
+    clock.advance(250);
+    EXPECT_EQ(rec().banner.fore, kWhite);
     EXPECT_EQ(count(wav("gong")), r.soundOn * r.players);
     EXPECT_EQ(count(wav("arrow")), r.soundOn * 3);
     EXPECT_TRUE(r.soundOn || sound.played.empty()) << "sound off: nothing at all";
@@ -66,7 +68,7 @@ TEST_F(EndTest, PlayersOutOfTimeAreSkippedUntilTheLastOneFinishes) {
   for (const auto& s : steps) {
     SCOPED_TRACE(s.player);
     ASSERT_EQ(banner(), std::string(s.player) + " to Play");
-    const int slot = game->playerToMove();
+    const int slot = match().toMove();
     if (s.label < 0) {
       ASSERT_NO_FATAL_FAILURE(timeOut());
     } else if (s.after > 0) {
@@ -75,9 +77,8 @@ TEST_F(EndTest, PlayersOutOfTimeAreSkippedUntilTheLastOneFinishes) {
       ASSERT_NO_FATAL_FAILURE(throwDice(s.dice[0], s.dice[1], s.dice[2], s.dice[3]));
       click(s.label);
     }
-    EXPECT_EQ(m.score(slot + 1), s.after);
+    EXPECT_EQ(panel(slot).caption, decimalText(s.after));
   }
-  EXPECT_EQ(st().gameOver, 4);
   clock.advance(4100);
   EXPECT_EQ(banner(), "YELLOW HAS WON!");
 }
@@ -93,19 +94,22 @@ TEST_F(EndTest, AfterAFinish) {
   clock.advance(1);
   EXPECT_EQ(count(wav("arrow")), 2);
   for (int i = 0; i < 5000 && count(wav("arrow")) < 3; ++i) clock.advance(1);
-  EXPECT_TRUE(m.soundOn == 0 && !game->arrowSounds.isActive()) << "silent from the third arrow on";
+  EXPECT_FALSE(pending("arrowSounds"));
   clock.advance(5000);
+  EXPECT_EQ(count(wav("arrow")), 3);
   ASSERT_TRUE(die(0).enabled) << "the dice stay as they were";
-  m.soundOn = 1;  // even with sound back on, nothing answers
   expectNothingFrom([&] { click(25); click(5); game->throwDice(); });
+  game->openCheatChart();
+  EXPECT_EQ(count(wav("click1")), 0) << "the finished game stays quiet";
+  EXPECT_EQ(m.soundOn, 1) << "the player's sound setting is left as it was, for the next screens";
   int bad = 0;
+  Rgb last = rec().banner.fore;
   for (int i = 0; i < 3 * 3600 * 4; ++i) {  // three hours, one flash every 250 ms
-    const int before = st().bannerFlashCount;
     clock.advance(250);
-    const int now = st().bannerFlashCount;
-    bad += now <= 15 || now >= 1000 || (now - before) % 2 == 0 || st().banner.fore != (now % 2 ? kWhite : kBlueText);
+    bad += rec().banner.fore == last || (rec().banner.fore != kWhite && rec().banner.fore != kBlueText);
+    last = rec().banner.fore;
   }
-  EXPECT_EQ(bad, 0) << "the count stays past 15 and small, its parity alternating: white, then Blue's colour";
+  EXPECT_EQ(bad, 0) << "white, then Blue's colour, for ever";
   EXPECT_EQ(banner(), "BLUE HAS WON!");
   game->exitGame();
   EXPECT_EQ(saveFile.writes, 0) << "a finished game is not saved";

@@ -1,7 +1,7 @@
 #pragma once
 // A game screen running on virtual time, scripted dice and recorded sounds, with
 // the few moves a test needs: throw and reveal, click a board number, wait for
-// the hand-over. Everything runs without widgets.
+// the hand-over. It reads what a player sees: the records as drawn.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,43 +40,58 @@ struct HostDouble : GameScreenHost {
 // Options of a new game, as the set-up screens choose them.
 struct GameOptions { int players = 2, target = 501, timeAllowed = 0, soundOn = 1, computerLevel = 0; };
 
+// A saved game: `turn` is the counter of the last move, so slot (turn + 1) mod players moves next.
+inline SavedGame savedGame(int players, std::array<std::int16_t, 4> scores, int turn, int timeAllowed = 0,
+                           std::array<std::int16_t, 4> clocks = {2000, 2000, 2000, 2000}) {
+  SavedGame g;
+  g.numberOfPlayers = static_cast<std::int16_t>(players);
+  g.scores = scores;
+  g.turnCounter = static_cast<std::int16_t>(turn);
+  g.timeAllowed = static_cast<std::int16_t>(timeAllowed);
+  g.clocks = clocks;
+  g.soundOn = 0;
+  return g;
+}
+
 class GameTest : public ::testing::Test {
  protected:
-  // Opens a game screen the way the set-up screen does: stores the settings,
-  // opens the screen, then shows the names and panels of the players taking part.
-  void open(const GameOptions& s = {}) {
-    m.numberOfPlayers = static_cast<std::int16_t>(s.players);
-    m.setAllScores(static_cast<std::int16_t>(s.target));
-    m.timeAllowed = static_cast<std::int16_t>(s.timeAllowed);
-    m.soundOn = static_cast<std::int16_t>(s.soundOn);
-    m.computerLevel = static_cast<std::int16_t>(s.computerLevel);
-    game = std::make_unique<GameScreen>(m, Services{clock, random, day, sound, desktop, saveFile}, host);
-    game->load();
-    for (int n = 1; n <= s.players; ++n) {
-      st().playerNames[static_cast<std::size_t>(n)].visible = panel(n).visible = true;
-      if (m.restartGame != 1) panel(n).caption = decimalText(s.target);  // a restored game shows its saved scores
-    }
+  void open(const GameOptions& o = {}) {
+    m.soundOn = static_cast<std::int16_t>(o.soundOn);
+    start(NewGame{o.players, o.target, o.timeAllowed, o.computerLevel});
+  }
+  // A saved game restarted; its hand-over has said whose turn it is.
+  void restart(const SavedGame& g) {
+    m.soundOn = g.soundOn;
+    start(g);
+    clock.advance(1);
+  }
+  void start(const GameStart& s) {
+    game.reset();
+    game = std::make_unique<GameScreen>(m, Services{clock, random, day, sound, desktop, saveFile}, host, s);
+    ASSERT_TRUE(game->open());
   }
 
-  GameState& st() { return game->st; }
-  Ctl& panel(int n) { return st().scorePanels[static_cast<std::size_t>(n)]; }
-  Ctl& die(int d) { return st().dice[static_cast<std::size_t>(d)]; }
-  Ctl& boardLabel(int i) { return st().boardCells[static_cast<std::size_t>(i)]; }
-  Ctl& clockLabel(int slot) { return st().clocks[static_cast<std::size_t>(slot)]; }
-  const std::string& banner() { return st().banner.caption; }
+  const GameRecords& rec() { return game->records(); }
+  const Match& match() { return game->match(); }
+  const Ctl& panel(int slot) { return rec().scorePanels[static_cast<std::size_t>(slot)]; }
+  const Ctl& die(int d) { return rec().dice[static_cast<std::size_t>(d)]; }
+  const Ctl& cell(int i) { return rec().boardCells[static_cast<std::size_t>(i)]; }
+  const Ctl& clockLabel(int slot) { return rec().clocks[static_cast<std::size_t>(slot)]; }
+  const std::string& banner() { return rec().banner.caption; }
   std::string faces() { return die(0).caption + die(1).caption + die(2).caption + die(3).caption; }
+  bool pending(const std::string& timer) {
+    const auto p = game->pending();
+    return std::find(p.begin(), p.end(), timer) != p.end();
+  }
   void click(int index) { game->boardCellClicked(index); }
-
-  // Sets a player's remaining target and its panel, as a game in progress would show it.
-  void setScore(int n, int v) { m.score(n) = static_cast<std::int16_t>(v); panel(n).caption = decimalText(v); }
 
   // Clicks Throw Dice with the throw scripted to come out as a, b, c, d.
   void throwOnly(int a, int b, int c, int d) { random.pushThrow(a, b, c, d); game->throwDice(); }
 
   // Lets the dice animation run until the last die has settled and the flicker has stopped.
   void reveal() {
-    for (int i = 0; i < 5000 && (game->diceSettle.isActive() || game->diceRoll.isActive()); ++i) clock.advance(1);
-    ASSERT_FALSE(game->diceSettle.isActive() || game->diceRoll.isActive()) << "the dice never came to rest";
+    for (int i = 0; i < 5000 && (pending("diceSettle") || pending("diceRoll")); ++i) clock.advance(1);
+    ASSERT_FALSE(pending("diceSettle") || pending("diceRoll")) << "the dice never came to rest";
   }
 
   // Throws a scripted throw and waits for it to be revealed; the board is then open.
@@ -88,17 +103,17 @@ class GameTest : public ::testing::Test {
 
   // The two seconds between a board click and the next player's announcement.
   void handOver() {
-    ASSERT_TRUE(game->handOver.isActive()) << "no hand-over pending";
+    ASSERT_TRUE(pending("handOver")) << "no hand-over pending";
     clock.advance(2000);
-    EXPECT_FALSE(game->handOver.isActive());
+    EXPECT_FALSE(pending("handOver"));
   }
 
-  // A whole turn: scripted throw, a click on a board label, the hand-over.
-  void turn(int a, int b, int c, int d, int label) { throwDice(a, b, c, d); click(label); handOver(); }
+  // A whole turn: scripted throw, a click on a board cell, the hand-over.
+  void turn(int a, int b, int c, int d, int index) { throwDice(a, b, c, d); click(index); handOver(); }
 
   // The player to move throws and lets the clock run down to zero (clocks must be on); the hand-over follows.
   void timeOut() {
-    const int slot = game->playerToMove();
+    const int slot = match().toMove();
     ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
     for (int i = 0; i < 10000 && clockLabel(slot).caption != "0"; ++i) clock.advance(1000);
     ASSERT_EQ(clockLabel(slot).caption, "0");
@@ -108,21 +123,12 @@ class GameTest : public ::testing::Test {
   // Everything a refused click must leave alone, as one comparable text.
   std::string snapshot() {
     std::ostringstream o;
-    o << "turn " << st().turnCounter << ", over " << st().gameOver << ", clicked " << st().clickedCell << ", banner '"
-      << banner() << "', message " << st().illegalMoveNotice.visible << ", sounds " << sound.played.size() << ", scores";
-    for (int n = 1; n <= 4; ++n) o << " " << m.score(n) << "/" << panel(n).caption;
-    o << ", timers" << activeTimers();
+    o << "turn " << match().turnCounter() << ", playing " << (match().outcome() == Outcome::Playing) << ", banner '"
+      << banner() << "', message " << rec().illegalMoveNotice.visible << ", sounds " << sound.played.size() << ", scores";
+    for (int slot = 0; slot < 4; ++slot) o << " " << panel(slot).caption;
+    o << ", timers";
+    for (const std::string& t : game->pending()) o << " " << t;
     return o.str();
-  }
-  std::string activeTimers() {
-    std::string s;
-    const std::pair<const char*, Timer*> timers[] = {
-        {"handOver", &game->handOver},         {"titleFlash", &game->titleFlash},     {"bannerFlash", &game->bannerFlash},
-        {"diceSettle", &game->diceSettle},     {"computerThink", &game->computerThink}, {"clockTick", &game->clockTick},
-        {"diceRoll", &game->diceRoll},         {"cellFlash", &game->cellFlash},       {"doublesFlash", &game->doublesFlash},
-        {"winnerBanner", &game->winnerBanner}, {"computerClick", &game->computerClick}, {"arrowSounds", &game->arrowSounds}};
-    for (const auto& [name, t] : timers) s += t->isActive() ? std::string(" ") + name : "";
-    return s;
   }
   void expectNothingFrom(const std::function<void()>& clicks) {
     const std::string before = snapshot();
@@ -130,15 +136,23 @@ class GameTest : public ::testing::Test {
     EXPECT_EQ(snapshot(), before);
   }
 
-  // The players' remaining targets, as their panels show them: -1 for a panel that shows another.
-  std::vector<int> scores(int players) {
-    std::vector<int> v;
-    for (int n = 1; n <= players; ++n) v.push_back(panel(n).caption == decimalText(m.score(n)) ? m.score(n) : -1);
+  // The players' remaining targets, as their panels show them.
+  std::vector<std::string> scores(int players) {
+    std::vector<std::string> v;
+    for (int slot = 0; slot < players; ++slot) v.push_back(panel(slot).caption);
     return v;
   }
 
   Sounds soundsSince(std::size_t from) const { return {sound.played.begin() + long(from), sound.played.end()}; }
   long count(const std::string& name) const { return std::count(sound.played.begin(), sound.played.end(), name); }
+
+  // What a screen reader has been told to say since last asked, as the window takes it.
+  std::string heard() {
+    std::string all;
+    for (const std::string& s : game->form.speech) all += (all.empty() ? "" : " | ") + s;
+    game->form.speech.clear();
+    return all;
+  }
 
   ManualClock clock;
   ScriptedRandom random;

@@ -22,13 +22,6 @@ class KeysTest : public GameTest {
     }
   }
   std::string picked() { return board::cellName(game->pickedCell()); }
-  // What a screen reader has been told to say since last asked, as the window takes it.
-  std::string heard() {
-    std::string all;
-    for (const std::string& s : game->form.speech) all += (all.empty() ? "" : " | ") + s;
-    game->form.speech.clear();
-    return all;
-  }
 };
 
 TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
@@ -60,8 +53,8 @@ TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
     EXPECT_EQ(picked(), r.cell);
     const std::string keys = r.keys;
     EXPECT_EQ(heard(), keys == "79" ? "79 is not on the board." : keys == "36|0" ? "0 is not on the board." : "");
-    EXPECT_TRUE(st().boardCells[static_cast<std::size_t>(game->pickedCell())].tabStop);
-    EXPECT_EQ(std::count_if(st().boardCells.begin(), st().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
+    EXPECT_TRUE(cell(game->pickedCell()).tabStop);
+    EXPECT_EQ(std::count_if(rec().boardCells.begin(), rec().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
   }
   // The four 50s in turn, then back to the first.
   open();
@@ -117,14 +110,14 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   EXPECT_FALSE(key(KeyPress::Character, '5')) << "no number before a throw";
   random.pushThrow(6, 6, 1, 1);
   EXPECT_TRUE(key(KeyPress::Character, 't'));
-  EXPECT_TRUE(game->diceSettle.isActive());
+  EXPECT_TRUE(pending("diceSettle"));
   EXPECT_EQ(game->form.focus, "boardCells(0)") << "after a throw the board has the focus";
   EXPECT_FALSE(key(KeyPress::Character, '3')) << "the dice are still settling";
   ASSERT_NO_FATAL_FAILURE(reveal());
   EXPECT_FALSE(key(KeyPress::Character, 'T')) << "Throw Dice is disabled";
   type("36");
   click(game->pickedCell());
-  EXPECT_EQ(m.blueScore, 501 - 36);
+  EXPECT_EQ(panel(0).caption, "465");
   heard();
   EXPECT_TRUE(key(KeyPress::Character, 's'));
   EXPECT_EQ(heard(), "Blue 465, Red 501.");
@@ -133,41 +126,40 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   EXPECT_TRUE(key(KeyPress::Character, 'c'));
   EXPECT_EQ(host.chartOpens, 1);
   // A finished game takes no keys.
-  setScore(2, 2);
+  restart(savedGame(2, {501, 2, 501, 501}, 0));
   ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
   type("2|2");
   EXPECT_EQ(picked(), "2, double 1");
   click(game->pickedCell());
-  ASSERT_EQ(st().gameOver, 2);
+  ASSERT_EQ(match().outcome(), Outcome::Won);
   expectNothingFrom([&] { EXPECT_FALSE(key(KeyPress::Character, 't')); });
 }
 
 // What a screen reader says as the game goes on, wherever the focus is, and
 // what it finds on the controls.
 TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
-  open({.players = 2, .timeAllowed = 120, .soundOn = 0});
-  const auto spoken = [this](Ctl& c) {
+  restart(savedGame(2, {22, 50, 501, 501}, 1, 120, {120, 120, 2000, 2000}));
+  const auto spoken = [this](const Ctl& c) {
     game->describe();
     return c.spokenName.empty() ? c.caption : c.spokenName;
   };
   EXPECT_EQ(heard(), "Blue to Play");
   EXPECT_EQ(spoken(die(0)), "Die 1: not thrown");
-  EXPECT_EQ(spoken(panel(2)), "Red: 501");
+  EXPECT_EQ(spoken(panel(1)), "Red: 50");
   EXPECT_EQ(spoken(clockLabel(0)), "Blue: 120 seconds left");
   throwOnly(5, 4, 3, 2);
-  while (st().diceShown < 1) clock.advance(1);
-  EXPECT_EQ(spoken(die(0)) + ", " + spoken(die(1)), "Die 1: 5, Die 2: rolling");
+  for (int i = 0; i < 5000 && spoken(die(0)) != "Die 1: 5"; ++i) clock.advance(1);
+  EXPECT_EQ(spoken(die(1)), "Die 2: rolling") << "as the first die settles";
   ASSERT_NO_FATAL_FAILURE(reveal());
   EXPECT_EQ(heard(), "Dice: 5, 4, 3, 2.") << "the dice once, when the last settles";
   click(37);  // 5 + 4 + 3 + 2
   EXPECT_EQ(heard(), "14, double 7. 14 points scored.");
   EXPECT_TRUE(key(KeyPress::Character, 'S')) << "the scores are told during the hand-over too";
-  EXPECT_EQ(heard(), "Blue 487, 120 seconds left; Red 501, 120 seconds left.");
+  EXPECT_EQ(heard(), "Blue 8, 120 seconds left; Red 50, 120 seconds left.");
   ASSERT_NO_FATAL_FAILURE(handOver());
   EXPECT_EQ(heard(), "Red to Play");
   EXPECT_EQ(spoken(die(3)), "Die 4: not thrown") << "the last player's dice, greyed";
   // Red busts on a 50 with 50 to go.
-  setScore(2, 50);
   ASSERT_NO_FATAL_FAILURE(throwDice(5, 5, 2, 1));
   click(4);
   EXPECT_EQ(heard(), "Dice: 5, 5, 2, 1. | 50, inner ring. 0 points scored. Bust: the target stays the same.");
@@ -175,18 +167,17 @@ TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   // Blue clicks a number the dice cannot make.
   ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
   click(84);
-  EXPECT_TRUE(st().illegalMoveNotice.announced && st().illegalMoveNotice.visible);
+  EXPECT_TRUE(rec().illegalMoveNotice.visible);
   EXPECT_EQ(heard(), "Blue to Play | Dice: 1, 1, 1, 1. | 20, quadruple 5. You made an illegal move. You have lost your turn.");
   ASSERT_NO_FATAL_FAILURE(handOver());
   // Red runs out of time: heard as it happens, and on the panel.
   heard();
   ASSERT_NO_FATAL_FAILURE(timeOut());
   EXPECT_EQ(heard(), "Dice: 1, 1, 1, 1. | Red has run out of time. | Blue to Play");
-  EXPECT_EQ(spoken(panel(2)), "Red: 50, out of time");
+  EXPECT_EQ(spoken(panel(1)), "Red: 50, out of time");
   EXPECT_TRUE(key(KeyPress::Character, 's'));
-  EXPECT_EQ(heard(), "Blue 487, 120 seconds left; Red 50, out of time.");
+  EXPECT_EQ(heard(), "Blue 8, 120 seconds left; Red 50, out of time.");
   // Blue finishes: the move, the end, and two seconds later the winner.
-  setScore(1, 8);
   ASSERT_NO_FATAL_FAILURE(throwDice(2, 2, 2, 2));
   click(28);  // 8, double 4
   EXPECT_EQ(heard(), "Dice: 2, 2, 2, 2. | 8, double 4. 8 points scored. GAME OVER!!!");

@@ -16,15 +16,19 @@ TEST_F(OpeningTest, BoardNumbersAndPlaces) {
     for (int s : sectors) want.push_back(std::to_string(s * ring));
   for (int i = 0; i < 85; ++i) {
     const std::string& w = want[static_cast<std::size_t>(i)];
-    EXPECT_TRUE(boardLabel(i).visible && boardLabel(i).caption == w && decimalText(board::value(i)) == w) << i;
+    EXPECT_TRUE(cell(i).visible) << i;
+    EXPECT_EQ(cell(i).caption, w) << i;
+    EXPECT_EQ(decimalText(board::value(i)), w) << i;
   }
   // Corners: the centre label's corner (5760, 4320) moved 600 twips per ring unit
   // (1.5 for the 50s on the diagonals, 2.5..5.5 for the rings of twenty).
   const struct { int label; double left, top; } places[] = {
       {1, 6396.4, 3683.6}, {5, 5760, 2820}, {15, 5760, 5820}, {30, 7860, 4320}, {84, 4740.2, 1181.5}};
   for (const auto& p : places)
-    EXPECT_TRUE(std::abs(boardLabel(p.label).left - p.left) < 0.1 && std::abs(boardLabel(p.label).top - p.top) < 0.1)
-        << "label " << p.label << " at " << boardLabel(p.label).left << ", " << boardLabel(p.label).top;
+  {
+    EXPECT_NEAR(cell(p.label).left, p.left, 0.1) << "label " << p.label;
+    EXPECT_NEAR(cell(p.label).top, p.top, 0.1) << "label " << p.label;
+  }
 }
 
 }  // namespace

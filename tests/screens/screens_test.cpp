@@ -72,7 +72,7 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     act([&] { flow.setup()->choosePlayers(r.route == Players ? r.players : 1); });
     EXPECT_EQ(log, (std::vector<std::string>{r.route == Players ? "show Game" : "show Opponent", "close Setup"}));
     if (r.route == OpponentExit || r.route == OpponentClose) {
-      // Back to a new set-up screen, silently; the prepared game waits hidden.
+      // Back to a new set-up screen, silently.
       const std::size_t heard = sound.played.size();
       log.clear();
       act([&] { r.route == OpponentExit ? flow.opponent()->backToSetup() : flow.opponent()->closeRequested(); });
@@ -95,20 +95,28 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     GameScreen& g = *flow.currentGame();
     const int shown = r.level ? 2 : r.players;
     const int seconds = r.seconds;
-    EXPECT_EQ((std::vector<int>{m.numberOfPlayers, m.computerLevel, m.timeAllowed, m.soundOn}),
-              (std::vector<int>{shown, r.level, seconds, r.sound}));
-    for (std::size_t n = 1; n <= 4; ++n) {
-      const bool playing = static_cast<int>(n) <= shown;
-      EXPECT_EQ(m.score(static_cast<int>(n)), r.start) << n;
-      EXPECT_EQ(g.st.scorePanels[n].visible && g.st.playerNames[n].visible && g.st.scorePanels[n].enabled, playing) << n;
-      EXPECT_TRUE(!playing || g.st.scorePanels[n].caption == decimalText(r.start)) << n;
-      EXPECT_EQ(g.st.clocks[n - 1].visible, playing && seconds > 0) << n;
-      EXPECT_TRUE(!playing || !seconds || g.st.clocks[n - 1].caption == decimalText(seconds)) << n;
+    EXPECT_EQ(m.soundOn, r.sound);
+    const GameRecords& on = g.records();
+    for (std::size_t slot = 0; slot < 4; ++slot) {
+      SCOPED_TRACE(::testing::Message() << "slot " << slot);
+      const bool playing = static_cast<int>(slot) < shown;
+      EXPECT_EQ(on.scorePanels[slot].visible, playing);
+      EXPECT_EQ(on.playerNames[slot].visible, playing);
+      EXPECT_TRUE(on.scorePanels[slot].enabled);
+      if (playing) {
+        EXPECT_EQ(on.scorePanels[slot].caption, decimalText(r.start));
+      }
+      EXPECT_EQ(on.clocks[slot].visible, playing && seconds > 0);
+      if (playing && seconds) {
+        EXPECT_EQ(on.clocks[slot].caption, decimalText(seconds));
+      }
     }
-    EXPECT_EQ(g.st.secondsHeading.visible, seconds > 0);
-    EXPECT_EQ(g.st.computerNotice.visible, r.level > 0) << "the computer's notice";
-    EXPECT_TRUE(!r.level || g.st.computerNotice.caption == std::string("The computer is playing as red. ") + r.notice);
-    EXPECT_EQ(g.st.banner.caption, "Blue to Play");
+    EXPECT_EQ(on.secondsHeading.visible, seconds > 0);
+    EXPECT_EQ(on.computerNotice.visible, r.level > 0) << "the computer's notice";
+    if (r.level) {
+      EXPECT_EQ(on.computerNotice.caption, std::string("The computer is playing as red. ") + r.notice);
+    }
+    EXPECT_EQ(on.banner.caption, "Blue to Play");
 
     // Blue takes two seconds after the dice settle, then scores 40.
     const std::size_t heard = sound.played.size();
@@ -116,24 +124,25 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     act([&] { g.throwDice(); });
     clock.advance(2500 + 2000);
     act([&] { g.boardCellClicked(25); });
-    EXPECT_EQ(g.st.scorePanels[1].caption, decimalText(r.start - 40));
-    EXPECT_TRUE(!seconds || g.st.clocks[0].caption == decimalText(seconds - 2 - (r.sound ? 0 : 1)))
-        << g.st.clocks[0].caption;
+    EXPECT_EQ(on.scorePanels[0].caption, decimalText(r.start - 40));
+    if (seconds) {
+      EXPECT_EQ(on.clocks[0].caption, decimalText(seconds - 2 - (r.sound ? 0 : 1)));
+    }
     random.pushThrow(6, 4, 3, 1);  // for the computer, if it plays
     clock.advance(2000);
-    EXPECT_EQ(g.st.banner.caption, shown == 1 ? "Blue to Play" : "Red to Play");
-    EXPECT_EQ(g.diceSettle.isActive(), r.level > 0) << "the computer throws at once";
+    EXPECT_EQ(on.banner.caption, shown == 1 ? "Blue to Play" : "Red to Play");
+    EXPECT_EQ(g.match().computerLevel(), r.level);
+    EXPECT_EQ(g.match().timeAllowed(), seconds);
     EXPECT_EQ(sound.played.size() > heard, r.sound);
-    for (int t = 0; t < 30000 && g.st.turnCounter == 0; ++t) clock.advance(1);
-    EXPECT_EQ(g.st.turnCounter, r.level ? 1 : 0) << "only the computer moves by itself";
-    EXPECT_EQ(m.redScore < r.start, r.level > 0);
+    for (int t = 0; t < 30000 && g.match().turnCounter() == 0; ++t) clock.advance(1);
+    EXPECT_EQ(g.match().turnCounter(), r.level ? 1 : 0) << "only the computer moves by itself";
+    EXPECT_EQ(on.scorePanels[1].caption != decimalText(r.start), r.level > 0);
   }
 }
 
 TEST_F(FlowTest, TitleOkShowsTheBackdropThenTheSetupScreenAndTurnsSoundOn) {
   m.soundOn = 0;
   m.hideDesktop = 0;
-  m.computerLevel = 2;
   flow.start();
   EXPECT_EQ(m.soundOn, 1);
   EXPECT_EQ(flow.title()->form.place, Placement::Centre);
@@ -142,7 +151,6 @@ TEST_F(FlowTest, TitleOkShowsTheBackdropThenTheSetupScreenAndTurnsSoundOn) {
   EXPECT_EQ(log, (std::vector<std::string>{"show Title", "show Backdrop", "show Setup", "close Title"}));
   EXPECT_EQ(m.hideDesktop, 1);
   EXPECT_TRUE(flow.setup()->hideDesktopTick.checked);
-  EXPECT_EQ(m.computerLevel, 0);
   EXPECT_EQ(clicks(), 1);
   EXPECT_EQ(flow.setup()->form.focus, "timeBox");
 }
@@ -214,10 +222,10 @@ TEST_F(FlowTest, SetupTickBoxesSoundAndExit) {
 }
 
 // Leaving the game: New Game goes to a new set-up screen and keeps the sound as
-// it is (off after a finished game); Exit goes to the title, which turns it on.
+// it is; Exit goes to the title, which turns it on.
 TEST_F(FlowTest, NewGameAndExitFromTheGameScreen) {
   GameScreen& g = toGame(2);
-  m.soundOn = 0;  // as after the end of a game
+  m.soundOn = 0;
   log.clear();
   const long heard = clicks();
   act([&] { g.newGame(); });

@@ -116,9 +116,8 @@ class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::st
   std::vector<const Screen*> everyScreen() {
     flow.start();
     flow.showSetup();
-    flow.showOpponent();
-    flow.game();
-    flow.showGame();
+    flow.showOpponent({});
+    flow.startGame(NewGame{});
     for (int page = 1; page <= 3; ++page) flow.showRules(page);
     flow.openChart();
     windows.afterEvent();
@@ -172,9 +171,9 @@ class LaidOut : public InLanguage {};
 TEST_P(LaidOut, EveryCaptionFitsItsBox) {
   const std::vector<const Screen*> screens = everyScreen();
   GameScreen& game = *flow.currentGame();
-  // The widest scores and clocks.
-  for (std::size_t n = 1; n <= 4; ++n) game.st.scorePanels[n].caption = "999";
-  for (auto& c : game.st.clocks) c.caption = "9999";
+  // The widest scores and clocks, as the window finds them.
+  for (int n = 1; n <= 4; ++n) game.form.find(arrayName("scorePanels", n))->ctl->caption = "999";
+  for (int n = 0; n < 4; ++n) game.form.find(arrayName("clocks", n))->ctl->caption = "9999";
   windows.afterEvent();
   for (const Screen* s : screens) expectEveryCaptionFits(*s, name(*s));
   std::vector<std::string> banners{translate("GameScreen", "GAME OVER!!!"), translate("GameScreen", "OUT OF TIME!"),
@@ -183,7 +182,7 @@ TEST_P(LaidOut, EveryCaptionFitsItsBox) {
   for (const char* won : {"BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!", "YELLOW HAS WON!", "IT'S A DRAW!"})
     banners.push_back(translate("GameScreen", won));
   for (const std::string& text : banners) {
-    game.st.banner.caption = text;
+    game.form.find("banner")->ctl->caption = text;
     windows.afterEvent();
     expectEveryCaptionFits(game, "game", "banner");
   }
@@ -193,7 +192,7 @@ TEST_P(LaidOut, EveryCaptionFitsItsBox) {
     act([&] { flow.opponent()->playComputer(); });
     windows.afterEvent();
     expectEveryCaptionFits(*flow.currentGame(), "game, level " + std::to_string(level + 1), "computerNotice");
-    flow.showOpponent();
+    flow.showOpponent({});
     windows.afterEvent();
   }
 }
@@ -208,10 +207,10 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   };
   GameScreen& game = toGame(2, "40");
   windows.afterEvent();
-  shows(game.st.banner.caption, "Blue to Play");
-  shows(game.st.throwButton.caption, "Throw Dice");
+  shows(game.records().banner.caption, "Blue to Play");
+  shows(game.records().throwButton.caption, "Throw Dice");
   EXPECT_EQ(qobject_cast<LabelWidget*>(windows.window(game)->control("throwButton"))->text().toStdString(),
-            game.st.throwButton.caption);
+            game.records().throwButton.caption);
   int single20 = 0, double10 = 0;
   for (int cell : board::cellsShowing(20)) (board::isDouble(cell) ? double10 : single20) = cell;
 
@@ -219,7 +218,7 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   game.throwDice();
   clock.advance(2500);
   game.boardCellClicked(single20);
-  EXPECT_EQ(game.st.banner.caption, fill(translate("GameScreen", "%1 points scored"), {"20"})) << "plain digits";
+  EXPECT_EQ(game.records().banner.caption, fill(translate("GameScreen", "%1 points scored"), {"20"})) << "plain digits";
   // What a screen reader is told without the focus moving is in the language too.
   const Speaker* speaker = windows.window(game)->findChild<Speaker*>();
   ASSERT_NE(speaker, nullptr);
@@ -227,28 +226,28 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   EXPECT_NE(said.find(fill(translate("Dice", "Dice: %1, %2, %3, %4."), {"6", "4", "3", "1"})), std::string::npos) << said;
   EXPECT_EQ(said.find("Dice:"), std::string::npos) << said;
   game.describe();
-  EXPECT_NE(game.st.banner.spokenName.find(board::cellName(single20)), std::string::npos);
+  EXPECT_NE(game.records().banner.spokenName.find(board::cellName(single20)), std::string::npos);
   const std::string blue = translate("Players", "Blue");
   EXPECT_NE(blue, "Blue");
-  EXPECT_EQ(game.st.scorePanels[1].spokenName.rfind(blue, 0), 0u) << game.st.scorePanels[1].spokenName;
+  EXPECT_EQ(game.records().scorePanels[0].spokenName.rfind(blue, 0), 0u) << game.records().scorePanels[0].spokenName;
   clock.advance(2000);
-  shows(game.st.banner.caption, "Red to Play");
+  shows(game.records().banner.caption, "Red to Play");
 
   random.pushThrow(1, 1, 1, 1);
   game.throwDice();
   clock.advance(2500);
   game.boardCellClicked(0);  // 100 from four ones: illegal
-  shows(game.st.illegalMoveNotice.caption, kIllegalMove);
+  shows(game.records().illegalMoveNotice.caption, kIllegalMove);
   clock.advance(2000);
-  shows(game.st.banner.caption, "Blue to Play");
+  shows(game.records().banner.caption, "Blue to Play");
 
   random.pushThrow(6, 4, 3, 1);
   game.throwDice();
   clock.advance(2500);
   game.boardCellClicked(double10);
-  shows(game.st.banner.caption, "GAME OVER!!!");
+  shows(game.records().banner.caption, "GAME OVER!!!");
   clock.advance(5000);
-  shows(game.st.banner.caption, "BLUE HAS WON!");
+  shows(game.records().banner.caption, "BLUE HAS WON!");
 
   // The rules pages' pictures with words are drawn in the language, not taken from the English files.
   for (const char* picture : {"Images\\start.jpg", "Images\\board.jpg"})
@@ -272,9 +271,8 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
 std::map<std::string, std::string> textsOf(ScreenFlow& f) {
   f.start();
   f.showSetup();
-  f.showOpponent();
-  f.game();
-  f.showGame();
+  f.showOpponent({});
+  f.startGame(NewGame{});
   for (int page = 1; page <= 3; ++page) f.showRules(page);
   f.openChart();
   std::vector<std::pair<std::string, Screen*>> screens{{"Title", f.title()}, {"Setup", f.setup()}, {"Opponent", f.opponent()},

@@ -82,13 +82,12 @@ class WindowsTest : public FlowTest {
 TEST_F(WindowsTest, EveryWindowHasItsSizeAndEveryControlItsNameAndRole) {
   flow.start();
   flow.showSetup();
-  flow.showOpponent();
+  flow.showOpponent({});
   flow.showBackdrop();
   flow.openChart();
   for (int page = 1; page <= 3; ++page) flow.showRules(page);
-  GameScreen* game = flow.game();
-  ASSERT_NE(game, nullptr);
-  flow.showGame();
+  ASSERT_TRUE(flow.startGame(NewGame{}));
+  GameScreen* game = flow.currentGame();
   windows.afterEvent();
   const Screen* screens[] = {flow.title(), flow.setup(), flow.opponent(), game, flow.rules(1), flow.rules(2),
                              flow.rules(3), flow.chart()};
@@ -209,8 +208,8 @@ TEST_F(WindowsTest, ScreenReadersHearCountsWholeNumbersTheChartTableAndMessages)
   press(flow.chart(), Qt::Key_Right);
   EXPECT_EQ(name(table->focusChild()), "2 × 2 = 4");
 
-  GameScreen& game = *flow.game();  // a new game says whose turn it is
-  flow.showGame();
+  ASSERT_TRUE(flow.startGame(NewGame{}));  // a new game says whose turn it is
+  GameScreen& game = *flow.currentGame();
   windows.afterEvent();
   auto* speaker = window(&game).findChild<Speaker*>();
   ASSERT_NE(speaker, nullptr);
@@ -244,11 +243,10 @@ TEST_F(WindowsTest, TextBoxesTakeDigitsOnlyAndEnterMovesToTheTarget) {
 TEST_F(WindowsTest, FocusStartsWhereAPersonBeginsAndTabGoesRoundInReadingOrder) {
   flow.start();
   flow.showSetup();
-  flow.showOpponent();
+  flow.showOpponent({});
   flow.openChart();
   for (int page = 1; page <= 3; ++page) flow.showRules(page);
-  flow.game();
-  flow.showGame();
+  flow.startGame(NewGame{});
   windows.afterEvent();
   const struct {
     const Screen* screen;
@@ -352,9 +350,14 @@ TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
   ASSERT_EQ(focused(setup), "playerCountButtons(1)");
   // The target is the set-up screen's default; each player needs 4 to finish.
   press(setup, Qt::Key_Space, " ");
+  ASSERT_NE(flow.currentGame(), nullptr);
+  // The same players carry on from a saved game where each needs 4 to finish.
+  SavedGame nearTheEnd;
+  nearTheEnd.scores = {4, 4, 501, 501};
+  ASSERT_TRUE(flow.startGame(nearTheEnd));
+  clock.advance(1);
+  windows.afterEvent();
   GameScreen* game = flow.currentGame();
-  ASSERT_NE(game, nullptr);
-  m.blueScore = m.redScore = 4;
   // What a screen reader is told of the banner and the illegal-move notice.
   std::vector<std::string> told;
   for (const char* name : {"banner", "illegalMoveNotice"}) {
@@ -371,7 +374,7 @@ TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
   };
   // Blue plays 2 (a single): 2 to go.
   move({1, 1, 1, 1}, "2");
-  EXPECT_EQ(m.blueScore, 2);
+  EXPECT_EQ(game->records().scorePanels[0].caption, "2");
   // Keys during the hand-over do nothing.
   const auto sounds = sound.played.size();
   typeKeys(game, "t3c");
@@ -379,15 +382,16 @@ TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
   press(game, Qt::Key_Space, " ");
   EXPECT_EQ(sound.played.size(), sounds);
   EXPECT_EQ(flow.chart(), nullptr);
-  EXPECT_FALSE(game->diceSettle.isActive());
+  const auto busy = game->pending();
+  EXPECT_EQ(std::find(busy.begin(), busy.end(), "diceSettle"), busy.end()) << "no throw";
   clock.advance(2000);
   windows.afterEvent();
-  ASSERT_EQ(game->st.banner.caption, "Red to Play");
+  ASSERT_EQ(game->records().banner.caption, "Red to Play");
   ASSERT_EQ(focused(game), "throwButton");
   // Red types a number the dice cannot make: an illegal move.
   move({1, 1, 1, 1}, "9");
-  EXPECT_TRUE(game->st.illegalMoveNotice.visible);
-  EXPECT_EQ(m.redScore, 4);
+  EXPECT_TRUE(game->records().illegalMoveNotice.visible);
+  EXPECT_EQ(game->records().scorePanels[1].caption, "4");
   clock.advance(2000);
   // Blue finishes on double 1, typed twice to reach it.
   random.pushThrow(1, 1, 1, 1);
@@ -401,10 +405,10 @@ TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
   ASSERT_EQ(focused(game), "boardCells(26)");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window(game).focusWidget())->text(QAccessible::Name), "2, double 1");
   press(game, Qt::Key_Space, " ");
-  EXPECT_EQ(m.blueScore, 0);
+  EXPECT_EQ(game->records().scorePanels[0].caption, "0");
   clock.advance(4500);
   windows.afterEvent();
-  EXPECT_EQ(game->st.banner.caption, "BLUE HAS WON!");
+  EXPECT_EQ(game->records().banner.caption, "BLUE HAS WON!");
   EXPECT_EQ(told, (std::vector<std::string>{
                       "2, single 2. 2 points scored.", "Red to Play",
                       "9, single 9. You made an illegal move. You have lost your turn.", "Blue to Play",

@@ -1,19 +1,17 @@
 #pragma once
-// What the screens that ScreenFlow moves between have in common: the shared
-// state, the collaborators, their owner, and the click sound of their buttons.
+// What the screens around the game have in common: the shared settings, the
+// collaborators, and the click sound of their buttons.
 #include "seams/seams.h"
 #include "state/form.h"
 #include "state/game_settings.h"
 
 namespace sumdart {
 
-class ScreenFlow;
-
 inline constexpr const char* kClickSound = "wav\\click1.wav";
 
 class FlowScreen : public Screen {
  protected:
-  FlowScreen(GameSettings& m, Services s, ScreenFlow& flow) : m_(m), s_(s), flow_(flow) {}
+  FlowScreen(GameSettings& m, Services s) : m_(m), s_(s) {}
 
   // The click that ends a button's action, when sound is on.
   void click() {
@@ -39,7 +37,6 @@ class FlowScreen : public Screen {
 
   GameSettings& m_;
   Services s_;
-  ScreenFlow& flow_;
 };
 
 }  // namespace sumdart
