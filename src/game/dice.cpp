@@ -43,11 +43,11 @@ bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t&
   return diceShown >= 4;
 }
 
-void describeDice(DiceFaces& faces, std::int16_t diceShown) {
+void describeDice(DiceFaces& faces, std::int16_t diceShown, bool thrown) {
   for (std::size_t d = 0; d < 4; ++d) {
     Ctl& die = faces[d];
     const std::string number = std::to_string(d + 1);
-    die.spokenName = die.caption.empty() || !die.enabled ? fill(translate("Dice", "Die %1: not thrown"), {number})
+    die.spokenName = die.caption.empty() || !thrown ? fill(translate("Dice", "Die %1: not thrown"), {number})
                      : static_cast<int>(d) < diceShown  ? fill(translate("Dice", "Die %1: %2"), {number, die.caption})
                                                         : fill(translate("Dice", "Die %1: rolling"), {number});
   }

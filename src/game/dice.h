@@ -34,8 +34,9 @@ bool settleStep(Timer& settle, DiceFaces& faces, const Dice& dice, std::int16_t&
 
 // What a screen reader calls each die: "Die 1: 5" once settled, "Die 1: rolling"
 // while it rolls, "Die 1: not thrown" before a throw.
-// A die greyed out from the last throw, during the hand-over, is "not thrown" too.
-void describeDice(DiceFaces& faces, std::int16_t diceShown);
+// The dice of the last throw, greyed during the hand-over (`thrown` false), are
+// "not thrown" too.
+void describeDice(DiceFaces& faces, std::int16_t diceShown, bool thrown);
 
 // What a screen reader says when the last die settles: "Dice: 3, 6, 5, 4."
 std::string diceSpoken(const Dice& dice);

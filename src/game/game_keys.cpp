@@ -96,7 +96,7 @@ bool GameScreen::keyPressed(const KeyPress& k, const std::string& focused) {
 }
 
 void GameScreen::describe() {
-  describeDice(r_.dice, diceShown_);
+  describeDice(r_.dice, diceShown_, diceThrown_);
   for (std::size_t slot = 0; slot < 4; ++slot) {
     Ctl& panel = r_.scorePanels[slot];
     const std::string name = translate("Players", kPlayers[slot].name);

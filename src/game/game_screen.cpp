@@ -231,6 +231,7 @@ void GameScreen::throwDice() {
   if (ended()) return;
   for (Ctl& c : r_.boardCells) c.fore = colours::boardGrey;
   mayThrow_ = false;
+  diceThrown_ = true;
   r_.throwButton.enabled = false;
   drawThrow(s_.random, s_.dayClock, judge_.dice);
   startReveal(diceSettle_, diceRoll_, m_.soundOn == 1, diceShown_);
@@ -312,7 +313,7 @@ void GameScreen::showMove(int index, MoveResult result, int value) {
 void GameScreen::checkEndOfGame() {
   switch (match_.checkEnd()) {
     case Outcome::Playing:
-      diceOut_ = false;
+      diceOut_ = diceThrown_ = false;
       for (Ctl& die : r_.dice) die.enabled = false;
       mayThrow_ = true;
       r_.throwButton.enabled = true;

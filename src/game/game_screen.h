@@ -128,7 +128,8 @@ class GameScreen : public Screen {
   // The turn: Throw Dice may be clicked; the thrown dice wait for a number.
   bool mayThrow_ = true;
   int turnSlot_ = 0;  // whose colours the screen shows
-  bool diceOut_ = false;
+  bool diceThrown_ = false;  // this turn's dice are rolling or out: not greyed
+  bool diceOut_ = false;     // they have all settled: the board waits for a number
   std::int16_t diceShown_ = 0;
   int computerChoice_ = 0;
   int clickedCell_ = 0;

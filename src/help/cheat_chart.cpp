@@ -38,8 +38,13 @@ CheatChart::CheatChart(HelpHost& flow) : flow_(flow) {
   // The mask strip over the left margin: cells that scroll past the header
   // column disappear under it.
   mask = panel(120 - 195, 0, 195, 4095);
+  makeRows();
+  addControls();
+  makeTable();
+}
 
-  // The header column from the layout, then the rest of each row made from it.
+// The header column from the layout, then the rest of each row made from it.
+void CheatChart::makeRows() {
   for (std::size_t m = 0; m < rows.size(); ++m) {
     Ctl head = button(m == 0 ? "x" : decimalText(static_cast<long long>(m)), 120, 360.0 * static_cast<double>(m),
                       345, 330, colours::yellow, rgb(64, 64, 64), arial(12));
@@ -61,9 +66,11 @@ CheatChart::CheatChart(HelpHost& flow) : flow_(flow) {
     // The cells that show 100 are wider, so that three digits fit.
     if (row.back().caption == "100") row.back().width = 450;
   }
+}
 
-  // Bottom of the stacking order first: the header column lies over the body
-  // cells that pass beneath it, and the mask over everything.
+// Bottom of the stacking order first: the header column lies over the body
+// cells that pass beneath it, and the mask over everything.
+void CheatChart::addControls() {
   const int bar = form.add("barFrame", barFrame);
   form.controls[static_cast<std::size_t>(form.add("scrollBar", scrollBar, {}, bar))].change = [this] { scrolled(); };
   const int inGrid = form.add("grid", grid);
@@ -75,7 +82,10 @@ CheatChart::CheatChart(HelpHost& flow) : flow_(flow) {
   for (std::size_t m = 0; m < rows.size(); ++m)
     form.add(arrayName(("row" + std::to_string(m)).c_str(), 0), rows[m][0], {}, inGrid);
   form.add("mask", mask);
+}
 
+// The chart as a screen reader's table, its focus on 1 × 1.
+void CheatChart::makeTable() {
   table = textLabel("", 0, 0, 0, 0, colours::black, FontSpec{});
   table.kind = Kind::Table;
   table.spokenName = translate("CheatChart", "Multiplication table");

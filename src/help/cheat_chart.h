@@ -30,6 +30,9 @@ class CheatChart : public Screen {
   Ctl table;
 
  private:
+  void makeRows();
+  void addControls();
+  void makeTable();
   void moveTo(int row, int column);
   void placeTable();
 

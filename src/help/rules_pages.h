@@ -70,7 +70,7 @@ class RulesPageTwo : public RulesPage {
   void throwDice();
   void openCheatChart();
   void stopTimers() override;
-  void describe() override { describeDice(dice, diceShown); }
+  void describe() override { describeDice(dice, diceShown, true); }
 
   Ctl throwButton, cheatChartButton;
   DiceFaces dice;
