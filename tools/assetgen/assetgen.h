@@ -2,7 +2,7 @@
 // document the game loads are drawn, synthesised and written here, at build time.
 #pragma once
 
-#include "pictures.h"
+#include "art/pictures.h"
 
 #include <QByteArray>
 #include <QString>

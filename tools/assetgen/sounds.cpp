@@ -1,7 +1,7 @@
 // The game's sounds, synthesised from sine partials, envelopes and filtered
 // noise. Every sound is repeatable: the noise comes from a fixed-seed generator.
 #include "assetgen.h"
-#include "vectorstate.h"
+#include "art/vectorstate.h"
 
 #include <QtEndian>
 

@@ -1,8 +1,8 @@
 // The game's pictures: the board behind the numbers, the logo, the title
 // picture, the two pictures of the rules pages, the pictures of the printable
 // rules and the desktop icon.
-#include "pictures.h"
-#include "boardart.h"
+#include "art/pictures.h"
+#include "art/boardart.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "art.h"
-#include "pictures.h"
+#include "art/art.h"
+#include "art/pictures.h"
 
 #include <array>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "boardart.h"
-#include "vectorstate.h"
+#include "art/boardart.h"
+#include "art/vectorstate.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
