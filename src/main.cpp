@@ -17,6 +17,7 @@
 #include "qt/screen_windows.h"
 #include "qt/zoom.h"
 #include "screens/screenflow.h"
+#include "state/assets.h"
 #include "state/game_settings.h"
 
 int main(int argc, char** argv) {
@@ -80,12 +81,11 @@ int main(int argc, char** argv) {
   // windows' icon (the menu's once installed, else the one beside the program),
   // and every sound, so that the first play of each starts at once.
   QTimer::singleShot(0, &app, [&sound, &desktop] {
-    const QPixmap icon = desktop.picture("icons\\sumdart-256.png");
+    const QPixmap icon = desktop.picture(sumdart::fileName(sumdart::Picture::icon));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sumdart"), QIcon(icon)));
-    sound.preload({"wav\\click1.wav", "wav\\cupdice.wav", "wav\\ricochet.wav", "wav\\divboard.wav",
-                   "wav\\scrape.wav", "wav\\golfswng.wav", "wav\\scifi002.wav", "wav\\archer.wav",
-                   "wav\\scifi003.wav", "wav\\botrockt.wav", "wav\\scifi011.wav", "wav\\scifi020.wav",
-                   "wav\\gong.wav", "wav\\arrow.wav"});
+    std::vector<std::string> sounds;
+    for (const sumdart::Sound s : sumdart::kAllSounds) sounds.emplace_back(sumdart::fileName(s));
+    sound.preload(sounds);
   });
   sumdart::QtSaveFile saveFile;
   sumdart::Services services{timers, random, dayClock, sound, desktop, saveFile};
