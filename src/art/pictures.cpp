@@ -3,6 +3,8 @@
 // rules and the desktop icon.
 #include "art/pictures.h"
 #include "art/boardart.h"
+#include "state/game_size.h"
+#include "state/units.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -144,7 +146,9 @@ void drawStopwatch(QPainter& p, QPointF centre, double radius, const QString& re
 }  // namespace
 
 QImage boardPicture(double scale) {
-  QImage image = blankImage(800, 600, QColor(49, 135, 215), scale);
+  // The game screen's background fills the game window.
+  QImage image = blankImage(static_cast<int>(kGameWidth / kTwipsPerPixel), static_cast<int>(kGameHeight / kTwipsPerPixel),
+                            QColor(49, 135, 215), scale);
   paintBoard(image, QPointF(kGameBoardX, kGameBoardY), 1.0, BoardLook{});
   return image;
 }
