@@ -17,83 +17,103 @@
 #include "qt/screen_windows.h"
 #include "qt/zoom.h"
 #include "screens/screenflow.h"
+#include "state/assets.h"
 #include "state/game_settings.h"
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+namespace {
+
+void nameApplication() {
   QApplication::setApplicationName(QStringLiteral("Sumdart"));
   QApplication::setApplicationVersion(QStringLiteral(SUMDART_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("io.github.sumdart.Sumdart"));
   // The screens decide when the program ends (Exit, or closing the title or
   // set-up screen); a moment with no window shown is not the end.
   QApplication::setQuitOnLastWindowClosed(false);
+}
 
-  // The language comes first, so that the help below is in it too: --lang
-  // CODE for this run, else the desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
-  const QString folder = sumdart::translationsFolder(sumdart::defaultSearchDirs());
-  const std::optional<QString> langArgument = sumdart::languageArgument(QCoreApplication::arguments());
-  const QString language = sumdart::languageFor(folder, langArgument);
-  sumdart::Translation translation;
-  translation.load(language, folder);
+// The language asked for on the command line (--lang), the folder of the
+// translations and the language shown.
+struct LanguageChoice {
+  QString folder;
+  std::optional<QString> asked;
+  QString chosen;
+};
 
-  QCommandLineParser options;
+// The language comes first, so that the help is in it too: --lang CODE for
+// this run, else the desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+LanguageChoice loadLanguage(sumdart::Translation& translation) {
+  LanguageChoice choice;
+  choice.folder = sumdart::translationsFolder(sumdart::defaultSearchDirs());
+  choice.asked = sumdart::languageArgument(QCoreApplication::arguments());
+  choice.chosen = sumdart::languageFor(choice.folder, choice.asked);
+  translation.load(choice.chosen, choice.folder);
+  return choice;
+}
+
+// The options --zoom and --lang, with --help and --version (which end the
+// program once printed); the command line is read once they are added.
+void addOptions(QCommandLineParser& options, const QCommandLineOption& zoomOption, const QCommandLineOption& langOption) {
   options.setApplicationDescription(QCoreApplication::translate("Main", "Sumdart: arithmetic darts for the classroom."));
   options.addHelpOption();
   options.addVersionOption();
+  options.addOption(zoomOption);
+  options.addOption(langOption);
+  options.process(*QCoreApplication::instance());
+}
+
+// What the command line asks for beyond the language.
+struct CommandLine {
+  std::optional<double> zoom;     // --zoom, for this run only
+  std::optional<int> exitStatus;  // it asks for what cannot be done: end at once
+};
+
+CommandLine readCommandLine(const LanguageChoice& language) {
+  QCommandLineParser options;
   const QCommandLineOption zoomOption(
       QStringLiteral("zoom"),
       QCoreApplication::translate("Main", "Draws every window Z times its size (0.5 to 4, e.g. 1.5), or as large as fits the "
                                           "screen with \"fit\" (for a projector). For this run only; Ctrl+Plus, Ctrl+Minus "
                                           "and Ctrl+0 change the zoom and are remembered."),
       QStringLiteral("Z"));
-  options.addOption(zoomOption);
   const QCommandLineOption langOption(
       QStringLiteral("lang"),
       QCoreApplication::translate("Main", "Shows the game in the language CODE (de, es, fr; en for English) for this run, "
                                           "instead of the desktop's."),
       QStringLiteral("CODE"));
-  options.addOption(langOption);
-  options.process(app);
-  if (sumdart::isUnknownLanguage(langArgument, language)) {
+  addOptions(options, zoomOption, langOption);
+  if (sumdart::isUnknownLanguage(language.asked, language.chosen)) {
     std::fprintf(stderr, "%s\n",
                  qPrintable(QCoreApplication::translate("Main", "sumdart: there is no translation for \"%1\"; there are: %2")
-                                .arg(*langArgument, sumdart::availableLanguages(folder).join(QStringLiteral(", ")))));
-    return 2;
+                                .arg(*language.asked, sumdart::availableLanguages(language.folder).join(QStringLiteral(", ")))));
+    return {std::nullopt, 2};
   }
-  sumdart::ZoomControl zoom;
   if (options.isSet(zoomOption)) {
     const auto z = sumdart::parseZoom(options.value(zoomOption));
     if (!z) {
       std::fprintf(stderr, "%s\n", qPrintable(QCoreApplication::translate("Main", "sumdart: --zoom takes a factor from 0.5 to 4, or fit")));
-      return 2;
+      return {std::nullopt, 2};
     }
-    zoom.chooseForThisRun(*z);
+    return {*z, std::nullopt};
   }
+  return {};
+}
 
-  sumdart::GameSettings settings;
-  sumdart::QtTimerFactory timers;
-  sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
-  sumdart::QtDayClock dayClock;
-  sumdart::WavSoundPlayer sound;
-  sumdart::QtDesktop desktop;
-  // Once the first window is up (not before, so that it comes up at once): the
-  // windows' icon (the menu's once installed, else the one beside the program),
-  // and every sound, so that the first play of each starts at once.
-  QTimer::singleShot(0, &app, [&sound, &desktop] {
-    const QPixmap icon = desktop.picture("icons\\sumdart-256.png");
+// Once the first window is up (not before, so that it comes up at once): the
+// windows' icon (the menu's once installed, else the one beside the program),
+// and every sound, so that the first play of each starts at once.
+void loadOnceShown(sumdart::WavSoundPlayer& sound, sumdart::QtDesktop& desktop) {
+  QTimer::singleShot(0, QCoreApplication::instance(), [&sound, &desktop] {
+    const QPixmap icon = desktop.picture(sumdart::fileName(sumdart::Picture::icon));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("sumdart"), QIcon(icon)));
-    sound.preload({"wav\\click1.wav", "wav\\cupdice.wav", "wav\\ricochet.wav", "wav\\divboard.wav",
-                   "wav\\scrape.wav", "wav\\golfswng.wav", "wav\\scifi002.wav", "wav\\archer.wav",
-                   "wav\\scifi003.wav", "wav\\botrockt.wav", "wav\\scifi011.wav", "wav\\scifi020.wav",
-                   "wav\\gong.wav", "wav\\arrow.wav"});
+    std::vector<std::string> sounds;
+    for (const sumdart::Sound s : sumdart::kAllSounds) sounds.emplace_back(sumdart::fileName(s));
+    sound.preload(sounds);
   });
-  sumdart::QtSaveFile saveFile;
-  sumdart::Services services{timers, random, dayClock, sound, desktop, saveFile};
+}
 
-  sumdart::ScreenFlow flow(settings, services);
-  sumdart::ScreenWindows windows(desktop, [&flow] { flow.settle(); });
-  windows.setZoom(&zoom);
-  flow.setView(&windows);
+// A problem the screens report is shown in a message box; the end they ask
+// for ends the event loop.
+void connectFlow(sumdart::ScreenFlow& flow) {
   flow.report = [](const std::string& text) {
     QMessageBox::warning(nullptr, QStringLiteral("Sumdart"), QString::fromStdString(text));
   };
@@ -101,6 +121,35 @@ int main(int argc, char** argv) {
     // Queued, so it also ends a program whose event loop has not started yet.
     QMetaObject::invokeMethod(qApp, [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
   };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  nameApplication();
+  sumdart::Translation translation;
+  const LanguageChoice language = loadLanguage(translation);
+  const CommandLine command = readCommandLine(language);
+  if (command.exitStatus) return *command.exitStatus;
+  sumdart::ZoomControl zoom;
+  if (command.zoom) zoom.chooseForThisRun(*command.zoom);
+
+  sumdart::GameSettings settings;
+  sumdart::QtTimerFactory timers;
+  sumdart::MixingRandom random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()) * 2654435761ULL);
+  sumdart::QtDayClock dayClock;
+  sumdart::WavSoundPlayer sound;
+  sumdart::QtDesktop desktop;
+  loadOnceShown(sound, desktop);
+  sumdart::QtSaveFile saveFile;
+  sumdart::Services services{timers, random, dayClock, sound, desktop, saveFile};
+
+  sumdart::ScreenFlow flow(settings, services);
+  sumdart::ScreenWindows windows(desktop, [&flow] { flow.settle(); });
+  windows.setZoom(&zoom);
+  flow.setView(&windows);
+  connectFlow(flow);
   flow.start();
   return QApplication::exec();
 }

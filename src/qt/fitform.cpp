@@ -6,11 +6,15 @@
 #include <QWidget>
 
 #include "qt/twips.h"
+#include "state/game_size.h"
 #include "state/numbers.h"
 
 namespace sumdart {
 
 namespace {
+
+// The size every full-size window is given, in twips.
+constexpr QSize kFitTwips(static_cast<int>(kGameWidth), static_cast<int>(kGameHeight));
 
 int centred(int screen, int window) {
   // screen / 2 - window / 2 can end in a half twip.
@@ -51,7 +55,7 @@ void fitform(QWidget* window) {
   if (!window) return;
   try {
     BusyPointer busy;
-    const QSize size = twipsSize(kFitWidthTwips, kFitHeightTwips);
+    const QSize size = twipsSize(kFitTwips.width(), kFitTwips.height());
     window->setFixedSize(size);
 
     const QScreen* screen = window->screen();
@@ -59,7 +63,7 @@ void fitform(QWidget* window) {
     if (!screen) return;  // nowhere to centre on: the position stays
     const QRect area = screen->geometry();
     const QPoint twips = fitPosition(QSize(static_cast<int>(pxToTwips(area.width())), static_cast<int>(pxToTwips(area.height()))),
-                                     QSize(kFitWidthTwips, kFitHeightTwips));
+                                     kFitTwips);
     window->move(area.topLeft() + QPoint(twipsToPx(twips.x()), twipsToPx(twips.y())));
   } catch (...) {
     // Fitting a window never reports a failure; the window keeps what it had.

@@ -1,16 +1,13 @@
 #pragma once
-// Gives a full-size window its fixed size of 12000 x 9000 twips (800 x 600 logical
-// pixels at zoom 1) and centres it on its screen; on a smaller screen the
-// top-left corner lies off the screen.
+// Gives a full-size window the game window's fixed size (kGameWidth x kGameHeight
+// twips, state/game_size.h) and centres it on its screen; on a smaller screen
+// the top-left corner lies off the screen.
 #include <QPoint>
 #include <QSize>
 
 class QWidget;
 
 namespace sumdart {
-
-inline constexpr int kFitWidthTwips = 12000;
-inline constexpr int kFitHeightTwips = 9000;
 
 // Top-left corner in twips that centres a window on a screen:
 // Left = screen width / 2 - window width / 2, Top likewise. A half twip goes to

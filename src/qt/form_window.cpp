@@ -193,77 +193,89 @@ void FormWindow::markFocus() {
   mark_->follow(show ? w : nullptr);
 }
 
+// Each handler looks its control up again, by its index: the screen may be gone
+// by the time a late event arrives.
+FormCtl* FormWindow::formCtl(std::size_t i) const { return screen_ ? &screen_->form.controls[i] : nullptr; }
+
 QWidget* FormWindow::make(const FormCtl& fc, QWidget* parent) {
   const std::size_t i = widgets_.size();
-  // Each handler looks the control up again: the screen may be gone by the time
-  // a late event arrives.
-  const auto ctl = [this, i]() -> FormCtl* {
-    return screen_ ? &screen_->form.controls[i] : nullptr;
-  };
   switch (fc.ctl->kind) {
     case Kind::Table: return new TableWidget(parent);
-    case Kind::TextBox: {
-      auto* edit = new TextBox(parent);
-      edit->installEventFilter(this);
-      connect(edit, &QLineEdit::textChanged, this, [ctl](const QString& text) {
-        if (FormCtl* c = ctl()) {
-          c->ctl->caption = text.toStdString();
-          if (c->change) c->change();
-        }
-      });
-      return edit;
-    }
-    case Kind::CheckBox: {
-      auto* box = new SingleClick<QCheckBox>(parent);
-      connect(box, &QCheckBox::clicked, this, [this, ctl](bool on) {
-        if (FormCtl* c = ctl()) {
-          c->ctl->checked = on;
-          if (c->click) c->click();
-          handled();
-        }
-      });
-      return box;
-    }
-    case Kind::Option: {
-      auto* option = new SingleClick<QRadioButton>(parent);
-      connect(option, &QRadioButton::clicked, this, [this, ctl] {
-        FormCtl* c = ctl();
-        if (!c) return;
-        // One of a group: every option of the same panel takes its button's state.
-        for (std::size_t k = 0; k < widgets_.size(); ++k) {
-          FormCtl& other = screen_->form.controls[k];
-          if (other.ctl->kind == Kind::Option && other.parent == c->parent)
-            if (auto* b = qobject_cast<QRadioButton*>(widgets_[k].data())) other.ctl->checked = b->isChecked();
-        }
-        if (c->click) c->click();
-        handled();
-      });
-      return option;
-    }
-    case Kind::ScrollBar: {
-      auto* bar = new QScrollBar(Qt::Horizontal, parent);
-      bar->setFocusPolicy(Qt::TabFocus);
-      bar->setSingleStep(1);
-      bar->setPageStep(10);
-      connect(bar, &QScrollBar::valueChanged, this, [this, ctl](int v) {
-        FormCtl* c = ctl();
-        if (!c || c->ctl->value == v) return;
-        c->ctl->value = v;
-        if (c->change) c->change();
-        handled();
-      });
-      return bar;
-    }
+    case Kind::TextBox: return makeTextBox(i, parent);
+    case Kind::CheckBox: return makeCheckBox(i, parent);
+    case Kind::Option: return makeOption(i, parent);
+    case Kind::ScrollBar: return makeScrollBar(i, parent);
     case Kind::Label:
     case Kind::Panel:
       break;
   }
+  return makeLabel(fc, i, parent);
+}
+
+QWidget* FormWindow::makeTextBox(std::size_t i, QWidget* parent) {
+  auto* edit = new TextBox(parent);
+  edit->installEventFilter(this);
+  connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+    if (FormCtl* c = formCtl(i)) {
+      c->ctl->caption = text.toStdString();
+      if (c->change) c->change();
+    }
+  });
+  return edit;
+}
+
+QWidget* FormWindow::makeCheckBox(std::size_t i, QWidget* parent) {
+  auto* box = new SingleClick<QCheckBox>(parent);
+  connect(box, &QCheckBox::clicked, this, [this, i](bool on) {
+    if (FormCtl* c = formCtl(i)) {
+      c->ctl->checked = on;
+      if (c->click) c->click();
+      handled();
+    }
+  });
+  return box;
+}
+
+QWidget* FormWindow::makeOption(std::size_t i, QWidget* parent) {
+  auto* option = new SingleClick<QRadioButton>(parent);
+  connect(option, &QRadioButton::clicked, this, [this, i] {
+    FormCtl* c = formCtl(i);
+    if (!c) return;
+    // One of a group: every option of the same panel takes its button's state.
+    for (std::size_t k = 0; k < widgets_.size(); ++k) {
+      FormCtl& other = screen_->form.controls[k];
+      if (other.ctl->kind == Kind::Option && other.parent == c->parent)
+        if (auto* b = qobject_cast<QRadioButton*>(widgets_[k].data())) other.ctl->checked = b->isChecked();
+    }
+    if (c->click) c->click();
+    handled();
+  });
+  return option;
+}
+
+QWidget* FormWindow::makeScrollBar(std::size_t i, QWidget* parent) {
+  auto* bar = new QScrollBar(Qt::Horizontal, parent);
+  bar->setFocusPolicy(Qt::TabFocus);
+  bar->setSingleStep(1);
+  bar->setPageStep(10);
+  connect(bar, &QScrollBar::valueChanged, this, [this, i](int v) {
+    FormCtl* c = formCtl(i);
+    if (!c || c->ctl->value == v) return;
+    c->ctl->value = v;
+    if (c->change) c->change();
+    handled();
+  });
+  return bar;
+}
+
+// A label, a panel, and every button (a label that takes clicks).
+QWidget* FormWindow::makeLabel(const FormCtl& fc, std::size_t i, QWidget* parent) {
   auto* label = new LabelWidget(parent);
   label->setActsAsButton(static_cast<bool>(fc.click));
   label->setFocusPolicy(labelFocus(fc));
   if (fc.click) {
-    connect(label, &LabelWidget::clicked, this, [this, ctl] {
-      if (FormCtl* c = ctl()) {
+    connect(label, &LabelWidget::clicked, this, [this, i] {
+      if (FormCtl* c = formCtl(i)) {
         c->click();
         handled();
       }

@@ -55,7 +55,14 @@ class FormWindow : public QWidget {
 
  private:
   void build();
+  // The widget of a control, by its kind; `i` is its index in the form.
   QWidget* make(const FormCtl& fc, QWidget* parent);
+  QWidget* makeTextBox(std::size_t i, QWidget* parent);
+  QWidget* makeCheckBox(std::size_t i, QWidget* parent);
+  QWidget* makeOption(std::size_t i, QWidget* parent);
+  QWidget* makeScrollBar(std::size_t i, QWidget* parent);
+  QWidget* makeLabel(const FormCtl& fc, std::size_t i, QWidget* parent);
+  FormCtl* formCtl(std::size_t i) const;
   void apply(std::size_t i);
   void place();
   void handled();

@@ -13,7 +13,7 @@
 
 #include "qt/paths.h"
 #include "qt/twips.h"
-#include "art.h"
+#include "art/art.h"
 
 namespace sumdart {
 

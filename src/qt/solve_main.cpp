@@ -237,14 +237,9 @@ int worksheetMain(int argc, char** argv) {
   return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  // --lang CODE (or --lang=CODE) sets the language for this run and is taken
-  // out before the rest is read; without it the desktop's language is used.
-  QStringList all;
-  for (int i = 0; i < argc; ++i) all << QString::fromLocal8Bit(argv[i]);
-  const std::optional<QString> langArgument = sumdart::languageArgument(all);
+// --lang CODE (or --lang=CODE) sets the language for this run and is taken
+// out before the rest is read: the other arguments, argv[0] first.
+std::vector<char*> argumentsWithoutLang(int argc, char** argv) {
   std::vector<char*> rest;
   for (int i = 0; i < argc; ++i) {
     const std::string_view a = argv[i];
@@ -259,10 +254,18 @@ int main(int argc, char** argv) {
     if (a.starts_with("--lang=") || a.starts_with("-lang=")) continue;
     rest.push_back(argv[i]);
   }
+  return rest;
+}
+
+// Loads the language --lang asks for, else the desktop's. An exit status when
+// there is no translation for the one asked for, else nothing.
+std::optional<int> loadLanguage(sumdart::Translation& translation, int argc, char** argv) {
+  QStringList all;
+  for (int i = 0; i < argc; ++i) all << QString::fromLocal8Bit(argv[i]);
+  const std::optional<QString> langArgument = sumdart::languageArgument(all);
   const QString folder =
       sumdart::translationsFolder(sumdart::searchDirsBeside(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()));
   const QString language = sumdart::languageFor(folder, langArgument);
-  sumdart::Translation translation;
   translation.load(language, folder);
   if (sumdart::isUnknownLanguage(langArgument, language)) {
     std::fprintf(stderr, "sumdart-solve: %s\n",
@@ -272,10 +275,11 @@ int main(int argc, char** argv) {
                      .c_str());
     return 2;
   }
-  argc = static_cast<int>(rest.size());
-  rest.push_back(nullptr);
-  argv = rest.data();
+  return std::nullopt;
+}
 
+// --help and --version, wherever they stand: the exit status once printed.
+std::optional<int> helpOrVersion(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "-h" || arg == "--help") {
@@ -287,22 +291,11 @@ int main(int argc, char** argv) {
       return 0;
     }
   }
-  for (int i = 1; i < argc; ++i)
-    if (std::string_view(argv[i]).starts_with("--worksheet")) return worksheetMain(argc, argv);
-  for (int i = 1; i < argc; ++i) {
-    const std::string_view arg = argv[i];
-    if (isWorksheetOption(arg)) return badArguments(fill(translate("Solver", "%1 goes with --worksheet"), {arg}));
-    if (isOption(arg)) return badArguments(fill(translate("Solver", "unknown option %1"), {arg}));
-  }
-  if (argc != 5) return badArguments(fill(translate("Solver", "expected four dice, got %1"), {std::to_string(argc - 1)}));
-  std::array<int, 4> dice{};
-  for (int i = 0; i < 4; ++i) {
-    std::string problem;
-    const std::optional<int> die = readDie(argv[i + 1], problem);
-    if (!die) return badArguments(problem);
-    dice[static_cast<std::size_t>(i)] = *die;
-  }
+  return std::nullopt;
+}
 
+// Every number 1..100 the throw makes, each with an expression, then their count.
+int listNumbers(const std::array<int, 4>& dice) {
   sumdart::NumberJudge judge;
   judge.judge(dice[0], dice[1], dice[2], dice[3]);
   const sumdart::Explanations explained = sumdart::explainThrow(dice);
@@ -331,4 +324,38 @@ int main(int argc, char** argv) {
                            {std::to_string(count), throwText})
                           .c_str());
   return status;
+}
+
+// sumdart-solve DIE DIE DIE DIE: the four dice read, then the list.
+int solveMain(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (isWorksheetOption(arg)) return badArguments(fill(translate("Solver", "%1 goes with --worksheet"), {arg}));
+    if (isOption(arg)) return badArguments(fill(translate("Solver", "unknown option %1"), {arg}));
+  }
+  if (argc != 5) return badArguments(fill(translate("Solver", "expected four dice, got %1"), {std::to_string(argc - 1)}));
+  std::array<int, 4> dice{};
+  for (int i = 0; i < 4; ++i) {
+    std::string problem;
+    const std::optional<int> die = readDie(argv[i + 1], problem);
+    if (!die) return badArguments(problem);
+    dice[static_cast<std::size_t>(i)] = *die;
+  }
+  return listNumbers(dice);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<char*> rest = argumentsWithoutLang(argc, argv);
+  sumdart::Translation translation;
+  if (const std::optional<int> status = loadLanguage(translation, argc, argv)) return *status;
+  argc = static_cast<int>(rest.size());
+  rest.push_back(nullptr);
+  argv = rest.data();
+
+  if (const std::optional<int> status = helpOrVersion(argc, argv)) return *status;
+  for (int i = 1; i < argc; ++i)
+    if (std::string_view(argv[i]).starts_with("--worksheet")) return worksheetMain(argc, argv);
+  return solveMain(argc, argv);
 }

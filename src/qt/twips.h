@@ -10,10 +10,9 @@
 #include <limits>
 
 #include "state/numbers.h"
+#include "state/units.h"
 
 namespace sumdart {
-
-inline constexpr int kTwipsPerPixel = 15;
 
 // The zoom in effect: 1 draws the layouts at their own size.
 inline double& zoomFactor() {

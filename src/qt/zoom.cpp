@@ -1,5 +1,8 @@
 #include "qt/zoom.h"
 
+#include "qt/twips.h"
+#include "state/game_size.h"
+
 #include <QSettings>
 #include <algorithm>
 #include <cmath>
@@ -8,7 +11,8 @@
 namespace sumdart {
 
 namespace {
-constexpr double kFitWidth = 800, kFitHeight = 600;  // the largest windows at zoom 1
+// The largest windows, in logical pixels at zoom 1.
+constexpr double kFitWidth = kGameWidth / kTwipsPerPixel, kFitHeight = kGameHeight / kTwipsPerPixel;
 
 std::unique_ptr<QSettings> openSettings(const QString& file) {
   if (!file.isEmpty()) return std::make_unique<QSettings>(file, QSettings::IniFormat);

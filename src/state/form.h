@@ -13,7 +13,7 @@ namespace sumdart {
 // Where the window opens.
 enum class Placement {
   Centre,     // client area centred on the screen
-  Fit,        // fitted to 12000 x 9000 twips and centred (fitform)
+  Fit,        // fitted to the game window's size (state/game_size.h) and centred (fitform)
   TopCentre,  // centred across the screen, touching its top edge
   FullScreen  // borderless, over the whole screen, behind every other window
 };

@@ -2,7 +2,8 @@
 // document the game loads are drawn, synthesised and written here, at build time.
 #pragma once
 
-#include "pictures.h"
+#include "art/pictures.h"
+#include "state/assets.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,16 +16,16 @@ namespace sumdart::assetgen {
 
 // ---- Sounds -----------------------------------------------------------------
 
-struct Sound {
-  QString name;                  // file name inside wav/, e.g. "click1.wav"
+struct SoundWave {
+  Sound role = Sound::click;     // which of the catalogue's sounds it is
   int sampleRate = 44100;        // mono
   std::vector<std::int16_t> samples;
 };
 
-// All fourteen sounds, in a fixed order.
-std::vector<Sound> sounds();
+// Every sound of the catalogue, in its order.
+std::vector<SoundWave> sounds();
 // One sound as a 16-bit PCM mono RIFF/WAVE file.
-QByteArray wavFile(const Sound& sound);
+QByteArray wavFile(const SoundWave& sound);
 
 // ---- Rules document ---------------------------------------------------------
 

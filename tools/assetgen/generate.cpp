@@ -52,44 +52,51 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
 constexpr int kJpegQuality = 92;
 constexpr int kPrintJpegQuality = 88;
 
+// A catalogue name ("wav\\click1.wav") as a path relative to the output folder.
+QString relativePath(const char* name) { return QString::fromLatin1(name).replace(QLatin1Char('\\'), QLatin1Char('/')); }
+
+QImage drawn(Picture picture) {
+  switch (picture) {
+    case Picture::board: return boardPicture();
+    case Picture::logo: return logoPicture();
+    case Picture::title: return titlePicture();
+    case Picture::rulesStart: return startPicture();
+    case Picture::rulesBoard: return doublesPicture();
+    case Picture::icon: return iconPicture(256);
+    case Picture::smallIcon: return iconPicture(48);
+  }
+  return {};
+}
+
+// A picture in the format its name ends with: .jpg as JPEG, .png (the icons,
+// with their transparency) as PNG, anything else as BMP.
+QByteArray pictureFile(Picture picture) {
+  const QString name = relativePath(fileName(picture));
+  if (name.endsWith(QLatin1String(".jpg"))) return encode(drawn(picture), "jpg", kJpegQuality);
+  if (name.endsWith(QLatin1String(".png"))) return encode(drawn(picture), "png", 0);
+  return encode(drawn(picture), "bmp", 0);
+}
+
 }  // namespace
 
 QStringList outputFiles() {
-  QStringList files{QStringLiteral("Images/target2.bmp"), QStringLiteral("Images/logo2.jpg"),
-                    QStringLiteral("Images/targetmd.bmp"), QStringLiteral("Images/start.jpg"),
-                    QStringLiteral("Images/board.jpg"), QStringLiteral("icons/sumdart-48.png"),
-                    QStringLiteral("icons/sumdart-256.png")};
-  for (const char* name : {"click1", "cupdice", "ricochet", "divboard", "scrape", "golfswng", "scifi002",
-                           "archer", "scifi003", "botrockt", "scifi011", "scifi020", "gong", "arrow"}) {
-    files << QStringLiteral("wav/%1.wav").arg(QString::fromLatin1(name));
-  }
-  files << QStringLiteral("Sumdart Rules.doc");
+  QStringList files;
+  for (const Picture picture : kAllPictures) files << relativePath(fileName(picture));
+  for (const Sound sound : kAllSounds) files << relativePath(fileName(sound));
+  for (const Document document : kAllDocuments) files << relativePath(fileName(document));
   return files;
 }
 
 bool generateAll(const QString& folder, QString* error) {
   const QDir out(folder);
-  auto path = [&out](const QString& relative) { return out.filePath(relative); };
-
-  const struct {
-    const char* file;
-    QByteArray bytes;
-  } pictures[] = {
-      {"Images/target2.bmp", encode(boardPicture(), "bmp", 0)},
-      {"Images/logo2.jpg", encode(logoPicture(), "jpg", kJpegQuality)},
-      {"Images/targetmd.bmp", encode(titlePicture(), "bmp", 0)},
-      {"Images/start.jpg", encode(startPicture(), "jpg", kJpegQuality)},
-      {"Images/board.jpg", encode(doublesPicture(), "jpg", kJpegQuality)},
-      {"icons/sumdart-48.png", encode(iconPicture(48), "png", 0)},
-      {"icons/sumdart-256.png", encode(iconPicture(256), "png", 0)},
-  };
-  for (const auto& picture : pictures) {
-    if (!writeFile(path(QString::fromLatin1(picture.file)), picture.bytes, error)) return false;
+  auto path = [&out](const char* name) { return out.filePath(relativePath(name)); };
+  for (const Picture picture : kAllPictures) {
+    if (!writeFile(path(fileName(picture)), pictureFile(picture), error)) return false;
   }
-  for (const Sound& sound : sounds()) {
-    if (!writeFile(path(QStringLiteral("wav/") + sound.name), wavFile(sound), error)) return false;
+  for (const SoundWave& sound : sounds()) {
+    if (!writeFile(path(fileName(sound.role)), wavFile(sound), error)) return false;
   }
-  return writeRulesDocument(path(QStringLiteral("Sumdart Rules.doc")), error);
+  return writeRulesDocument(path(fileName(Document::rules)), error);
 }
 
 bool writeRulesDocument(const QString& path, QString* error) {
@@ -113,8 +120,9 @@ bool writeTranslatedRules(const QString& folder, const QStringList& translations
       return false;
     }
     QCoreApplication::installTranslator(&translator);
+    const std::string language = name.mid(8).toStdString();
     const bool written = writeRulesDocument(
-        QDir(folder).filePath(QStringLiteral("Sumdart Rules.%1.doc").arg(name.mid(8))), error);
+        QDir(folder).filePath(QString::fromStdString(fileName(Document::rules, language))), error);
     QCoreApplication::removeTranslator(&translator);
     if (!written) return false;
   }

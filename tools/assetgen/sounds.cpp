@@ -1,7 +1,7 @@
 // The game's sounds, synthesised from sine partials, envelopes and filtered
 // noise. Every sound is repeatable: the noise comes from a fixed-seed generator.
 #include "assetgen.h"
-#include "vectorstate.h"
+#include "art/vectorstate.h"
 
 #include <QtEndian>
 
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <numbers>
+#include <utility>
 
 namespace sumdart::assetgen {
 namespace {
@@ -158,7 +159,7 @@ void addEcho(Track& tr, double delay, double feedback) {
 }
 
 // Removes any DC, fades the ends, scales to `peak` and converts to 16 bits.
-Sound finish(const char* name, Track& tr, double peak) {
+SoundWave finish(Track& tr, double peak) {
   // DC blocker.
   double x1 = 0, y1 = 0;
   for (double& x : tr.s) {
@@ -175,8 +176,7 @@ Sound finish(const char* name, Track& tr, double peak) {
   double top = 1e-9;
   for (double x : tr.s) top = std::max(top, std::abs(x));
   const double gain = peak * 32767.0 / top;
-  Sound out;
-  out.name = QString::fromLatin1(name);
+  SoundWave out;
   out.sampleRate = kRate;
   out.samples.reserve(tr.size());
   for (double x : tr.s) {
@@ -188,17 +188,17 @@ Sound finish(const char* name, Track& tr, double peak) {
 // ---- The sounds -------------------------------------------------------------
 
 // A soft, short tick for every button.
-Sound click() {
+SoundWave click() {
   Track tr(0.07);
   Noise noise(1);
   addHit(tr, 0.0, 2400, 0.004, 0.7);
   addHit(tr, 0.0, 1250, 0.010, 0.45);
   addNoiseBurst(tr, noise, 0.0, 5000, 1.0, 0.0015, 0.5);
-  return finish("click1.wav", tr, 0.55);
+  return finish(tr, 0.55);
 }
 
 // Four dice shaken three times in a cup, then spilled on the table.
-Sound cupDice() {
+SoundWave cupDice() {
   Track tr(1.25);
   Noise noise(2);
   const double shakes[] = {0.13, 0.41, 0.68};
@@ -232,11 +232,11 @@ Sound cupDice() {
       addNoiseBurst(tr, noise, t, 4000, 1.2, 0.0015, 0.3 * amps[b]);
     }
   }
-  return finish("cupdice.wav", tr, 0.8);
+  return finish(tr, 0.8);
 }
 
 // A glancing hit and a falling whistle: the move does not count.
-Sound ricochet() {
+SoundWave ricochet() {
   Track tr(0.8);
   Noise noise(3);
   addNoiseBurst(tr, noise, 0.0, 3000, 0.8, 0.004, 0.9);
@@ -253,7 +253,7 @@ Sound ricochet() {
     const double t = Track::time(i - from);
     tr.s[i] += 0.2 * expDecay(t, 0.25) * air.process(noise.next(), freq(t), 6.0);
   }
-  return finish("ricochet.wav", tr, 0.75);
+  return finish(tr, 0.75);
 }
 
 // A dart's short flight and its thud into the board.
@@ -270,7 +270,7 @@ void addThud(Track& tr, Noise& noise, double at, double weight) {
   }
 }
 
-Sound divBoard() {
+SoundWave divBoard() {
   Track tr(0.34);
   Noise noise(4);
   BandPass whoosh;
@@ -279,11 +279,11 @@ Sound divBoard() {
     tr.s[i] += 0.25 * (t / 0.06) * whoosh.process(noise.next(), 1200 + 8000 * t, 2.0);
   }
   addThud(tr, noise, 0.06, 1.0);
-  return finish("divboard.wav", tr, 0.78);
+  return finish(tr, 0.78);
 }
 
 // A dart that lands and scrapes along the wire.
-Sound scrape() {
+SoundWave scrape() {
   Track tr(0.5);
   Noise noise(5);
   addThud(tr, noise, 0.0, 0.6);
@@ -297,11 +297,11 @@ Sound scrape() {
   }
   addHit(tr, 0.03, 3400, 0.1, 0.12);
   addThud(tr, noise, 0.37, 0.35);
-  return finish("scrape.wav", tr, 0.78);
+  return finish(tr, 0.78);
 }
 
 // A club's swoosh and a clean strike.
-Sound golfSwing() {
+SoundWave golfSwing() {
   Track tr(0.62);
   Noise noise(6);
   BandPass bp;
@@ -315,11 +315,11 @@ Sound golfSwing() {
   addNoiseBurst(tr, noise, 0.3, 5000, 1.0, 0.002, 0.5);
   addTone(tr, 0.31, 0.3, [](double t) { return 2000 + 2000 * t; },
           [](double t) { return 0.07 * attack(t, 0.01) * expDecay(t, 0.09); }, {1.0});
-  return finish("golfswng.wav", tr, 0.8);
+  return finish(tr, 0.8);
 }
 
 // A cheerful rising bleep.
-Sound scifi002() {
+SoundWave scifi002() {
   Track tr(0.46);
   auto env = [](double t) { return attack(t, 0.01) * (t < 0.3 ? 1.0 : expDecay(t - 0.3, 0.05)); };
   addTone(tr, 0.0, 0.46,
@@ -330,11 +330,11 @@ Sound scifi002() {
   addTone(tr, 0.04, 0.42,
           [](double t) { return 495.0 * std::pow(2.0, 1.2 * std::min(t, 0.26) / 0.3); },
           [env](double t) { return 0.22 * env(t + 0.04); }, {1.0, 0.2});
-  return finish("scifi002.wav", tr, 0.75);
+  return finish(tr, 0.75);
 }
 
 // A bow's twang, the arrow's flight and a quivering hit.
-Sound archer() {
+SoundWave archer() {
   Track tr(0.85);
   Noise noise(7);
   Track pluck(0.35);
@@ -350,13 +350,13 @@ Sound archer() {
   addTone(tr, 0.49, 0.36, [](double) { return 95.0; },
           [](double t) { return 0.3 * attack(t, 0.01) * expDecay(t, 0.12) * (0.6 + 0.4 * std::sin(kTwoPi * 14 * t)); },
           {1.0, 0.5, 0.25});
-  return finish("archer.wav", tr, 0.85);
+  return finish(tr, 0.85);
 }
 
 double note(int semitonesFromA4) { return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0); }
 
 // Three rising notes and a ringing top note.
-Sound scifi003() {
+SoundWave scifi003() {
   Track tr(0.62);
   const double notes[] = {note(3), note(7), note(10)};  // C5 E5 G5
   for (int k = 0; k < 3; ++k) {
@@ -367,11 +367,11 @@ Sound scifi003() {
   addTone(tr, 0.27, 0.35, [](double t) { return note(15) * (1 + 0.01 * std::sin(kTwoPi * 7 * t)); },
           [](double t) { return 0.45 * attack(t, 0.006) * expDecay(t, 0.12); }, {1.0, 0.4, 0.2, 0.1});
   addEcho(tr, 0.09, 0.28);
-  return finish("scifi003.wav", tr, 0.8);
+  return finish(tr, 0.8);
 }
 
 // A rocket lifting off: ignition, a growing roar and a climbing whistle.
-Sound botRocket() {
+SoundWave botRocket() {
   Track tr(1.0);
   Noise noise(8);
   addNoiseBurst(tr, noise, 0.0, 1500, 0.7, 0.02, 1.0);
@@ -390,11 +390,11 @@ Sound botRocket() {
             return (0.06 + 0.3 * std::min(1.0, t / 0.7)) * attack(t, 0.05) * (t < 0.78 ? 1.0 : expDecay(t - 0.78, 0.07));
           },
           {1.0, 0.15});
-  return finish("botrockt.wav", tr, 0.85);
+  return finish(tr, 0.85);
 }
 
 // A quick climbing arpeggio and a shimmering chord.
-Sound scifi011() {
+SoundWave scifi011() {
   Track tr(1.1);
   Noise noise(9);
   const int steps[] = {3, 7, 10, 15, 19, 22};  // C5 E5 G5 C6 E6 G6
@@ -415,11 +415,11 @@ Sound scifi011() {
     addHit(tr, noise.uniform(0.38, 0.95), noise.uniform(3000, 6000), 0.03, 0.08);
   }
   addEcho(tr, 0.12, 0.3);
-  return finish("scifi011.wav", tr, 0.85);
+  return finish(tr, 0.85);
 }
 
 // The biggest score: a rush upwards, a brass chord, a crash and sparkles.
-Sound scifi020() {
+SoundWave scifi020() {
   Track tr(1.45);
   Noise noise(10);
   BandPass riser;
@@ -452,11 +452,11 @@ Sound scifi020() {
             [](double t) { return 0.16 * attack(t, 0.002) * expDecay(t, 0.18); }, {1.0, 0.0, 0.25});
   }
   for (int k = 0; k < 16; ++k) addHit(tr, noise.uniform(0.7, 1.3), noise.uniform(3500, 7000), 0.035, 0.07);
-  return finish("scifi020.wav", tr, 0.9);
+  return finish(tr, 0.9);
 }
 
 // A struck gong: inharmonic partials, each with a slightly detuned twin.
-Sound gong() {
+SoundWave gong() {
   Track tr(1.5);
   Noise noise(11);
   const double ratios[] = {1.0, 1.51, 2.0, 2.37, 2.83, 3.42, 4.08, 4.96, 5.61};
@@ -477,11 +477,11 @@ Sound gong() {
   for (std::size_t i = fadeFrom; i < tr.size(); ++i) {
     tr.s[i] *= 1.0 - static_cast<double>(i - fadeFrom) / (tr.size() - fadeFrom);
   }
-  return finish("gong.wav", tr, 0.82);
+  return finish(tr, 0.82);
 }
 
 // One bright brass note of the closing fanfare.
-Sound arrowFanfare() {
+SoundWave arrowFanfare() {
   Track tr(1.1);
   const double f0 = note(3);  // C5
   std::array<double, 14> harmonicPhase{};
@@ -505,32 +505,44 @@ Sound arrowFanfare() {
     v += 0.35 * std::sin(harmonicPhase[0] * 0.5);
     tr.s[i] = env * v;
   }
-  return finish("arrow.wav", tr, 0.85);
+  return finish(tr, 0.85);
+}
+
+// The sound of each role in the game's catalogue.
+SoundWave synthesise(Sound role) {
+  switch (role) {
+    case Sound::click: return click();
+    case Sound::diceCup: return cupDice();
+    case Sound::illegalMove: return ricochet();
+    case Sound::score1to9: return divBoard();
+    case Sound::score10to19: return scrape();
+    case Sound::score20to29: return golfSwing();
+    case Sound::score30to39: return scifi002();
+    case Sound::score40to49: return archer();
+    case Sound::score50to59: return scifi003();
+    case Sound::score60to79: return botRocket();
+    case Sound::score80: return scifi011();
+    case Sound::score100: return scifi020();
+    case Sound::outOfTime: return gong();
+    case Sound::gameOver: return arrowFanfare();
+  }
+  return {};
 }
 
 }  // namespace
 
-std::vector<Sound> sounds() {
+std::vector<SoundWave> sounds() {
   clearUpperVectorState();
-  std::vector<Sound> all;
-  all.push_back(click());
-  all.push_back(cupDice());
-  all.push_back(ricochet());
-  all.push_back(divBoard());
-  all.push_back(scrape());
-  all.push_back(golfSwing());
-  all.push_back(scifi002());
-  all.push_back(archer());
-  all.push_back(scifi003());
-  all.push_back(botRocket());
-  all.push_back(scifi011());
-  all.push_back(scifi020());
-  all.push_back(gong());
-  all.push_back(arrowFanfare());
+  std::vector<SoundWave> all;
+  for (const Sound role : kAllSounds) {
+    SoundWave wave = synthesise(role);
+    wave.role = role;
+    all.push_back(std::move(wave));
+  }
   return all;
 }
 
-QByteArray wavFile(const Sound& sound) {
+QByteArray wavFile(const SoundWave& sound) {
   const auto dataBytes = static_cast<quint32>(sound.samples.size() * 2);
   QByteArray out;
   out.reserve(static_cast<qsizetype>(44 + dataBytes));

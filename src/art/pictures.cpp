@@ -1,8 +1,10 @@
 // The game's pictures: the board behind the numbers, the logo, the title
 // picture, the two pictures of the rules pages, the pictures of the printable
 // rules and the desktop icon.
-#include "pictures.h"
-#include "boardart.h"
+#include "art/pictures.h"
+#include "art/boardart.h"
+#include "state/game_size.h"
+#include "state/units.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -144,7 +146,9 @@ void drawStopwatch(QPainter& p, QPointF centre, double radius, const QString& re
 }  // namespace
 
 QImage boardPicture(double scale) {
-  QImage image = blankImage(800, 600, QColor(49, 135, 215), scale);
+  // The game screen's background fills the game window.
+  QImage image = blankImage(static_cast<int>(kGameWidth / kTwipsPerPixel), static_cast<int>(kGameHeight / kTwipsPerPixel),
+                            QColor(49, 135, 215), scale);
   paintBoard(image, QPointF(kGameBoardX, kGameBoardY), 1.0, BoardLook{});
   return image;
 }
@@ -285,18 +289,10 @@ QImage doublesPicture(double scale) {
   return image;
 }
 
-QImage rulesBoardPicture() {
-  QImage image = blankImage(1240, 880, Qt::white);
-  const QPointF centre(440, 440);
-  const double scale = 420.0 / kBezelEdge;
-  paintBoard(image, centre, scale, BoardLook{true, false});
+namespace {
 
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  ringDoubles(p, centre, scale, 9.0, 3.0);
-
-  // All 85 numbers, where the game puts them.
+// All 85 numbers of the printable rules' board, where the game puts them.
+void drawAllNumbers(QPainter& p, QPointF centre, double scale) {
   p.setFont(arialBold(19 * scale));
   p.setPen(QColor(250, 250, 250));
   const auto number = [&](double r, double angle, int value) {
@@ -307,25 +303,30 @@ QImage rulesBoardPicture() {
   for (int i = 0; i < 4; ++i) number(60, 45 + 90 * i, 50);
   for (int k = 1; k <= 4; ++k)
     for (int j = 0; j < 20; ++j) number(60 + 40 * k, sectorAngle(j), k * kSectorValues[j]);
+}
 
-  // A label for each ring. Its leader runs out along a wire between two
-  // sectors, so it crosses no number, then across to the label.
-  struct Ring {
-    double r;
-    double angle;
-    const char* name;
-    const char* note;
-    bool finishing;
-  };
-  const Ring rings[] = {
-      {220, 27, QT_TRANSLATE_NOOP("RulesDocument", "quadruples"), QT_TRANSLATE_NOOP("RulesDocument", "4 \u00d7 the sector's number"), false},
-      {180, 45, QT_TRANSLATE_NOOP("RulesDocument", "trebles"), QT_TRANSLATE_NOOP("RulesDocument", "3 \u00d7 the sector's number"), false},
-      {140, 63, QT_TRANSLATE_NOOP("RulesDocument", "doubles"), QT_TRANSLATE_NOOP("RulesDocument", "2 \u00d7 the sector's number"), true},
-      {100, 81, QT_TRANSLATE_NOOP("RulesDocument", "singles"), QT_TRANSLATE_NOOP("RulesDocument", "the sector's number"), false},
-      {60, 99, QT_TRANSLATE_NOOP("RulesDocument", "four 50s"), QT_TRANSLATE_NOOP("RulesDocument", "not doubles"), false},
-      {0, 117, QT_TRANSLATE_NOOP("RulesDocument", "the centre: 100"), QT_TRANSLATE_NOOP("RulesDocument", "a double too"), true}};
+// The rings the printable rules' board labels: the radius of its numbers, the
+// wire its leader runs out along, its name and what its numbers are.
+struct Ring {
+  double r;
+  double angle;
+  const char* name;
+  const char* note;
+  bool finishing;
+};
+const Ring kRings[] = {
+    {220, 27, QT_TRANSLATE_NOOP("RulesDocument", "quadruples"), QT_TRANSLATE_NOOP("RulesDocument", "4 \u00d7 the sector's number"), false},
+    {180, 45, QT_TRANSLATE_NOOP("RulesDocument", "trebles"), QT_TRANSLATE_NOOP("RulesDocument", "3 \u00d7 the sector's number"), false},
+    {140, 63, QT_TRANSLATE_NOOP("RulesDocument", "doubles"), QT_TRANSLATE_NOOP("RulesDocument", "2 \u00d7 the sector's number"), true},
+    {100, 81, QT_TRANSLATE_NOOP("RulesDocument", "singles"), QT_TRANSLATE_NOOP("RulesDocument", "the sector's number"), false},
+    {60, 99, QT_TRANSLATE_NOOP("RulesDocument", "four 50s"), QT_TRANSLATE_NOOP("RulesDocument", "not doubles"), false},
+    {0, 117, QT_TRANSLATE_NOOP("RulesDocument", "the centre: 100"), QT_TRANSLATE_NOOP("RulesDocument", "a double too"), true}};
+
+// A label for each ring. Its leader runs out along a wire between two
+// sectors, so it crosses no number, then across to the label.
+void labelRings(QPainter& p, QPointF centre, double scale) {
   const double outside = (kBezelEdge + 10) * scale;
-  for (const Ring& ring : rings) {
+  for (const Ring& ring : kRings) {
     const QPointF from = polar(centre, std::max(ring.r, kBullEdge - 6) * scale, ring.angle);
     const QPointF corner = polar(centre, outside, ring.angle);
     const QPointF end(890, corner.y());
@@ -349,6 +350,22 @@ QImage rulesBoardPicture() {
     p.drawText(QRectF(900, corner.y() + 2, 340, 36), Qt::AlignLeft | Qt::AlignTop,
                translated("RulesDocument", ring.note));
   }
+}
+
+}  // namespace
+
+QImage rulesBoardPicture() {
+  QImage image = blankImage(1240, 880, Qt::white);
+  const QPointF centre(440, 440);
+  const double scale = 420.0 / kBezelEdge;
+  paintBoard(image, centre, scale, BoardLook{true, false});
+
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  ringDoubles(p, centre, scale, 9.0, 3.0);
+  drawAllNumbers(p, centre, scale);
+  labelRings(p, centre, scale);
   return image;
 }
 

@@ -1,5 +1,5 @@
-#include "boardart.h"
-#include "vectorstate.h"
+#include "art/boardart.h"
+#include "art/vectorstate.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -56,32 +56,36 @@ struct Sample {
   Rgb colour;
 };
 
-// The colour of the board at (u, v) board units from its centre, y down.
-// wireHalf is half a wire's width in board units.
-Sample boardAt(double u, double v, double wireHalf, const BoardLook& look) {
-  const double r = std::hypot(u, v);
-  if (r > kBezelEdge) return {};
+// The metal band round the board at radius r, lit from the top left.
+Rgb bezelAt(double u, double v, double r, const BoardLook& look) {
+  const double t = (r - kRimEdge) / (kBezelEdge - kRimEdge);
+  const double light = r > 0 ? -(u + v) / (r * std::numbers::sqrt2) : 0.0;
+  const double grey = (150.0 + 70.0 * light) * (0.72 + 0.38 * std::sin(std::numbers::pi * t));
+  Rgb c{grey, grey, grey + 10.0};
+  if (look.spotlightDoubles) c = c * 0.55;
+  return c;
+}
 
-  // The metal band round the board, lit from the top left.
-  if (r >= kRimEdge) {
-    const double t = (r - kRimEdge) / (kBezelEdge - kRimEdge);
-    const double light = r > 0 ? -(u + v) / (r * std::numbers::sqrt2) : 0.0;
-    const double grey = (150.0 + 70.0 * light) * (0.72 + 0.38 * std::sin(std::numbers::pi * t));
-    Rgb c{grey, grey, grey + 10.0};
-    if (look.spotlightDoubles) c = c * 0.55;
-    return {true, c};
-  }
+// Which sector (u, v) at radius r lies in (0 at the top, clockwise) and how far
+// it is from the nearer sector edge, in board units.
+struct SectorPlace {
+  int sector;
+  double fromSectorEdge;
+};
 
+SectorPlace sectorAt(double u, double v, double r) {
   double angle = std::atan2(u, -v) * 180.0 / std::numbers::pi;  // clockwise from up
   if (angle < 0) angle += 360.0;
   const double shifted = std::fmod(angle + 9.0, 360.0);
   const int sector = static_cast<int>(shifted / 18.0) % 20;
   const double fromEdgeDeg = std::min(std::fmod(shifted, 18.0), 18.0 - std::fmod(shifted, 18.0));
-  const double fromSectorEdge = r * std::sin(fromEdgeDeg * std::numbers::pi / 180.0);
-  const bool even = sector % 2 == 0;
+  return {sector, r * std::sin(fromEdgeDeg * std::numbers::pi / 180.0)};
+}
 
+// The colour of the ring at radius r, in an even or odd sector; `finishing`
+// is set for the bull and the doubles.
+Rgb ringColour(double r, bool even, bool& finishing) {
   Rgb c;
-  bool finishing = false;
   if (r < kBullEdge) {
     c = kBull;
     finishing = true;
@@ -99,20 +103,13 @@ Sample boardAt(double u, double v, double wireHalf, const BoardLook& look) {
   } else {
     c = kRim;
   }
+  return c;
+}
 
-  // Sisal grain and a soft light from the top left; both only ever darken.
-  const double g = grain(static_cast<int>(std::floor(u * 0.9)), static_cast<int>(std::floor(v * 0.9)));
-  const double shade = 1.0 - 0.07 * (0.5 + 0.5 * (u + v) / (kBezelEdge * std::numbers::sqrt2));
-  c = c * (shade * (0.94 + 0.06 * g));
-
-  if (look.spotlightDoubles && !finishing) {
-    const double grey = (c.r + c.g + c.b) / 3.0;
-    c = mix(c, Rgb{grey, grey, grey}, 0.6) * 0.45;
-  }
-
-  // The wires: a bright circle at every ring edge, and a darker spider
-  // between the sectors. The spider passes close to the corners of the
-  // numbers, so it stays dark enough for the lettering.
+// The wires over colour c: a bright circle at every ring edge, and a darker
+// spider between the sectors. The spider passes close to the corners of the
+// numbers, so it stays dark enough for the lettering.
+Rgb withWires(Rgb c, double u, double v, double r, double fromSectorEdge, double wireHalf, const BoardLook& look) {
   bool ringWire = false;
   for (double edge : {kBullEdge, kFiftyEdge, kSinglesEdge, kDoublesEdge, kTreblesEdge, kQuadsEdge}) {
     if (std::abs(r - edge) <= wireHalf) ringWire = true;
@@ -123,7 +120,30 @@ Sample boardAt(double u, double v, double wireHalf, const BoardLook& look) {
     c = (ringWire ? kWire : kSpiderWire) * (0.92 + 0.08 * light);
     if (look.spotlightDoubles) c = c * 0.6;
   }
-  return {true, c};
+  return c;
+}
+
+// The colour of the board at (u, v) board units from its centre, y down.
+// wireHalf is half a wire's width in board units.
+Sample boardAt(double u, double v, double wireHalf, const BoardLook& look) {
+  const double r = std::hypot(u, v);
+  if (r > kBezelEdge) return {};
+  if (r >= kRimEdge) return {true, bezelAt(u, v, r, look)};
+
+  const SectorPlace place = sectorAt(u, v, r);
+  bool finishing = false;
+  Rgb c = ringColour(r, place.sector % 2 == 0, finishing);
+
+  // Sisal grain and a soft light from the top left; both only ever darken.
+  const double g = grain(static_cast<int>(std::floor(u * 0.9)), static_cast<int>(std::floor(v * 0.9)));
+  const double shade = 1.0 - 0.07 * (0.5 + 0.5 * (u + v) / (kBezelEdge * std::numbers::sqrt2));
+  c = c * (shade * (0.94 + 0.06 * g));
+
+  if (look.spotlightDoubles && !finishing) {
+    const double grey = (c.r + c.g + c.b) / 3.0;
+    c = mix(c, Rgb{grey, grey, grey}, 0.6) * 0.45;
+  }
+  return {true, withWires(c, u, v, r, place.fromSectorEdge, wireHalf, look)};
 }
 
 // True when (u, v) lies within `margin` board units of a ring edge, a sector
@@ -272,14 +292,12 @@ void drawDie(QPainter& p, QPointF centre, double size, double angleDeg, int valu
   p.restore();
 }
 
-void drawDart(QPainter& p, QPointF tip, double angleDeg, double length, QColor flight) {
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  p.translate(tip);
-  p.rotate(angleDeg);
-  const double L = length;
+namespace {
 
-  // Flights: two vanes seen at an angle, and one edge on.
+// The parts of a dart `L` long, its point at the origin and pointing right.
+
+// Flights: two vanes seen at an angle, and one edge on.
+void drawFlights(QPainter& p, double L, QColor flight) {
   QPainterPath upper;
   upper.moveTo(-0.62 * L, 0);
   upper.lineTo(-0.80 * L, -0.16 * L);
@@ -300,16 +318,19 @@ void drawDart(QPainter& p, QPointF tip, double angleDeg, double length, QColor f
   p.drawPath(upper);
   p.setBrush(flight.darker(125));
   p.drawPath(lower);
+}
 
-  // Shaft.
+void drawShaft(QPainter& p, double L) {
   p.setPen(Qt::NoPen);
   QLinearGradient shaft(QPointF(0, -0.02 * L), QPointF(0, 0.02 * L));
   shaft.setColorAt(0.0, QColor(250, 250, 250));
   shaft.setColorAt(1.0, QColor(120, 120, 130));
   p.setBrush(shaft);
   p.drawRect(QRectF(-0.98 * L, -0.018 * L, 0.55 * L, 0.036 * L));
+}
 
-  // Barrel, tungsten grey with grip rings.
+// Barrel, tungsten grey with grip rings.
+void drawBarrel(QPainter& p, double L) {
   QLinearGradient barrel(QPointF(0, -0.045 * L), QPointF(0, 0.045 * L));
   barrel.setColorAt(0.0, QColor(215, 218, 228));
   barrel.setColorAt(0.45, QColor(120, 124, 136));
@@ -326,8 +347,10 @@ void drawDart(QPainter& p, QPointF tip, double angleDeg, double length, QColor f
   for (double x = -0.20; x > -0.42; x -= 0.035) {
     p.drawLine(QPointF(x * L, -0.04 * L), QPointF(x * L, 0.04 * L));
   }
+}
 
-  // Steel point.
+// Steel point.
+void drawPoint(QPainter& p, double L) {
   p.setPen(Qt::NoPen);
   QLinearGradient steel(QPointF(0, -0.012 * L), QPointF(0, 0.012 * L));
   steel.setColorAt(0.0, QColor(240, 240, 245));
@@ -339,6 +362,19 @@ void drawDart(QPainter& p, QPointF tip, double angleDeg, double length, QColor f
   point.lineTo(-0.15 * L, 0.012 * L);
   point.closeSubpath();
   p.drawPath(point);
+}
+
+}  // namespace
+
+void drawDart(QPainter& p, QPointF tip, double angleDeg, double length, QColor flight) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(tip);
+  p.rotate(angleDeg);
+  drawFlights(p, length, flight);
+  drawShaft(p, length);
+  drawBarrel(p, length);
+  drawPoint(p, length);
   p.restore();
 }
 

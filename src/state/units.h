@@ -1,0 +1,10 @@
+#pragma once
+// Layouts give positions and sizes in twips, 1440 to an inch: 15 to a logical
+// pixel at 96 dpi. qt/twips.h converts with it; the pictures drawn in code
+// size themselves by it. Plain C++.
+
+namespace sumdart {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+}  // namespace sumdart
