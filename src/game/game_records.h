@@ -7,14 +7,13 @@
 
 #include "game/board.h"
 #include "state/control.h"
+#include "state/game_size.h"
 #include "state/texts.h"
 
 namespace sumdart {
 
 inline constexpr const char* kIllegalMove = TRANSLATABLE("GameScreen", "You made an illegal move. You have lost your turn.");
 inline constexpr const char* kReminder = TRANSLATABLE("GameScreen", "Don't forget,    you must     finish with    a double!  ");
-inline constexpr const char* kBoardPicture = "Images\\target2.bmp";
-inline constexpr const char* kLogoPicture = "Images\\logo2.jpg";
 
 // Every control of the game screen. The game screen draws the game into them;
 // no rule reads them back.
@@ -44,9 +43,5 @@ struct GameRecords {
   void makePlayers();
   void makeBoard();
 };
-
-// Client area of the game window, in twips.
-inline constexpr double kGameWidth = 12000;
-inline constexpr double kGameHeight = 9000;
 
 }  // namespace sumdart

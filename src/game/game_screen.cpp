@@ -5,17 +5,17 @@
 
 namespace sumdart {
 
-const char* scoreSound(int x) {
-  if (x < 10) return "wav\\divboard.wav";
-  if (x < 20) return "wav\\scrape.wav";
-  if (x < 30) return "wav\\golfswng.wav";
-  if (x < 40) return "wav\\scifi002.wav";
-  if (x < 50) return "wav\\archer.wav";
-  if (x < 60) return "wav\\scifi003.wav";
-  if (x < 80) return "wav\\botrockt.wav";
-  if (x == 80) return "wav\\scifi011.wav";
-  if (x == 100) return "wav\\scifi020.wav";
-  return nullptr;  // no other value is on the board
+std::optional<Sound> scoreSound(int x) {
+  if (x < 10) return Sound::score1to9;
+  if (x < 20) return Sound::score10to19;
+  if (x < 30) return Sound::score20to29;
+  if (x < 40) return Sound::score30to39;
+  if (x < 50) return Sound::score40to49;
+  if (x < 60) return Sound::score50to59;
+  if (x < 80) return Sound::score60to79;
+  if (x == 80) return Sound::score80;
+  if (x == 100) return Sound::score100;
+  return std::nullopt;  // no other value is on the board
 }
 
 namespace {
@@ -125,15 +125,15 @@ void GameScreen::addControls() {
 }
 
 bool GameScreen::open() {
-  for (const char* picture : {kBoardPicture, kLogoPicture}) {
+  for (const char* picture : {fileName(Picture::board), fileName(Picture::logo)}) {
     if (!s_.desktop.pictureLoads(picture)) {
       openError_ = fill(translate("GameScreen", "The picture \"%1\" could not be loaded. Folders searched: %2"),
                         {picture, s_.desktop.searchedFolders()});
       return false;
     }
   }
-  form.picture = kBoardPicture;
-  r_.logo.picture = kLogoPicture;
+  form.picture = fileName(Picture::board);
+  r_.logo.picture = fileName(Picture::logo);
 
   if (match_.restored()) {
     // The hand-over at once says whose turn it is.
@@ -209,8 +209,8 @@ std::vector<std::string> GameScreen::pending() const {
   return names;
 }
 
-void GameScreen::play(const char* name) {
-  if (m_.soundOn == 1 && !quiet_ && name) s_.sound.playSoundFile(name);
+void GameScreen::play(std::optional<Sound> sound) {
+  if (m_.soundOn == 1 && !quiet_ && sound) s_.sound.playSoundFile(fileName(*sound));
 }
 
 // Every button first clears the dice of the last throw, in the colours of the
@@ -237,7 +237,7 @@ void GameScreen::throwDice() {
   startReveal(diceSettle_, diceRoll_, m_.soundOn == 1, diceShown_);
   judge_.judgeChainShapes();
   judge_.judgePairShapes();
-  play("wav\\cupdice.wav");
+  play(Sound::diceCup);
   // The next thing to do is to pick a number.
   form.focus = arrayName("boardCells", cursor_.picked());
 }
@@ -246,7 +246,7 @@ void GameScreen::newGame() {
   clearDice();
   host_.newGame();
   host_.closeCheatChart();
-  play("wav\\click1.wav");
+  play(Sound::click);
 }
 
 // An unfinished game that has seen two clicks is saved.
@@ -255,14 +255,14 @@ void GameScreen::exitGame() {
   if (!ended() && match_.started()) s_.saveFile.write(formatSavedGame(saved()));
   host_.exitGame();
   host_.closeCheatChart();
-  play("wav\\click1.wav");
+  play(Sound::click);
 }
 
 void GameScreen::closeRequested() { exitGame(); }
 
 void GameScreen::openCheatChart() {
   host_.openCheatChart();
-  play("wav\\click1.wav");
+  play(Sound::click);
 }
 
 void GameScreen::boardCellClicked(int index) {
@@ -288,7 +288,7 @@ void GameScreen::showMove(int index, MoveResult result, int value) {
     r_.illegalMoveNotice.spokenName = chosen + " " + r_.illegalMoveNotice.caption;
     r_.illegalMoveNotice.visible = true;
     form.say(r_.illegalMoveNotice.spokenName);
-    play("wav\\ricochet.wav");
+    play(Sound::illegalMove);
     return;
   }
   play(scoreSound(value));

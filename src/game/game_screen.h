@@ -19,6 +19,7 @@
 #include "judge/judge.h"
 #include "seams/seams.h"
 #include "seams/timer.h"
+#include "state/assets.h"
 #include "state/form.h"
 #include "state/game_settings.h"
 
@@ -101,7 +102,7 @@ class GameScreen : public Screen {
   void drawPlayers();
   void drawScores();
   void clearDice();
-  void play(const char* name);
+  void play(std::optional<Sound> sound);
   void colourFor(int slot);
   void checkEndOfGame();
   void gameEnded(bool winnerToFollow);
@@ -145,6 +146,6 @@ class GameScreen : public Screen {
 };
 
 // The sound for a legal number by its value.
-const char* scoreSound(int value);
+std::optional<Sound> scoreSound(int value);
 
 }  // namespace sumdart

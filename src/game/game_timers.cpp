@@ -60,7 +60,7 @@ void GameScreen::onClockTick() {
   drawScores();
   const int p = match_.toMove();
   form.say(fill(translate("GameScreen", "%1 has run out of time."), {translate("Players", kPlayers[static_cast<std::size_t>(p)].name)}));
-  play("wav\\gong.wav");
+  play(Sound::outOfTime);
   clockTick_.stop();
   handOver_.start();
 }
@@ -112,7 +112,7 @@ void GameScreen::onBannerFlash() {
 void GameScreen::onArrowSounds() {
   arrowSounds_.setInterval(1200);
   ++arrowCount_;
-  s_.sound.playSoundFile("wav\\arrow.wav");
+  s_.sound.playSoundFile(fileName(Sound::gameOver));
   if (arrowCount_ >= 3) {
     arrowSounds_.stop();
     quiet_ = true;

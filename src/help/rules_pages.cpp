@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "help/help_host.h"
+#include "state/game_size.h"
 #include "state/texts.h"
 
 namespace sumdart {
@@ -102,18 +103,14 @@ void addTexts(RulesPage& page, const RulesText (&texts)[N]) {
   }
 }
 
-Ctl picture(const char* name, double left, double top) {
+Ctl picture(Picture picture, double left, double top) {
   Ctl c = textLabel("", left, top, 0, 0, colours::black, arial(8));
-  c.picture = name;
+  c.picture = fileName(picture);
   c.ownSize = true;
   return c;
 }
 
 }  // namespace
-
-std::string rulesDocumentFor(const std::string& language) {
-  return language.empty() ? kRulesDocument : "Sumdart Rules." + language + ".doc";
-}
 
 RulesPage::RulesPage(GameSettings& m, Services s, HelpHost& flow, int page) : FlowScreen(m, s), page_(page), flow_(flow) {
   form.caption = "";
@@ -121,7 +118,7 @@ RulesPage::RulesPage(GameSettings& m, Services s, HelpHost& flow, int page) : Fl
   form.width = 11970;
   form.height = 8970;
   form.place = Placement::Fit;
-  texts[0] = textLabel(translate("RulesPage", "The Rules of Sumdart"), 0, 120, 12000, 360, colours::yellow, arial(15.75));
+  texts[0] = textLabel(translate("RulesPage", "The Rules of Sumdart"), 0, 120, kGameWidth, 360, colours::yellow, arial(15.75));
   exitButton = button(translate("RulesPage", "Exit"), 11160, 60, 735, 375, colours::yellow, colours::black, arial(12.75));
   nextPageButton = button(translate("RulesPage", ">> Next Page"), 10080, 8520, 1815, 375, colours::yellow, colours::black, arial(12.75));
   previousPageButton = button(translate("RulesPage", "<< Previous Page"), 7680, 8520, 2295, 375, colours::yellow, colours::black, arial(12.75));
@@ -133,7 +130,7 @@ RulesPage::RulesPage(GameSettings& m, Services s, HelpHost& flow, int page) : Fl
     default: addTexts(*this, kPage3); break;
   }
   if (page != 2) {
-    pagePicture = picture(page == 1 ? "images\\start.jpg" : "images\\board.jpg", page == 1 ? 8940 : 7680, page == 1 ? 4560 : 4320);
+    pagePicture = picture(page == 1 ? Picture::rulesStart : Picture::rulesBoard, page == 1 ? 8940 : 7680, page == 1 ? 4560 : 4320);
     pagePicture.spokenName = page == 1 ? translate("RulesPage", "Ready to play: one to four players take turns, with dice and a clock")
                                        : translate("RulesPage", "The board, with its ring of doubles");
     form.add("pagePicture", pagePicture);
@@ -217,7 +214,7 @@ void RulesPageTwo::throwDice() {
   for (Ctl& die : dice) die.caption.clear();
   drawThrow(s_.random, s_.dayClock, thrown);
   startReveal(*diceSettle, *diceRoll, m_.soundOn == 1, diceShown);
-  if (m_.soundOn == 1) s_.sound.playSoundFile("wav\\cupdice.wav");
+  if (m_.soundOn == 1) s_.sound.playSoundFile(fileName(Sound::diceCup));
 }
 
 void RulesPageTwo::openCheatChart() {
@@ -238,8 +235,9 @@ RulesPageThree::RulesPageThree(GameSettings& m, Services s, HelpHost& flow) : Ru
 void RulesPageThree::openRulesDocument() {
   // The document in the player's language, else the English one; whatever the
   // desktop makes of it, the click is answered.
-  const std::string own = rulesDocumentFor(language());
-  if (own == kRulesDocument || !s_.desktop.openDocument(own)) s_.desktop.openDocument(kRulesDocument);
+  const std::string own = fileName(Document::rules, language());
+  const std::string english = fileName(Document::rules);
+  if (own == english || !s_.desktop.openDocument(own)) s_.desktop.openDocument(english);
   click();
 }
 

@@ -14,10 +14,6 @@
 
 namespace sumdart {
 
-inline constexpr const char* kRulesDocument = "Sumdart Rules.doc";
-// The printable rules in a language ("de"): "Sumdart Rules.de.doc"; the English
-// document for no language.
-std::string rulesDocumentFor(const std::string& language);
 
 // One line of a page's text.
 enum class Style { PageNumber, Heading, SizedHeading, Body };

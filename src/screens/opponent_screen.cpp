@@ -46,7 +46,7 @@ OpponentScreen::OpponentScreen(GameSettings& m, Services s, ScreenFlow& flow, co
 
 void OpponentScreen::open() {
   form.place = Placement::Centre;
-  showPicture(logo, kLogoPictureName);
+  showPicture(logo, Picture::logo);
 }
 
 void OpponentScreen::levelClicked(int) { click(); }

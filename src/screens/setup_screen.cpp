@@ -5,6 +5,7 @@
 
 #include "game/game_screen.h"
 #include "screens/screenflow.h"
+#include "state/game_size.h"
 #include "state/numbers.h"
 
 namespace sumdart {
@@ -90,8 +91,8 @@ void SetupScreen::open() {
   form.place = Placement::Centre;
   form.focus = "timeBox";
   form.spokenTitle = translate("SetupScreen", "Sumdart: set up a game");
-  if (!showPicture(logo, kLogoPictureName)) return;
-  hideDesktopTick.visible = s_.desktop.screenWidthTwips() > 12000;
+  if (!showPicture(logo, Picture::logo)) return;
+  hideDesktopTick.visible = s_.desktop.screenWidthTwips() > kGameWidth;
   if (m_.hideDesktop == 0) {
     // Clearing the box acts as a click on it would.
     hideDesktopTick.checked = false;

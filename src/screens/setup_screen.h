@@ -12,7 +12,6 @@ namespace sumdart {
 
 class ScreenFlow;
 
-inline constexpr const char* kLogoPictureName = "Images\\logo2.jpg";
 
 // The time box read as seconds: its leading number, rounded (a half to the even
 // neighbour), at least 5.

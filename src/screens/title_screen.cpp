@@ -33,7 +33,7 @@ TitleScreen::TitleScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
 void TitleScreen::open() {
   form.place = Placement::Centre;
   m_.soundOn = 1;
-  showPicture(picture, kTitlePicture);
+  showPicture(picture, Picture::title);
 }
 
 void TitleScreen::ok() {

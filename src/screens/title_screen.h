@@ -8,7 +8,6 @@ namespace sumdart {
 
 class ScreenFlow;
 
-inline constexpr const char* kTitlePicture = "Images\\targetmd.bmp";
 
 class TitleScreen : public FlowScreen {
  public:

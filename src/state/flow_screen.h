@@ -2,12 +2,12 @@
 // What the screens around the game have in common: the shared settings, the
 // collaborators, and the click sound of their buttons.
 #include "seams/seams.h"
+#include "state/assets.h"
 #include "state/form.h"
 #include "state/game_settings.h"
 
 namespace sumdart {
 
-inline constexpr const char* kClickSound = "wav\\click1.wav";
 
 class FlowScreen : public Screen {
  protected:
@@ -15,12 +15,13 @@ class FlowScreen : public Screen {
 
   // The click that ends a button's action, when sound is on.
   void click() {
-    if (m_.soundOn == 1) s_.sound.playSoundFile(kClickSound);
+    if (m_.soundOn == 1) s_.sound.playSoundFile(fileName(Sound::click));
   }
   // Shows the picture in `c`. A picture that does not load leaves the screen
   // fitted to the full window size instead of centred, as the smaller screens
   // have always done; returns whether it loaded.
-  bool showPicture(Ctl& c, const char* name) {
+  bool showPicture(Ctl& c, Picture picture) {
+    const char* name = fileName(picture);
     c.picture = name;
     if (s_.desktop.pictureLoads(name)) return true;
     form.place = Placement::Fit;

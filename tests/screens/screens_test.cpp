@@ -170,7 +170,7 @@ TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.width + c.hideDesktop * 10 + c.logo * 100);
     desktop.width = c.width;
-    if (!c.logo) desktop.missing.insert(kLogoPictureName);
+    if (!c.logo) desktop.missing.insert(fileName(Picture::logo));
     flow.showBackdrop();
     m.hideDesktop = static_cast<std::int16_t>(c.hideDesktop);
     const long before = clicks();
