@@ -117,7 +117,7 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     flow.showRules(2);
     auto& page = static_cast<RulesPageTwo&>(*flow.rules(2));
     // First die drawn no times: a page that has never thrown shows 1, not 0.
-    random.push({0.0});
+    random.push(0.0);
     random.pushDie(6);
     random.pushDie(3);
     random.pushDie(2);
