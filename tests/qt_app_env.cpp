@@ -46,12 +46,6 @@ bool runUntil(const std::function<bool()>& done, int timeoutMs) {
   return true;
 }
 
-void runFor(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  runUntil([&] { return clock.elapsed() >= ms; }, ms + 1000);
-}
-
 QString writeFile(const QString& path, const QByteArray& bytes) {
   EXPECT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
   QFile f(path);

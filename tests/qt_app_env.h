@@ -10,9 +10,6 @@ namespace sumdart::test {
 // Processes events until `done()` is true; false when `timeoutMs` passed first.
 bool runUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 
-// Processes events for `ms` milliseconds of wall time.
-void runFor(int ms);
-
 // Writes `bytes` to `path`, making its folders; returns the absolute path.
 QString writeFile(const QString& path, const QByteArray& bytes = "x");
 

@@ -51,27 +51,4 @@ void MixingRandom::randomize(double seed) {
   if ((s_[0] | s_[1] | s_[2] | s_[3]) == 0) s_[0] = 1;  // xoshiro's one forbidden state
 }
 
-double ScriptedRandom::rnd() {
-  ++drawn;
-  if (!queue.empty()) {
-    const double v = queue.front();
-    queue.pop_front();
-    return v;
-  }
-  fallback_ = fallback_ * 6364136223846793005ULL + 1442695040888963407ULL;
-  return static_cast<double>(fallback_ >> 11) * 0x1.0p-53;
-}
-
-void ScriptedRandom::pushDie(int face) {
-  push(0.015);                     // Int(0.015 * 100) = 1 repetition
-  push((face - 1) / 6.0 + 1.0 / 12.0);  // Int(x * 6) + 1 = face
-}
-
-void ScriptedRandom::pushThrow(int d0, int d1, int d2, int d3) {
-  pushDie(d0);
-  pushDie(d1);
-  pushDie(d2);
-  pushDie(d3);
-}
-
 }  // namespace sumdart

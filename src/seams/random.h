@@ -3,8 +3,6 @@
 // the generator's state instead of restarting it, so two reseeds with the same seed
 // (two throws in the same second) still give different draws.
 #include <cstdint>
-#include <deque>
-#include <vector>
 
 namespace sumdart {
 
@@ -28,28 +26,6 @@ class MixingRandom : public Random {
  private:
   std::uint64_t next();
   std::uint64_t s_[4];
-};
-
-// Test double: hands out the queued values first, then values of a fixed
-// deterministic sequence. Records every reseed.
-class ScriptedRandom : public Random {
- public:
-  double rnd() override;
-  void randomize(double seed) override { seeds.push_back(seed); }
-
-  void push(double v) { queue.push_back(v); }
-  void push(std::initializer_list<double> vs) { queue.insert(queue.end(), vs); }
-  // Queues the draws that make one die come out as `face` (1..6): one repetition, then the face.
-  void pushDie(int face);
-  // Queues the four dice of a throw.
-  void pushThrow(int d0, int d1, int d2, int d3);
-
-  std::deque<double> queue;
-  std::vector<double> seeds;
-  int drawn = 0;
-
- private:
-  std::uint64_t fallback_ = 12345;
 };
 
 }  // namespace sumdart

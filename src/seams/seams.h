@@ -3,9 +3,7 @@
 // day, sound, the desktop, the saved-game file, and the set of collaborators a
 // screen receives.
 #include <optional>
-#include <set>
 #include <string>
-#include <vector>
 
 namespace sumdart {
 
@@ -19,8 +17,8 @@ class DayClock {
   virtual double secondsSinceMidnight() = 0;
 };
 
-// Always the same time of day: for tests, and for worksheets that must come out
-// the same again.
+// Always the same time of day: for worksheets that must come out the same
+// again, and for tests.
 class FixedDayClock : public DayClock {
  public:
   double secondsSinceMidnight() override { return seconds; }
@@ -63,47 +61,6 @@ class SaveFile {
   // The file's contents (at most a few kilobytes of its start), or nothing when
   // it cannot be read.
   virtual std::optional<std::string> read() = 0;
-};
-
-// Test doubles.
-class FakeDesktop : public Desktop {
- public:
-  double screenWidthTwips() override { return width; }
-  double screenHeightTwips() override { return height; }
-  bool pictureLoads(const std::string& name) override { return !missing.count(name); }
-  std::string searchedFolders() override { return "(test)"; }
-  bool openDocument(const std::string& name) override {
-    opened.push_back(name);
-    return !missingDocuments.count(name);
-  }
-  double width = 1024 * 15, height = 768 * 15;
-  std::set<std::string> missing;           // pictures that do not load
-  std::set<std::string> missingDocuments;  // documents that do not open
-  std::vector<std::string> opened;
-};
-
-class MemorySaveFile : public SaveFile {
- public:
-  bool write(const std::string& contents) override {
-    if (failWrites) return false;
-    text = contents;
-    ++writes;
-    return true;
-  }
-  std::optional<std::string> read() override { return text; }
-  std::optional<std::string> text;
-  bool failWrites = false;
-  int writes = 0;
-};
-
-
-class RecordingSound : public SoundPlayer {
- public:
-  bool playSoundFile(const std::string& name) override {
-    played.push_back(name);
-    return true;
-  }
-  std::vector<std::string> played;
 };
 
 // Everything a screen needs from outside, passed in at construction.

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "seams/manual_clock.h"
-#include "seams/random.h"
-#include "seams/seams.h"
+#include "support/manual_clock.h"
+#include "support/scripted_random.h"
+#include "support/fake_seams.h"
 #include "state/numbers.h"
 
 namespace sumdart::testing_game {

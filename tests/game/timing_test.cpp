@@ -24,7 +24,7 @@ TEST_F(TimingTest, DiceAreDrawnThenFlickerAndSettleOneByOne) {
     const int f = r.flickerStart;
     EXPECT_EQ(at(f - 1), "");
     EXPECT_EQ(at(f).size(), 4u) << "all four flicker";
-    random.push({0.99, 0.99, 0.99, 0.99});
+    for (int d = 0; d < 4; ++d) random.push(0.99);
     EXPECT_EQ(at(f + 5), "6666") << "and flicker again 5 ms later";
     for (int d = 0; d < 4; ++d) {
       const int settle = r.firstSettle + 250 * d;

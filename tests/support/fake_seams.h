@@ -1,0 +1,51 @@
+#pragma once
+// Test doubles of the seams: a desktop of chosen size whose pictures and
+// documents can be made to go missing, a saved-game file in memory, and a
+// sound player that records what it was asked to play.
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "seams/seams.h"
+
+namespace sumdart {
+
+class FakeDesktop : public Desktop {
+ public:
+  double screenWidthTwips() override { return width; }
+  double screenHeightTwips() override { return height; }
+  bool pictureLoads(const std::string& name) override { return !missing.count(name); }
+  std::string searchedFolders() override { return "(test)"; }
+  bool openDocument(const std::string& name) override {
+    opened.push_back(name);
+    return !missingDocuments.count(name);
+  }
+  double width = 1024 * 15, height = 768 * 15;
+  std::set<std::string> missing;           // pictures that do not load
+  std::set<std::string> missingDocuments;  // documents that do not open
+  std::vector<std::string> opened;
+};
+
+class MemorySaveFile : public SaveFile {
+ public:
+  bool write(const std::string& contents) override {
+    text = contents;
+    ++writes;
+    return true;
+  }
+  std::optional<std::string> read() override { return text; }
+  std::optional<std::string> text;
+  int writes = 0;
+};
+
+class RecordingSound : public SoundPlayer {
+ public:
+  bool playSoundFile(const std::string& name) override {
+    played.push_back(name);
+    return true;
+  }
+  std::vector<std::string> played;
+};
+
+}  // namespace sumdart

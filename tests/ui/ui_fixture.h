@@ -1,0 +1,67 @@
+#pragma once
+// The whole program drawn in its windows on the offscreen platform, with the
+// generated pictures; keys sent where a person's focus is.
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "../screens/flow_fixture.h"
+#include "qt/label_widget.h"
+#include "qt/qt_desktop.h"
+#include "qt/screen_windows.h"
+
+namespace sumdart::testing_flow {
+
+class WindowsTest : public FlowTest {
+ protected:
+  WindowsTest() { flow.setView(&windows); }
+  ~WindowsTest() override { flow.setView(nullptr); }
+
+  // Opens every screen but the backdrop: title, set-up, opponent, game, chart, rules 1 to 3.
+  std::vector<const Screen*> openEverything() {
+    flow.start();
+    flow.showSetup();
+    flow.showOpponent({});
+    flow.startGame(NewGame{});
+    for (int page = 1; page <= 3; ++page) flow.showRules(page);
+    flow.openChart();
+    windows.afterEvent();
+    return {flow.title(), flow.setup(), flow.opponent(), flow.currentGame(), flow.chart(),
+            flow.rules(1), flow.rules(2), flow.rules(3)};
+  }
+  FormWindow& window(const Screen* s) {
+    FormWindow* w = s ? windows.window(*s) : nullptr;
+    EXPECT_NE(w, nullptr);
+    return *w;
+  }
+  template <class W = QWidget>
+  W* widget(const Screen* s, const std::string& name) {
+    auto* w = qobject_cast<W*>(window(s).control(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  // What a screen reader hears an object called.
+  static std::string heard(QAccessibleInterface* a) { return a ? a->text(QAccessible::Name).toStdString() : "(none)"; }
+  static std::string heard(QObject* o) { return heard(QAccessible::queryAccessibleInterface(o)); }
+
+  // A key pressed and let go where the window's focus is.
+  void press(const Screen* s, int key, const QString& text = {}) {
+    FormWindow& w = window(s);
+    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent e(type, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier, text);
+      QApplication::sendEvent(w.focusWidget() ? w.focusWidget() : &w, &e);
+    }
+  }
+  void typeKeys(const Screen* s, const std::string& keys) {
+    for (char c : keys) press(s, QChar(c).toUpper().unicode(), QString(QChar(c)));
+  }
+  std::string focused(const Screen* s) {
+    const QWidget* f = window(s).focusWidget();
+    return f ? f->objectName().toStdString() : "";
+  }
+
+  QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
+  ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
+};
+
+}  // namespace sumdart::testing_flow
