@@ -60,7 +60,7 @@ def tools_in_src():
         made_in_tools |= set(re.findall(r"add_library\(\s*(\w+)", read(p)))
     out = ["%s includes from tools/" % rel(p) for p in files("src") if re.search(r"#include\s+\"[^\"]*tools/", read(p))]
     for p in files("src", pattern=cmake):
-        text = read(p)
+        text = "\n".join(line.split("#")[0] for line in read(p).splitlines())
         out += ["%s links %s, made in tools/" % (rel(p), lib) for lib in sorted(made_in_tools)
                 if re.search(r"\b%s\b" % lib, text)]
         if re.search(r"tools/", text):

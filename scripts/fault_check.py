@@ -2,6 +2,7 @@
 """Planted-fault check: does the test suite notice a plausible fault in the code?
 
     scripts/fault_check.py FAULTS_FILE [FAULTS_FILE...] [--work DIR] [--only N]
+                           [--no-e2e] [--matrix OUT.jsonl]
 
 Each fault is a block of lines, blocks separated by a blank line:
 
@@ -20,10 +21,17 @@ whole suite runs: first every unit test program (stopping at the first that
 fails), then, only when they all pass, the install check and the end-to-end
 run. The file is put back afterwards. A fault counts as caught when any test
 fails; the summary says how many were caught by the end-to-end run alone.
+
+With --matrix, every unit test program runs for every fault (none is skipped
+after the first failure) and each fault's failing test cases are written as
+one JSON line to OUT.jsonl: the cases that catch a fault alone are the ones a
+fold must keep, and a case that never catches anything alone is a candidate
+to fold into another.
 Needs the project's build tools and Xvfb; not part of the test command.
 """
 import argparse
 import glob
+import json
 import os
 import subprocess
 import sys
@@ -65,12 +73,25 @@ def unit_programs(build, first):
     return progs
 
 
+def failed_cases(prog, report):
+    """The failing cases of a gtest JSON report, as PROGRAM:Suite.Case; the
+    program alone when it left no report (it crashed or timed out)."""
+    try:
+        data = json.load(open(report, encoding="utf-8"))
+    except (OSError, ValueError):
+        return [prog]
+    cases = ["%s:%s.%s" % (prog, suite["name"], case["name"]) for suite in data.get("testsuites", [])
+             for case in suite.get("testsuite", []) if case.get("failures")]
+    return cases or [prog]
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("faults", nargs="+")
     ap.add_argument("--work", default="/tmp/sumdart-faults")
     ap.add_argument("--only", type=int, default=0, help="check only fault number N (1-based)")
     ap.add_argument("--no-e2e", action="store_true", help="count a fault the unit tests miss as missed")
+    ap.add_argument("--matrix", help="write every failing test case of each fault to this JSON-lines file")
     args = ap.parse_args()
     top = subprocess.check_output(["git", "rev-parse", "--show-toplevel"], text=True).strip()
     faults = [f for path in args.faults for f in parse(path)]
@@ -105,14 +126,25 @@ def main():
                 broken.append((n, f, "does not build"))
                 continue
             by = None
+            failing = []
             for prog in unit_programs(build, f.get("target", "")):
-                if run([os.path.join(build, "bin", prog)], os.path.join(build, "bin"), 300, env) != 0:
-                    by = prog
-                    break
+                report = os.path.join(args.work, "report.json")
+                if os.path.exists(report):
+                    os.remove(report)
+                cmd = [os.path.join(build, "bin", prog)] + (["--gtest_output=json:" + report] if args.matrix else [])
+                if run(cmd, os.path.join(build, "bin"), 300, env) != 0:
+                    by = by or prog
+                    if not args.matrix:
+                        break
+                    failing += failed_cases(prog, report)
             if by is None and not args.no_e2e:
                 if run(["ctest", "--test-dir", build, "-R", "^(install|e2e_game|orca_game)$"], build, 600, env) != 0:
                     by = "e2e"
                     by_e2e.append((n, f))
+            if args.matrix:
+                with open(args.matrix, "a", encoding="utf-8") as out:
+                    out.write(json.dumps({"fault": n, "source": f["source"], "file": f["file"], "why": f["why"],
+                                          "caught_by": failing or ([by] if by else [])}) + "\n")
             if by is None:
                 missed.append((n, f))
                 print("MISSED %3d %s: %s" % (n, f["file"], f["why"] or f["replace"]), flush=True)
