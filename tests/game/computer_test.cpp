@@ -87,11 +87,12 @@ TEST(ComputerPlayer, TheEasierLevelsDrawAmongTheNumbersTheyMay) {
 }
 
 // On the screen: the hand-over throws for Red, Red's clock runs while it
-// thinks, the board is shut to clicks, and a screen reader hears its choice.
+// thinks, the board is shut to clicks, a screen reader hears its choice, and
+// it plays to its own target, not Blue's, down to the finish.
 using ComputerOnScreen = GameTest;
 
 TEST_F(ComputerOnScreen, PlaysTurnAfterTurnOnTheClock) {
-  SavedGame g = savedGame(2, {501, 501, 501, 501}, 29997, 300, {300, 300, 2000, 2000});
+  SavedGame g = savedGame(2, {501, 40, 501, 501}, 29997, 300, {300, 300, 2000, 2000});
   g.computerLevel = 3;
   restart(g);
   std::int64_t thought = 0;
@@ -114,14 +115,15 @@ TEST_F(ComputerOnScreen, PlaysTurnAfterTurnOnTheClock) {
     EXPECT_GE(clock.now() - start, 1000);
     EXPECT_LE(clock.now() - start, 6001);
     thought += clock.now() - start;
-    EXPECT_EQ(heard(), "The computer chose 12, quadruple 3. 12 points scored.");
+    EXPECT_EQ(heard(), round < 3 ? "The computer chose 12, double 6. 12 points scored."
+                                 : "The computer chose 4, double 2. 4 points scored. GAME OVER!!!");
     ASSERT_NO_FATAL_FAILURE(handOver());
   }
   EXPECT_EQ(clockLabel(0).caption, "300") << "Blue clicked at once each time";
   const int red = std::stoi(clockLabel(1).caption);  // Red's clock ran while it thought, a second a tick
   EXPECT_LE(red, 300 - thought / 1000 + 4);
   EXPECT_GE(red, 300 - thought / 1000 - 4);
-  EXPECT_EQ(scores(2), (std::vector<std::string>{"497", "453"}));
+  EXPECT_EQ(scores(2), (std::vector<std::string>{"497", "0"}));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The game screen by keyboard (digits and arrows over the board, T and C, keys
 // waiting while the game is busy) and what a screen reader hears of it.
+#include "game/board.h"
+#include "game/board_cursor.h"
 #include "game_fixture.h"
 
 namespace sumdart::testing_game {
@@ -24,26 +26,47 @@ class KeysTest : public GameTest {
   std::string picked() { return board::cellName(game->pickedCell()); }
 };
 
-TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
-  const struct {
-    const char* keys;
-    const char* cell;
-  } rows[] = {
-      {"36", "36, double 18"},
-      {"3", "3, single 3"},
-      {"3,6", "36, double 18"},
-      {"36|36", "36, treble 12"},
-      {"3|6", "6, single 6"},
-      {"3|3", "3, treble 1"},
-      {"12|12", "12, double 6"},
-      {"12|12|12|12", "12, quadruple 3"},
-      {"12|12|12|12|12", "12, single 12"},
-      {"40|40", "40, quadruple 10"},
-      {"100", "100, double 50, centre"},
-      {"79", "7, single 7"},  // no cell shows 79: said, and the pick stays
-      {"57", "57, treble 19"},
-      {"36|0", "36, double 18"},
+// Digits pick the cells showing a number in turn (single, double, treble,
+// quadruple, then the 50s and the centre); a number no cell shows is refused
+// and the pick stays. '|' ends a number. The arrows go round a ring (<, >) and
+// out and in (^, v), keeping the angle through the centre.
+TEST(BoardCursor, DigitsAndArrowsPickCells) {
+  // The four 50s look alike: "#n" names which.
+  const struct { const char* keys; const char* cell; const char* refused; } rows[] = {
+      {"36", "36, double 18", ""},        {"3", "3, single 3", ""},           {"36|36", "36, treble 12", ""},
+      {"3|6", "6, single 6", ""},         {"3|3", "3, treble 1", ""},         {"12|12", "12, double 6", ""},
+      {"12|12|12|12", "12, quadruple 3", ""}, {"12|12|12|12|12", "12, single 12", ""},
+      {"40|40", "40, quadruple 10", ""},  {"100", "100, double 50, centre", ""}, {"79", "7, single 7", "79"},
+      {"57", "57, treble 19", ""},        {"36|0", "36, double 18", "0"},     {"50|50|50|50|50", "50, inner ring #1", ""},
+      {"50<<", "50, inner ring #3", ""},  {"20>", "1, single 1", ""},         {"20<", "5, single 5", ""},
+      {"5>", "20, single 20", ""},        {"20^", "40, double 20", ""},       {"20^^^^", "80, quadruple 20", ""},
+      {"60vv", "20, single 20", ""},      {"3v", "50, inner ring", ""},       {"3vvv", "100, double 50, centre", ""},
+      {"100<>", "100, double 50, centre", ""}, {"3vv^^", "3, single 3", ""},
   };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.keys);
+    BoardCursor cursor;
+    std::string refused;
+    for (const char* k = r.keys; *k; ++k) {
+      if (*k == '|') cursor.endNumber();
+      if (*k == '<') cursor.move(BoardCursor::Arrow::Left);
+      if (*k == '>') cursor.move(BoardCursor::Arrow::Right);
+      if (*k == '^') cursor.move(BoardCursor::Arrow::Up);
+      if (*k == 'v') cursor.move(BoardCursor::Arrow::Down);
+      if (*k >= '0' && *k <= '9' && !cursor.type(*k - '0')) refused = cursor.typed();
+    }
+    std::string shown = board::cellName(cursor.picked());
+    if (std::string(r.cell).find('#') != std::string::npos) shown += " #" + std::to_string(cursor.picked());
+    EXPECT_EQ(shown, r.cell);
+    EXPECT_EQ(refused, r.refused);
+  }
+}
+
+// On the screen: digits less than a second apart make one number; the board's
+// one Tab stop follows the pick; an arrow acts only while the board has the focus.
+TEST_F(KeysTest, TheBoardByKeysOnTheScreen) {
+  const struct { const char* keys; const char* cell; } rows[] = {
+      {"3,6", "36, double 18"}, {"3|6", "6, single 6"}, {"79", "7, single 7"}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.keys);
     open();
@@ -51,57 +74,14 @@ TEST_F(KeysTest, DigitsPickTheCellsShowingTheNumberInTurn) {
     heard();
     type(r.keys);
     EXPECT_EQ(picked(), r.cell);
-    const std::string keys = r.keys;
-    EXPECT_EQ(heard(), keys == "79" ? "79 is not on the board." : keys == "36|0" ? "0 is not on the board." : "");
+    EXPECT_EQ(heard(), std::string(r.keys) == "79" ? "79 is not on the board." : "");
     EXPECT_TRUE(cell(game->pickedCell()).tabStop);
     EXPECT_EQ(std::count_if(rec().boardCells.begin(), rec().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
   }
-  // The four 50s in turn, then back to the first.
-  open();
-  ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
-  for (int cell : {1, 2, 3, 4, 1}) {
-    type("50|");
-    EXPECT_EQ(game->pickedCell(), cell);
-  }
-}
-
-TEST_F(KeysTest, ArrowsGoRoundTheRingsAndAcrossThem) {
-  using K = KeyPress;
-  const struct {
-    const char* start;
-    std::vector<K::Code> arrows;
-    const char* cell;
-  } rows[] = {
-      {"20", {K::Right}, "1, single 1"},
-      {"20", {K::Left}, "5, single 5"},
-      {"5", {K::Right}, "20, single 20"},
-      {"20", {K::Up}, "40, double 20"},
-      {"20", {K::Up, K::Up, K::Up, K::Up}, "80, quadruple 20"},  // no ring beyond the quadruples
-      {"60", {K::Down, K::Down}, "20, single 20"},
-      {"3", {K::Down}, "50, inner ring"},
-      {"3", {K::Down, K::Down, K::Down}, "100, double 50, centre"},
-      {"100", {K::Left, K::Right}, "100, double 50, centre"},
-      // Out of the centre again towards the side it was left from.
-      {"3", {K::Down, K::Down, K::Up, K::Up}, "3, single 3"},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(std::string(r.start) + " then " + std::to_string(r.arrows.size()) + " arrows");
-    open();
-    ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
-    type(r.start);
-    for (K::Code a : r.arrows) EXPECT_TRUE(key(a));
-    EXPECT_EQ(picked(), r.cell);
-  }
-  // Round the 50s: the first, Left twice, is the third.
-  open();
-  ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
-  type("50");
-  key(KeyPress::Left);
-  key(KeyPress::Left);
-  EXPECT_EQ(game->pickedCell(), 3);
-  // An arrow does nothing unless the board has the focus.
+  EXPECT_TRUE(key(KeyPress::Down));
+  EXPECT_EQ(picked(), "50, inner ring");
   EXPECT_FALSE(game->keyPressed(KeyPress{KeyPress::Right, 0}, "throwButton"));
-  EXPECT_EQ(game->pickedCell(), 3);
+  EXPECT_EQ(picked(), "50, inner ring");
 }
 
 // T and C do what a click does; keys act only while the game waits for them.
@@ -148,8 +128,10 @@ TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   EXPECT_EQ(spoken(panel(1)), "Red: 50");
   EXPECT_EQ(spoken(clockLabel(0)), "Blue: 120 seconds left");
   throwOnly(5, 4, 3, 2);
-  for (int i = 0; i < 5000 && spoken(die(0)) != "Die 1: 5"; ++i) clock.advance(1);
-  EXPECT_EQ(spoken(die(1)), "Die 2: rolling") << "as the first die settles";
+  clock.advance(299);  // without sound the first die settles 300 ms after the throw
+  EXPECT_EQ(spoken(die(0)), "Die 1: rolling");
+  clock.advance(1);
+  EXPECT_EQ(spoken(die(0)) + ", " + spoken(die(1)), "Die 1: 5, Die 2: rolling");
   ASSERT_NO_FATAL_FAILURE(reveal());
   EXPECT_EQ(heard(), "Dice: 5, 4, 3, 2.") << "the dice once, when the last settles";
   click(37);  // 5 + 4 + 3 + 2

@@ -104,6 +104,11 @@ TEST_F(WindowsTest, ScreenReadersHearCountsWholeNumbersTheChartTableAndMessages)
   EXPECT_EQ(QAccessible::queryAccessibleInterface(speaker)->role(), QAccessible::Notification);
   EXPECT_EQ(heard(speaker), "Blue to Play");
   EXPECT_EQ(speaker->size(), QSize(0, 0)) << "nothing a mouse player sees";
+  for (const char* message : {"One.", "Two."}) {  // each message once, not again with the next
+    game.form.say(message);
+    windows.afterEvent();
+    EXPECT_TRUE(test::runUntil([&] { return heard(speaker) == message; }, 3000)) << heard(speaker);
+  }
 }
 
 // Focus starts where a person begins on each screen, and Tab goes round every
@@ -224,6 +229,9 @@ TEST_F(WindowsTest, TwoPlayersPlayAWholeGameByKeyboard) {
   typeKeys(&game, "t3c");
   press(&game, Qt::Key_Return);
   EXPECT_EQ(sound.played.size(), sounds) << "keys during the hand-over do nothing";
+  typeKeys(&game, "s");  // but S, which only tells
+  const auto* speaker = window(&game).findChild<Speaker*>();
+  EXPECT_NE((speaker->text() + speaker->waiting()).toStdString().find("Blue 2, Red 4."), std::string::npos);
   EXPECT_EQ(flow.chart(), nullptr);
   const auto busy = game.pending();
   EXPECT_EQ(std::find(busy.begin(), busy.end(), "diceSettle"), busy.end()) << "no throw";
