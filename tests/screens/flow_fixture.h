@@ -78,6 +78,18 @@ class FlowTest : public ::testing::Test, public ScreenView {
     clock.advance(2000);
   }
   long clicks() const { return std::count(sound.played.begin(), sound.played.end(), kClick); }
+  // The players a game screen shows, as "target/seconds " each, the seconds
+  // left out without clocks, and "x" for a player out of time.
+  static std::string playersShown(const GameScreen& g) {
+    const GameRecords& on = g.records();
+    std::string shown;
+    for (std::size_t slot = 0; slot < 4; ++slot) {
+      if (!on.scorePanels[slot].visible || !on.playerNames[slot].visible) continue;
+      shown += on.scorePanels[slot].caption + (on.scorePanels[slot].enabled ? "/" : "x/");
+      shown += (on.clocks[slot].visible ? on.clocks[slot].caption : "") + " ";
+    }
+    return shown;
+  }
 
   ManualClock clock;
   ScriptedRandom random;

