@@ -88,110 +88,49 @@ TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
   EXPECT_LT(restored, 9000);
 }
 
-// A game set up on the screens and left with Exit right after a move, then
-// restarted from the title screen with the shared values all different from the
-// file's. Every one of the fifteen values must come back: the restored game,
-// left again at once, writes the same file. Then the hand-over the restart
-// makes passes the turn on as the game would have: past a player out of time,
-// and to the computer, which throws at once.
+// A game set up on the screens (four players, 7 seconds each, sound off, the
+// backdrop on) and left with Exit right after a move saves every value; Restart
+// Previous Game, with the shared settings as another game left them, brings each
+// back, and its hand-over passes the turn on past the player out of time.
 TEST_F(FlowTest, ExitSavesEveryValueAndRestartBringsEachBack) {
-  const struct {
-    const char* name;
-    int players, level;  // level > 0: one player against the computer
-    const char* seconds;  // "" for no clocks
-    bool sound, backdrop;
-    std::vector<std::array<int, 6>> moves;  // dice, label clicked, ms taken after the reveal
-    const char* file;
-    const char* next;  // to play after the restart, at this turn
-    int turn;
-  } rows[] = {
-      {"three players with clocks, sound off", 3, 0, "120", false, true,
-       {{6, 4, 3, 1, 25, 1000}, {6, 4, 3, 1, 0, 3000}, {5, 5, 4, 1, 0, 5000}},  // 40; 100 is illegal; 100
-       "3\r\n0\r\n2\r\n5000\r\n261\r\n301\r\n201\r\n301\r\n120\r\n118\r\n116\r\n114\r\n2000\r\n0\r\n1\r\n",
-       "Blue to Play", 2},
-      {"the computer at level 3, backdrop off", 1, 3, "", true, false,
-       {{6, 4, 3, 1, 25, 0}, {6, 4, 3, 1, 25, 0}},  // 40 each; between them the computer takes 4 from 1 1 1 1
-       "2\r\n3\r\n2\r\n5000\r\n221\r\n297\r\n301\r\n301\r\n0\r\n2000\r\n2000\r\n2000\r\n2000\r\n1\r\n0\r\n",
-       "Red to Play", 2},
-      {"four players, 7 seconds each, Yellow out of time", 4, 0, "7", true, true,
-       {{1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 8000},  // Yellow's click comes too late
-        {1, 1, 1, 1, 26, 0}, {1, 1, 1, 1, 6, 0}, {1, 1, 1, 1, 6, 0}},
-       "4\r\n0\r\n6\r\n5000\r\n298\r\n299\r\n299\r\n301\r\n7\r\n7\r\n7\r\n7\r\n0\r\n1\r\n1\r\n",
-       "Blue to Play", 7},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
-    SetupScreen& s = toSetup();
-    s.targetBox.caption = "301";
-    s.playSoundTick.checked = r.sound;
-    s.timersOnTick.checked = *r.seconds != 0;
-    s.timeBox.caption = r.seconds;
-    s.hideDesktopTick.checked = r.backdrop;
-    act([&] { s.hideDesktopClicked(); });
-    act([&] { s.choosePlayers(r.players); });
-    if (r.level) {
-      for (std::size_t i = 0; i < 3; ++i) flow.opponent()->levelOptions[i].checked = static_cast<int>(i) + 1 == r.level;
-      act([&] { flow.opponent()->playComputer(); });
-    }
-    GameScreen& g = *flow.currentGame();
-    for (std::size_t i = 0; i < r.moves.size(); ++i) {
-      const auto& mv = r.moves[i];
-      random.pushThrow(mv[0], mv[1], mv[2], mv[3]);
-      act([&] { g.throwDice(); });
-      clock.advance(2500 + mv[5]);
-      act([&] { g.boardCellClicked(mv[4]); });
-      if (i + 1 == r.moves.size()) break;  // Exit before the hand-over
-      if (r.level) random.pushThrow(1, 1, 1, 1);  // the computer's throw
-      clock.advance(2000);
-      for (int t = 0; t < 20000 && g.records().banner.caption != "Blue to Play" && r.level; ++t) clock.advance(1);
-    }
-    saveFile.text.reset();
-    act([&] { g.exitGame(); });
-    ASSERT_TRUE(saveFile.text);
-    EXPECT_EQ(*saveFile.text, r.file);
-
-    // The shared values as another game left them, each unlike the file's.
-    const std::string first = *saveFile.text;
-    const auto want = parseSavedGame(first);
-    ASSERT_TRUE(want);
-    m.soundOn = r.sound ? 0 : 1;
-    m.hideDesktop = r.backdrop ? 0 : 1;
-    flow.closeBackdrop();
-    act([&] { flow.title()->restartPreviousGame(); });
-    GameScreen& back = *flow.currentGame();
-    EXPECT_EQ(m.soundOn, r.sound);
-    EXPECT_EQ(m.hideDesktop, r.backdrop);
-    EXPECT_EQ(flow.backdrop() != nullptr, r.backdrop);
-    std::string players;
-    for (std::size_t slot = 0; slot < static_cast<std::size_t>(want->numberOfPlayers); ++slot)
-      players += decimalText(want->scores[slot]) + (want->clocks[slot] > 0 ? "/" : "x/") +
-                 (want->timeAllowed ? decimalText(want->clocks[slot]) : "") + " ";
-    EXPECT_EQ(playersShown(back), players);
-    EXPECT_EQ(back.records().secondsHeading.visible, want->timeAllowed > 0);
-    EXPECT_FALSE(back.records().computerNotice.visible);
-    saveFile.text.reset();
-    act([&] { back.exitGame(); });  // before the hand-over
-    ASSERT_TRUE(saveFile.text);
-    EXPECT_EQ(*saveFile.text, first) << "left again at once, the restored game saves what it was given";
-
-    act([&] { flow.title()->restartPreviousGame(); });
-    GameScreen& resumed = *flow.currentGame();
-    clock.advance(1);
-    EXPECT_EQ(resumed.records().banner.caption, r.next);
-    EXPECT_EQ(resumed.match().turnCounter(), r.turn);
-    const auto busy = resumed.pending();
-    EXPECT_EQ(std::count(busy.begin(), busy.end(), "diceSettle"), r.level > 0) << "the computer throws at once";
-    if (!r.level) {
-      random.pushThrow(1, 1, 1, 1);
-      act([&] { resumed.throwDice(); });
-      clock.advance(2500);
-      act([&] { resumed.boardCellClicked(6); });
-      clock.advance(1999);
-      EXPECT_EQ(resumed.records().banner.caption, "1 point scored") << "later hand-overs wait two seconds";
-    }
-    act([&] { flow.exitGame(); });
-    flow.closeBackdrop();
+  SetupScreen& s = toSetup();
+  s.targetBox.caption = "301";
+  s.playSoundTick.checked = false;
+  s.timersOnTick.checked = true;
+  s.timeBox.caption = "7";
+  act([&] { s.choosePlayers(4); });
+  GameScreen& g = *flow.currentGame();
+  // Yellow's click comes too late; then Blue, on double 1, and Red, Green.
+  const std::array<int, 2> moves[] = {{6, 0}, {6, 0}, {6, 0}, {6, 8000}, {26, 0}, {6, 0}, {6, 0}};
+  for (const auto& [cell, late] : moves) {
+    random.pushThrow(1, 1, 1, 1);
+    act([&] { g.throwDice(); });
+    clock.advance(2500 + late);
+    act([&] { g.boardCellClicked(cell); });
+    if (&cell != &moves[std::size(moves) - 1][0]) clock.advance(2000);
   }
+  act([&] { g.exitGame(); });
+  ASSERT_TRUE(saveFile.text);
+  EXPECT_EQ(*saveFile.text, "4\r\n0\r\n6\r\n5000\r\n298\r\n299\r\n299\r\n301\r\n7\r\n5\r\n5\r\n5\r\n0\r\n0\r\n1\r\n");
+
+  m.soundOn = 1;
+  m.hideDesktop = 0;
+  flow.closeBackdrop();
+  act([&] { flow.title()->restartPreviousGame(); });
+  GameScreen& back = *flow.currentGame();
+  EXPECT_EQ(m.soundOn, 0);
+  EXPECT_EQ(m.hideDesktop, 1);
+  EXPECT_NE(flow.backdrop(), nullptr);
+  EXPECT_EQ(playersShown(back), "298/5 299/5 299/5 301x/0 ");
+  clock.advance(1);
+  EXPECT_EQ(back.records().banner.caption, "Blue to Play");
+  EXPECT_EQ(back.match().turnCounter(), 7) << "Yellow, out of time, is passed over";
+  random.pushThrow(1, 1, 1, 1);
+  act([&] { back.throwDice(); });
+  clock.advance(2500);
+  act([&] { back.boardCellClicked(6); });
+  clock.advance(1999);
+  EXPECT_EQ(back.records().banner.caption, "1 point scored") << "later hand-overs wait two seconds";
 }
 
 }  // namespace
