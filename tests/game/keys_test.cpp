@@ -62,29 +62,10 @@ TEST(BoardCursor, DigitsAndArrowsPickCells) {
   }
 }
 
-// On the screen: digits less than a second apart make one number; the board's
-// one Tab stop follows the pick; an arrow acts only while the board has the focus.
-TEST_F(KeysTest, TheBoardByKeysOnTheScreen) {
-  const struct { const char* keys; const char* cell; } rows[] = {
-      {"3,6", "36, double 18"}, {"3|6", "6, single 6"}, {"79", "7, single 7"}};
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.keys);
-    open();
-    ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
-    heard();
-    type(r.keys);
-    EXPECT_EQ(picked(), r.cell);
-    EXPECT_EQ(heard(), std::string(r.keys) == "79" ? "79 is not on the board." : "");
-    EXPECT_TRUE(cell(game->pickedCell()).tabStop);
-    EXPECT_EQ(std::count_if(rec().boardCells.begin(), rec().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
-  }
-  EXPECT_TRUE(key(KeyPress::Down));
-  EXPECT_EQ(picked(), "50, inner ring");
-  EXPECT_FALSE(game->keyPressed(KeyPress{KeyPress::Right, 0}, "throwButton"));
-  EXPECT_EQ(picked(), "50, inner ring");
-}
-
 // T and C do what a click does; keys act only while the game waits for them.
+// Digits less than a second apart make one number; a number on no cell is said
+// to be off the board; the board's one Tab stop follows the pick; an arrow acts
+// only while the board has the focus.
 TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   open({.players = 2, .soundOn = 0});
   EXPECT_FALSE(key(KeyPress::Character, '5')) << "no number before a throw";
@@ -95,7 +76,18 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   EXPECT_FALSE(key(KeyPress::Character, '3')) << "the dice are still settling";
   ASSERT_NO_FATAL_FAILURE(reveal());
   EXPECT_FALSE(key(KeyPress::Character, 'T')) << "Throw Dice is disabled";
-  type("36");
+  const std::pair<const char*, const char*> typed[] = {
+      {"3|6", "6, single 6"}, {"|79", "7, single 7"}, {"|3,6", "36, double 18"}};
+  for (const auto& [keys, cellName] : typed) {
+    heard();
+    type(keys);
+    EXPECT_EQ(picked(), cellName);
+    EXPECT_EQ(heard(), std::string(keys) == "|79" ? "79 is not on the board." : "");
+    EXPECT_EQ(std::count_if(rec().boardCells.begin(), rec().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
+    EXPECT_TRUE(cell(game->pickedCell()).tabStop);
+  }
+  EXPECT_FALSE(game->keyPressed(KeyPress{KeyPress::Right, 0}, "throwButton"));
+  EXPECT_EQ(picked(), "36, double 18");
   click(game->pickedCell());
   EXPECT_EQ(panel(0).caption, "465");
   heard();
