@@ -68,15 +68,6 @@ class FlowTest : public ::testing::Test, public ScreenView {
     if (players == 1) act([&] { flow.opponent()->playSolo(); });
     return *flow.currentGame();
   }
-  // A whole turn: a scripted throw, the dice revealed, a click on a board label,
-  // the hand-over.
-  void turn(GameScreen& g, int a, int b, int c, int d, int label) {
-    random.pushThrow(a, b, c, d);
-    g.throwDice();
-    clock.advance(2500);
-    g.boardCellClicked(label);
-    clock.advance(2000);
-  }
   long clicks() const { return std::count(sound.played.begin(), sound.played.end(), kClick); }
   // The players a game screen shows, as "target/seconds " each, the seconds
   // left out without clocks, and "x" for a player out of time.
