@@ -17,10 +17,7 @@ class FakeDesktop : public Desktop {
   double screenHeightTwips() override { return height; }
   bool pictureLoads(const std::string& name) override { return !missing.count(name); }
   std::string searchedFolders() override { return "(test)"; }
-  bool openDocument(const std::string& name) override {
-    opened.push_back(name);
-    return !missingDocuments.count(name);
-  }
+  bool openDocument(const std::string& name) override { return opened.push_back(name), !missingDocuments.count(name); }
   double width = 1024 * 15, height = 768 * 15;
   std::set<std::string> missing;           // pictures that do not load
   std::set<std::string> missingDocuments;  // documents that do not open
@@ -41,10 +38,7 @@ class MemorySaveFile : public SaveFile {
 
 class RecordingSound : public SoundPlayer {
  public:
-  bool playSoundFile(const std::string& name) override {
-    played.push_back(name);
-    return true;
-  }
+  bool playSoundFile(const std::string& name) override { return played.push_back(name), true; }
   std::vector<std::string> played;
 };
 

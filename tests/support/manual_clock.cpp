@@ -7,9 +7,7 @@ namespace sumdart {
 class ManualClock::ManualTimer : public Timer {
  public:
   explicit ManualTimer(ManualClock* clock) : clock_(clock) {}
-  ~ManualTimer() override {
-    if (clock_) clock_->forget(this);
-  }
+  ~ManualTimer() override { if (clock_) std::erase(clock_->timers_, this); }
 
   void setInterval(int ms) override {
     interval_ = ms < 0 ? 0 : ms;
@@ -22,8 +20,7 @@ class ManualClock::ManualTimer : public Timer {
   }
   void stop() override { active_ = false; }
   bool isActive() const override { return active_; }
-
-  void tick() { fire(); }
+  using Timer::fire;
 
   ManualClock* clock_;
   int interval_ = 0;
@@ -32,9 +29,7 @@ class ManualClock::ManualTimer : public Timer {
   std::uint64_t seq_ = 0;
 };
 
-ManualClock::~ManualClock() {
-  for (ManualTimer* t : timers_) t->clock_ = nullptr;
-}
+ManualClock::~ManualClock() { for (ManualTimer* t : timers_) t->clock_ = nullptr; }
 
 std::unique_ptr<Timer> ManualClock::createTimer() {
   auto t = std::make_unique<ManualTimer>(this);
@@ -47,8 +42,6 @@ void ManualClock::arm(ManualTimer* t) {
   t->due_ = now_ + std::max(t->interval_, 1);
   t->seq_ = ++armSeq_;
 }
-
-void ManualClock::forget(ManualTimer* t) { std::erase(timers_, t); }
 
 ManualClock::ManualTimer* ManualClock::nextDue(std::int64_t limit) const {
   ManualTimer* best = nullptr;
@@ -64,13 +57,13 @@ void ManualClock::advance(std::int64_t ms) {
   while (ManualTimer* t = nextDue(target)) {
     now_ = t->due_;
     arm(t);  // the next tick counts from this one; the tick itself may re-arm or stop it
-    t->tick();  // may destroy timers, so nothing is held across this call
+    t->fire();  // may destroy timers, so nothing is held across this call
   }
   now_ = target;
 }
 
 int ManualClock::activeCount() const {
-  return static_cast<int>(std::count_if(timers_.begin(), timers_.end(), [](const ManualTimer* t) { return t->active_; }));
+  return static_cast<int>(std::ranges::count_if(timers_, [](const ManualTimer* t) { return t->active_; }));
 }
 
 }  // namespace sumdart

@@ -12,10 +12,7 @@ namespace sumdart {
 
 class ManualClock : public TimerFactory {
  public:
-  ManualClock() = default;
-  ~ManualClock() override;
-  ManualClock(const ManualClock&) = delete;
-  ManualClock& operator=(const ManualClock&) = delete;
+  ~ManualClock() override;  // the timers that outlive it stop reaching it
 
   std::unique_ptr<Timer> createTimer() override;
 
@@ -27,10 +24,8 @@ class ManualClock : public TimerFactory {
   int activeCount() const;
 
  private:
-  class ManualTimer;
-  friend class ManualTimer;
+  class ManualTimer;  // a nested class, so it reaches the clock's private members
   void arm(ManualTimer* t);
-  void forget(ManualTimer* t);
   ManualTimer* nextDue(std::int64_t limit) const;
 
   std::vector<ManualTimer*> timers_;

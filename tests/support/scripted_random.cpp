@@ -17,11 +17,4 @@ void ScriptedRandom::pushDie(int face) {
   push((face - 1) / 6.0 + 1.0 / 12.0);  // Int(x * 6) + 1 = face
 }
 
-void ScriptedRandom::pushThrow(int d0, int d1, int d2, int d3) {
-  pushDie(d0);
-  pushDie(d1);
-  pushDie(d2);
-  pushDie(d3);
-}
-
 }  // namespace sumdart
