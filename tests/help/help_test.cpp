@@ -6,6 +6,7 @@ namespace {
 
 // The navigation buttons of each page: the next page is shown before the
 // current one closes, and leaving page 2, and only page 2, closes the chart.
+// Page 3 has no way forward, and a button for the printable rules.
 TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
   const struct {
     int page, index, next;
@@ -33,6 +34,9 @@ TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
   }
   flow.showRules(3);
   EXPECT_FALSE(flow.rules(3)->nextPageButton.visible) << "page 3 offers no way forward";
+  const long heard = clicks();
+  static_cast<RulesPageThree&>(*flow.rules(3)).openRulesDocument();
+  EXPECT_EQ(clicks(), heard + 1) << "the button for the printable rules clicks";
 }
 
 // The practice throw: drawn as the game draws, revealed on the game's timings
@@ -46,7 +50,9 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     auto& page = static_cast<RulesPageTwo&>(*flow.rules(2));
     random.push(0.0);  // the first die drawn no times: a page that has never thrown shows 1, not 0
     for (int face : {6, 3, 2}) random.pushDie(face);
+    const std::size_t sounds = sound.played.size();
     page.throwDice();
+    EXPECT_EQ(sound.played.size() - sounds, static_cast<std::size_t>(soundOn)) << "the dice cup";
     std::vector<std::int64_t> settled, rolling;
     page.changed = [&] {
       if (rolling.empty() && page.dice[3].enabled) rolling.push_back(clock.now());
