@@ -132,6 +132,8 @@ TEST_F(FlowTest, TheChartIsATableOfTheProductsUpToAHundredTheArrowsWalk) {
   EXPECT_EQ(walk(1, K::Down), "2 × 50 = 100");
   walk(49, K::Left);
   EXPECT_EQ(c.grid.left + c.rows[2][1].left, 495) << "scrolled back, 2 × 1 beside the header column";
+  flow.openChart();
+  EXPECT_EQ(flow.chart(), &c) << "opened again, the chart is only brought forward";
 }
 
 }  // namespace
