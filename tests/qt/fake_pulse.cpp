@@ -8,11 +8,7 @@
 #include <string>
 
 namespace {
-struct SampleFormat {
-  int format;
-  std::uint32_t rate;
-  std::uint8_t channels;
-};
+struct SampleFormat { int format; std::uint32_t rate; std::uint8_t channels; };
 std::mutex mutex;  // the player's thread calls while the test looks
 std::condition_variable changed;
 std::string record;
@@ -48,16 +44,18 @@ void pa_simple_free(void* stream) {
   delete static_cast<int*>(stream);
 }
 
-// Hands over the calls logged since the last look.
+// Adds the calls logged since the last look to `calls`.
 void fake_pulse_take(std::string* calls) {
   std::lock_guard lock(mutex);
-  calls->swap(record);
+  *calls += record;
   record.clear();
 }
-// From now the next `refuses` streams are refused and the next `fails` writes
-// fail; `allows` more writes go through, then writes wait (none waits when negative).
+// Lets go of the calls logged so far. From now the next `refuses` streams are
+// refused and the next `fails` writes fail; `allows` more writes go through,
+// then writes wait (none waits when negative).
 void fake_pulse_script(int refuses, int fails, int allows) {
   std::lock_guard lock(mutex);
+  record.clear();
   refuse = refuses, fail = fails, allow = allows;
   changed.notify_all();
 }
