@@ -1,4 +1,6 @@
 // The cheat chart, the rules pages and the practice throw, without windows.
+#include <gmock/gmock.h>
+
 #include "../screens/flow_fixture.h"
 
 namespace sumdart::testing_flow {
@@ -39,9 +41,9 @@ TEST_F(FlowTest, RulesPagesReplaceOneAnother) {
   EXPECT_EQ(clicks(), heard + 1) << "the button for the printable rules clicks";
 }
 
-// The practice throw: drawn as the game draws, revealed on the game's timings
-// with sound on and off, said once the last die settles, and then nothing runs
-// on; a throw stops with its page.
+// The practice throw: drawn as the game draws, flickering through faces 1 to 6,
+// revealed on the game's timings with sound on and off, said once the last die
+// settles, and then nothing runs on; a throw stops with its page.
 TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
   for (int soundOn : {1, 0}) {
     SCOPED_TRACE(soundOn);
@@ -57,6 +59,7 @@ TEST_F(FlowTest, ThePracticeThrowRevealsOnTheGamesTimings) {
     page.changed = [&] {
       if (rolling.empty() && page.dice[3].enabled) rolling.push_back(clock.now());
       if (static_cast<std::size_t>(page.diceShown) > settled.size()) settled.push_back(clock.now());
+      for (const Ctl& die : page.dice) EXPECT_THAT(die.caption, ::testing::MatchesRegex("[1-6]?")) << "a face as it flickers";
     };
     const std::int64_t start = clock.now();
     clock.advance(3000);
