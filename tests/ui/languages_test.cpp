@@ -1,12 +1,11 @@
 // The game in other languages: which translation the desktop's languages
-// choose, every window laid out in every language with no caption cut, a
-// German game with its German rules document, and the translation files
+// choose, every window laid out in every language with no caption cut, a game
+// with its rules document in each language, and the translation files
 // complete, each keeping its source's %1 markers.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -26,50 +25,42 @@ namespace {
 
 const QString kQmFolder = QStringLiteral(SUMDART_ASSET_DIR "/translations");
 
+// The first wanted language there is, by its full code or its language, unless
+// English comes first; never a path. --lang=CODE or --lang CODE, the last one.
 TEST(Languages, TheDesktopsLanguagesChooseATranslation) {
   const std::set<QString> have{QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("pt_BR")};
-  const auto pick = [&have](const QStringList& wanted) {
-    return chooseLanguage(wanted, [&have](const QString& code) { return have.count(code) > 0; });
-  };
   const std::pair<QStringList, QString> cases[] = {
-      {{"de-Latn-DE", "de-DE"}, "de"}, {{"es_ES.UTF-8"}, "es"}, {{"de-AT", "fr"}, "de"}, {{"PT_br"}, "pt_BR"},
-      {{"it", "es"}, "es"},              // the first there is
-      {{"en_GB.UTF-8", "de"}, ""},       // English wanted first: no translation
-      {{"C"}, ""}, {{}, ""}, {{"it", "nl"}, ""}, {{"../de", "d/e", "de\\x", "de"}, "de"}};  // never a path
-  for (const auto& [wanted, chosen] : cases) EXPECT_EQ(pick(wanted), chosen) << wanted.join(u',').toStdString();
-  // Only letters reach a file name, whatever files there are.
-  const auto anything = [](const QString&) { return true; };
-  for (const char* unsafe : {"/tmp/x", "d/e", "de\\x", "..", "de x"})
-    EXPECT_EQ(chooseLanguage({QString::fromLatin1(unsafe)}, anything), QString()) << unsafe;
-
-  const QStringList program{QStringLiteral("sumdart")};
-  EXPECT_EQ(languageArgument(program + QStringList{"--zoom", "2", "--lang=es"}), QString("es"));
-  EXPECT_EQ(languageArgument(program + QStringList{"--lang", "fr", "--lang", "de"}), QString("de")) << "the last one";
-  EXPECT_EQ(languageArgument(program + QStringList{"--lang"}), std::nullopt) << "no value";
-  EXPECT_EQ(languageArgument(program + QStringList{"--", "--lang", "de"}), std::nullopt) << "after --, not an option";
-  for (const char* english : {"en", "EN_us", "C", "posix"}) EXPECT_TRUE(isEnglish(QString::fromLatin1(english))) << english;
-  EXPECT_FALSE(isEnglish(QStringLiteral("de")));
+      {{"de-Latn-DE", "de-DE"}, "de"}, {{"es_ES.UTF-8"}, "es"}, {{"de-AT", "fr"}, "de"}, {{"PT_br"}, "pt_BR"}, {{"it", "es"}, "es"},
+      {{"en_GB.UTF-8", "de"}, ""}, {{"C"}, ""}, {{}, ""}, {{"it", "nl"}, ""}, {{"../de", "d/e", "de\\x", "de"}, "de"}};
+  for (const auto& [wanted, chosen] : cases)
+    EXPECT_EQ(chooseLanguage(wanted, [&have](const QString& code) { return have.count(code) > 0; }), chosen) << wanted.join(u',').toStdString();
+  for (const char* unsafe : {"/tmp/x", "d/e", "de\\x", "..", "de x"})  // whatever files there are
+    EXPECT_EQ(chooseLanguage({QString::fromLatin1(unsafe)}, [](const QString&) { return true; }), QString()) << unsafe;
+  const std::pair<QStringList, std::optional<QString>> arguments[] = {
+      {{"--zoom", "2", "--lang=es"}, "es"}, {{"--lang", "fr", "--lang", "de"}, "de"}, {{"--lang"}, {}}, {{"--", "--lang", "de"}, {}}};
+  for (const auto& [args, lang] : arguments) EXPECT_EQ(languageArgument(QStringList{"sumdart"} + args), lang) << args.join(u' ').toStdString();
+  for (const auto& [code, english] : {std::pair{"en", true}, {"EN_us", true}, {"C", true}, {"posix", true}, {"de", false}})
+    EXPECT_EQ(isEnglish(QString::fromLatin1(code)), english) << code;
 }
 
+// A text a translation lacks (a teacher's, half done) shows in English; the
+// markers are filled in any order, and an argument is not filled again.
 TEST(Languages, TextsLookedUpOrLeftEnglishAndFilled) {
-  // A translation that lacks a text (a teacher's, half done) shows it in English.
   setTextLookup([](const char*, const char* text) { return std::string(text) == "Exit" ? "Ende" : std::string(); });
   EXPECT_EQ(translate("TitleScreen", "Exit"), "Ende");
   EXPECT_EQ(translate("TitleScreen", "OK"), "OK");
   setTextLookup({});
   EXPECT_EQ(translate("TitleScreen", "Exit"), "Exit");
-  EXPECT_EQ(fill("%1 to %2", {"a", "b"}), "a to b");
-  EXPECT_EQ(fill("%2, %1", {"a", "b"}), "b, a") << "a language may turn them round";
-  EXPECT_EQ(fill("%1 and %3", {"%2", "x"}), "%2 and %3") << "an argument is not filled again; a missing one stays";
+  EXPECT_EQ(fill("%2, %1", {"a", "b"}), "b, a");
+  EXPECT_EQ(fill("%1 and %3", {"%2", "x"}), "%2 and %3");
 }
 
 // Each language of the build, the one in SUMDART_FIT_ONLY alone when it is
 // set; with English ("en", no translation) first when asked.
 std::vector<std::string> languages(bool english) {
-  std::vector<std::string> codes;
   const QString only = qEnvironmentVariable("SUMDART_FIT_ONLY");
-  if (english && (only.isEmpty() || only == u"en")) codes.push_back("en");
-  for (const QString& code : availableLanguages(kQmFolder))
+  std::vector<std::string> codes;
+  for (const QString& code : (english ? QStringList{"en"} : QStringList{}) + availableLanguages(kQmFolder))
     if (only.isEmpty() || code == only) codes.push_back(code.toStdString());
   return codes;
 }
@@ -80,28 +71,25 @@ class InLanguage : public WindowsTest, public ::testing::WithParamInterface<std:
   InLanguage() { EXPECT_TRUE(GetParam() == "en" || translation.load(QString::fromStdString(GetParam()), kQmFolder)) << GetParam(); }
 
   // Every caption of a window (or of the one control named) that does not fit
-  // its box, said so that a translator can see what to shorten.
-  void expectEveryCaptionFits(const Screen& s, const std::string& what, const std::string& only = {}) {
+  // its box or runs out of the window (panels, and the chart's cells beyond its
+  // edge until scrolled to, aside), said so that a translator can see what to shorten.
+  void expectEveryCaptionFits(const Screen& s, const std::string& only = {}) {
     FormWindow* w = windows.window(s);
     for (const FormCtl& fc : s.form.controls) {
       if (!only.empty() && fc.name != only) continue;
       QWidget* c = w->control(fc.name);
       const QString text = QString::fromStdString(fc.ctl->caption);
-      const QRect box(c->mapTo(w, QPoint(0, 0)), c->size());
-      // Panels, and the chart's cells that lie beyond its edge until scrolled to.
-      const std::string where = GetParam() + " " + what + " " + fc.name + ": \"" + text.toStdString() + "\"";
-      if (fc.ctl->kind != Kind::Panel && &s != flow.chart()) { EXPECT_TRUE(w->rect().contains(box)) << where << " runs out of the window"; }
+      const std::string where = GetParam() + " " + name(s) + " " + fc.name + ": \"" + text.toStdString() + "\"";
+      if (fc.ctl->kind != Kind::Panel && &s != flow.chart()) { EXPECT_TRUE(w->rect().contains(QRect(c->mapTo(w, QPoint(0, 0)), c->size()))) << where << " runs out of the window"; }
       bool fits = true;
       if (auto* label = qobject_cast<LabelWidget*>(c)) fits = text.isEmpty() || fc.ctl->autosize || label->captionFits();
-      if (auto* button = qobject_cast<QAbstractButton*>(c)) {
-        // A tick box or option button: its text beside the indicator.
+      if (auto* button = qobject_cast<QAbstractButton*>(c)) {  // a tick box or option button: its text beside the indicator
         const bool radio = qobject_cast<QRadioButton*>(c) != nullptr;
         const int indicator = c->style()->pixelMetric(radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, c) +
                               c->style()->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr, c);
         fits = button->fontMetrics().horizontalAdvance(button->text()) + indicator <= c->width();
       }
-      if (auto* edit = qobject_cast<QLineEdit*>(c))
-        fits = edit->fontMetrics().horizontalAdvance(QString(edit->maxLength(), u'9')) < edit->width() - 4;
+      if (auto* edit = qobject_cast<QLineEdit*>(c)) fits = edit->fontMetrics().horizontalAdvance(QString(edit->maxLength(), u'9')) < edit->width() - 4;
       EXPECT_TRUE(fits) << where << " is " << QFontMetrics(c->font()).horizontalAdvance(text) << " px wide in a box of " << c->width();
     }
   }
@@ -110,45 +98,40 @@ class InLanguage : public WindowsTest, public ::testing::WithParamInterface<std:
 };
 
 // Every window in the language, and every text the game puts in a box while it
-// runs: whose turn, the points, the winner, the end, the computer's level.
-// English too: every window laid out.
+// runs: the widest scores and clocks, whose turn, the points, the winner, the
+// end, the computer's level. English too: every window laid out.
 class LaidOut : public InLanguage {};
 TEST_P(LaidOut, EveryCaptionFitsItsBox) {
   const std::vector<const Screen*> screens = openEverything();
   GameScreen& game = *flow.currentGame();
-  // The widest scores and clocks.
-  // The widest scores and clocks, as the window finds them.
-  for (int n = 1; n <= 4; ++n) game.form.find(arrayName("scorePanels", n))->ctl->caption = "999";
+  for (int n = 0; n < 4; ++n) game.form.find(arrayName("scorePanels", n + 1))->ctl->caption = "999";
   for (int n = 0; n < 4; ++n) game.form.find(arrayName("clocks", n))->ctl->caption = "9999";
   windows.afterEvent();
-  for (const Screen* s : screens) expectEveryCaptionFits(*s, name(*s));
-  std::vector<std::string> banners{translate("GameScreen", "GAME OVER!!!"), translate("GameScreen", "OUT OF TIME!"),
-                                   fill(translate("GameScreen", "%1 points scored"), {"100"})};
-  for (const PlayerInfo& p : kPlayers) banners.push_back(translate("GameScreen", p.toPlay));
-  for (const char* won : {"BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!", "YELLOW HAS WON!", "IT'S A DRAW!"})
-    banners.push_back(translate("GameScreen", won));
+  for (const Screen* s : screens) expectEveryCaptionFits(*s);
+  std::vector<std::string> banners{"GAME OVER!!!", "OUT OF TIME!", "%1 points scored", "BLUE HAS WON!", "RED HAS WON!", "GREEN HAS WON!",
+                                   "YELLOW HAS WON!", "IT'S A DRAW!"};
+  for (const PlayerInfo& p : kPlayers) banners.push_back(p.toPlay);
   for (const std::string& text : banners) {
-    game.form.find("banner")->ctl->caption = text;
+    game.form.find("banner")->ctl->caption = fill(translate("GameScreen", text.c_str()), {"100"});
     windows.afterEvent();
-    expectEveryCaptionFits(game, "game", "banner");
+    expectEveryCaptionFits(game, "banner");
   }
-  for (int level = 0; level < 3; ++level) {
-    for (Ctl& option : flow.opponent()->levelOptions) option.checked = false;
-    flow.opponent()->levelOptions[static_cast<std::size_t>(level)].checked = true;
+  for (std::size_t level = 0; level < 3; ++level) {
+    for (std::size_t k = 0; k < 3; ++k) flow.opponent()->levelOptions[k].checked = k == level;
     act([&] { flow.opponent()->playComputer(); });
     windows.afterEvent();
-    expectEveryCaptionFits(*flow.currentGame(), "game, level " + std::to_string(level + 1), "computerNotice");
+    expectEveryCaptionFits(*flow.currentGame(), "computerNotice");
     flow.showOpponent({});
     windows.afterEvent();
   }
 }
 
-// A whole game reads in the language, and so does what a screen reader hears
-// of it; the rules page opens the document in the language.
+// A game reads in the language, and so does what a screen reader hears of it;
+// the rules pictures with words are drawn in the language, and the rules page
+// opens the document in the language, or the English one without it.
 TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
-  // A text the game shows: the translation, and not the English.
-  const auto shows = [](const std::string& shown, const std::string& english, const char* context = "GameScreen") {
-    EXPECT_EQ(shown, translate(context, english.c_str()));
+  const auto shows = [](const std::string& shown, const char* english) {  // the translation, not the English
+    EXPECT_EQ(shown, translate("GameScreen", english));
     EXPECT_NE(shown, english);
   };
   GameScreen& game = toGame(2, "40");
@@ -156,13 +139,11 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   shows(game.records().banner.caption, "Blue to Play");
   shows(game.records().throwButton.caption, "Throw Dice");
   const int single20 = board::cellsShowing(20).front();
-
   random.pushThrow(6, 4, 3, 1);  // (6 + 4) x (3 - 1) = 20
   game.throwDice();
   clock.advance(2500);
   game.boardCellClicked(single20);
   EXPECT_EQ(game.records().banner.caption, fill(translate("GameScreen", "%1 points scored"), {"20"})) << "plain digits";
-  // What a screen reader is told without the focus moving is in the language too.
   const Speaker* speaker = windows.window(game)->findChild<Speaker*>();
   ASSERT_NE(speaker, nullptr);
   const std::string said = (speaker->text() + " " + speaker->waiting()).toStdString();
@@ -170,27 +151,21 @@ TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
   EXPECT_EQ(said.find("Dice:"), std::string::npos) << said;
   game.describe();
   EXPECT_NE(game.records().banner.spokenName.find(board::cellName(single20)), std::string::npos);
-  const std::string blue = translate("Players", "Blue");
-  EXPECT_NE(blue, "Blue");
-  EXPECT_EQ(game.records().scorePanels[0].spokenName.rfind(blue, 0), 0u) << game.records().scorePanels[0].spokenName;
+  EXPECT_EQ(game.records().scorePanels[0].spokenName.rfind(translate("Players", "Blue"), 0), 0u) << game.records().scorePanels[0].spokenName;
+  EXPECT_NE(translate("Players", "Blue"), "Blue");
   clock.advance(2000);
   shows(game.records().banner.caption, "Red to Play");
 
-  // The rules pages' pictures with words are drawn in the language, not taken from the English files.
   for (const char* picture : {"Images\\start.jpg", "Images\\board.jpg"})
-    EXPECT_NE(qtDesktop.picture(picture, 1.0, 1.0).toImage(), QImage(QStringLiteral(SUMDART_ASSET_DIR "/") + QString(picture).replace(u'\\', u'/')))
-        << picture;
-
+    EXPECT_NE(qtDesktop.picture(picture, 1.0, 1.0).toImage(), QImage(QStringLiteral(SUMDART_ASSET_DIR "/") + QString(picture).replace(u'\\', u'/'))) << picture;
   flow.showRules(3);
-  act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
   const std::string document = "Sumdart Rules." + GetParam() + ".doc";
-  EXPECT_EQ(desktop.opened, std::vector<std::string>{document});
-  EXPECT_TRUE(QFile::exists(QStringLiteral(SUMDART_ASSET_DIR "/") + QString::fromStdString(document)))
-      << "the build makes the document in each language";
-  // Without it (a language a teacher added), the English one.
-  desktop.missingDocuments = {document};
-  act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
+  for (const bool there : {true, false}) {
+    desktop.missingDocuments = there ? std::set<std::string>{} : std::set<std::string>{document};
+    act([&] { static_cast<RulesPageThree*>(flow.rules(3))->openRulesDocument(); });
+  }
   EXPECT_EQ(desktop.opened, (std::vector<std::string>{document, document, "Sumdart Rules.doc"}));
+  EXPECT_TRUE(QFile::exists(QStringLiteral(SUMDART_ASSET_DIR "/") + QString::fromStdString(document))) << "the build makes it in each language";
 }
 
 const auto kByCode = [](const ::testing::TestParamInfo<std::string>& info) { return info.param; };
@@ -199,8 +174,7 @@ INSTANTIATE_TEST_SUITE_P(EveryTranslation, InLanguage, ::testing::ValuesIn(langu
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(InLanguage);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(LaidOut);
 
-// Each word of a picture is looked up, in its own context; a long one is drawn
-// smaller rather than over the picture's frame.
+// One word of a picture, in its own context, in another language.
 class OneWord : public QTranslator {
  public:
   OneWord(const char* context, const char* word, QString as) : context_(context), word_(word), as_(std::move(as)) {}
@@ -214,24 +188,22 @@ class OneWord : public QTranslator {
   QString as_;
 };
 
+// Each word of a picture is looked up, in its own context; a long one is drawn
+// smaller rather than over the picture's frame.
 TEST(Languages, PicturesSayTheirWordsInTheLanguage) {
-  const struct {
-    const char* picture;
-    const char* context;
-    const char* word;
-  } words[] = {{"Images\\start.jpg", "Pictures", "Ready to play?"}, {"Images\\start.jpg", "Players", "Blue"},
-               {"Images\\board.jpg", "Pictures", "doubles"}};
-  for (const auto& w : words) {
-    const QImage english = assetgen::drawProgramPicture(w.picture, 1.0);
+  const std::tuple<const char*, const char*, const char*> words[] = {
+      {"Images\\start.jpg", "Pictures", "Ready to play?"}, {"Images\\start.jpg", "Players", "Blue"}, {"Images\\board.jpg", "Pictures", "doubles"}};
+  for (const auto& [picture, context, word] : words) {
+    const QImage english = assetgen::drawProgramPicture(picture, 1.0);
     for (const QString& as : {QStringLiteral("Wort"), QStringLiteral("Ein sehr langes Wort, viel zu lang")}) {
-      OneWord translator(w.context, w.word, as);
+      OneWord translator(context, word, as);
       QCoreApplication::installTranslator(&translator);
-      const QImage translated = assetgen::drawProgramPicture(w.picture, 1.0);
+      const QImage translated = assetgen::drawProgramPicture(picture, 1.0);
       QCoreApplication::removeTranslator(&translator);
-      EXPECT_NE(translated, english) << w.word << " as " << as.toStdString();
+      EXPECT_NE(translated, english) << word << " as " << as.toStdString();
       for (int y = 0; y < english.height(); ++y)
         for (int x : {0, 1, english.width() - 2, english.width() - 1})
-          ASSERT_EQ(translated.pixel(x, y), english.pixel(x, y)) << w.word << " as " << as.toStdString() << " over the frame";
+          ASSERT_EQ(translated.pixel(x, y), english.pixel(x, y)) << word << " as " << as.toStdString() << " over the frame";
     }
   }
 }
@@ -242,8 +214,8 @@ TEST(Languages, EveryTranslationIsCompleteAndKeepsItsMarkers) {
   const QDir folder(QStringLiteral(SUMDART_TRANSLATIONS_SOURCE_DIR));
   const QStringList files = folder.entryList({QStringLiteral("sumdart_*.ts")}, QDir::Files);
   ASSERT_GE(files.size(), 3);
-  static const QRegularExpression marker(QStringLiteral("%[1-9]"));
   const auto markers = [](const QString& text) {
+    static const QRegularExpression marker(QStringLiteral("%[1-9]"));
     std::multiset<QString> found;
     for (const auto& m : marker.globalMatch(text)) found.insert(m.captured());
     return found;
@@ -256,19 +228,14 @@ TEST(Languages, EveryTranslationIsCompleteAndKeepsItsMarkers) {
     int messages = 0;
     while (!xml.atEnd()) {
       if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-      if (xml.name() == u"name") {
-        context = xml.readElementText();
-      } else if (xml.name() == u"source") {
-        source = xml.readElementText();
-        ++messages;
-      } else if (xml.name() == u"translation") {
-        const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-        const QString text = xml.readElementText();
-        const std::string where = name.toStdString() + " " + context.toStdString() + ": \"" + source.toStdString() + "\"";
-        EXPECT_TRUE(type.isEmpty()) << where << " is " << type.toStdString();
-        EXPECT_FALSE(text.trimmed().isEmpty()) << where << " has no translation";
-        EXPECT_EQ(markers(text), markers(source)) << where << " -> \"" << text.toStdString() << "\"";
-      }
+      if (xml.name() == u"name") context = xml.readElementText();
+      if (xml.name() == u"source") source = xml.readElementText(), ++messages;
+      if (xml.name() != u"translation") continue;
+      const QString type = xml.attributes().value(QStringLiteral("type")).toString(), text = xml.readElementText();
+      const std::string where = name.toStdString() + " " + context.toStdString() + ": \"" + source.toStdString() + "\"";
+      EXPECT_TRUE(type.isEmpty()) << where << " is " << type.toStdString();
+      EXPECT_FALSE(text.trimmed().isEmpty()) << where << " has no translation";
+      EXPECT_EQ(markers(text), markers(source)) << where << " -> \"" << text.toStdString() << "\"";
     }
     EXPECT_FALSE(xml.hasError()) << name.toStdString() << ": " << xml.errorString().toStdString();
     EXPECT_GT(messages, 200) << name.toStdString();
