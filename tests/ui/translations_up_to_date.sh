@@ -7,22 +7,18 @@
 set -euo pipefail
 lupdate=$1 project_cmake=$2 generator=$3
 shift 3
-files=()
-while (($#)) && [[ $1 != -- ]]; do files+=("$1"); shift; done
-shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-project=$work/project.json
-cmake -DIN_FILE="$project_cmake" -DOUT_FILE="$project" -P "$generator" >/dev/null
+files=() copies=()
+while (($#)) && [[ $1 != -- ]]; do files+=("$1") copies+=("$work/${1##*/}"); cp "$1" "$work/"; shift; done
+shift
+cmake -DIN_FILE="$project_cmake" -DOUT_FILE="$work/project.json" -P "$generator" >/dev/null
+"$lupdate" -project "$work/project.json" "$@" -ts "${copies[@]}" >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
 status=0
-for ts in "${files[@]}"; do
-  copy=$work/$(basename "$ts")
-  cp "$ts" "$copy"
-  "$lupdate" -project "$project" "$@" -ts "$copy" >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
-  if ! cmp -s "$ts" "$copy"; then
-    echo "$(basename "$ts") is not up to date with the code; run: cmake --build BUILD --target update_translations" >&2
-    diff -u "$ts" "$copy" | head -40 >&2 || true
-    status=1
-  fi
+for i in "${!files[@]}"; do
+  cmp -s "${files[i]}" "${copies[i]}" && continue
+  echo "${files[i]##*/} is not up to date with the code; run: cmake --build BUILD --target update_translations" >&2
+  diff -u "${files[i]}" "${copies[i]}" | head -40 >&2 || true
+  status=1
 done
 exit $status
