@@ -1,7 +1,5 @@
 // The saved game: its text, the all-or-nothing reader, and a game left with Exit
 // and carried on with Restart Previous Game.
-#include <random>
-
 #include "flow_fixture.h"
 #include "game/savedgame.h"
 
@@ -41,51 +39,30 @@ TEST(SavedGameText, ADamagedFileGivesNothing) {
   EXPECT_TRUE(parseSavedGame(full + "more\r\n"));
 }
 
-// Restart Previous Game over a corpus of damaged files: each either restores a
-// valid game or changes nothing at all.
+// Restart Previous Game with a damaged file changes nothing: the title stays,
+// no game starts, the shared settings are as they were. A good file restores
+// its game, which, left at once, writes back every value it was given.
 TEST_F(FlowTest, RestartOverDamagedFilesRestoresAValidGameOrChangesNothing) {
-  std::mt19937 gen(20261206);
   const std::string good = kExample;
-  const std::string alphabet = "0123456789-\r\n .x";
-  int restored = 0;
+  const std::string files[] = {"", good.substr(0, good.size() / 2), "x" + good, good.substr(0, 30) + "1000" + good.substr(33),
+                               std::string(4096, '9'), good};
   flow.start();
-  for (int i = 0; i < 10000; ++i) {
-    std::string file = good;
-    const int edits = 1 + static_cast<int>(gen() % 4);
-    for (int e = 0; e < edits; ++e) {
-      const std::size_t at = gen() % file.size();
-      switch (gen() % 4) {
-        case 0: file[at] = alphabet[gen() % alphabet.size()]; break;
-        case 1: file.erase(at, 1 + gen() % 3); break;
-        case 2: file.insert(at, 1, alphabet[gen() % alphabet.size()]); break;
-        default: file.resize(at); break;
-      }
-      if (file.empty()) break;
-    }
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file.substr(0, 40));
     saveFile.text = file;
-    m = GameSettings{};
     m.soundOn = 1;
     m.hideDesktop = 1;
-    const GameSettings before = m;
-    const auto valid = parseSavedGame(file);
     act([&] { flow.title()->restartPreviousGame(); });
-    if (!valid) {
-      ASSERT_NE(flow.title(), nullptr) << i;
-      ASSERT_EQ(flow.currentGame(), nullptr) << i;
-      ASSERT_TRUE(m == before) << "file " << i << " changed the shared state";
+    if (file != good) {
+      EXPECT_NE(flow.title(), nullptr);
+      EXPECT_EQ(flow.currentGame(), nullptr);
+      EXPECT_EQ(m, (GameSettings{1, 1}));
       continue;
     }
-    ++restored;
-    ASSERT_NE(flow.currentGame(), nullptr) << i;
-    // Left at once, the game writes back every value it was given (the unused
-    // fourth line is always 5000).
-    SavedGame again = *valid;
-    again.hidden = 5000;
+    ASSERT_NE(flow.currentGame(), nullptr);
     act([&] { flow.currentGame()->exitGame(); });
-    ASSERT_EQ(*saveFile.text, formatSavedGame(again)) << "file " << i;
+    EXPECT_EQ(*saveFile.text, good);
   }
-  EXPECT_GT(restored, 100);
-  EXPECT_LT(restored, 9000);
 }
 
 // A game set up on the screens (four players, 7 seconds each, sound off, the
