@@ -121,6 +121,9 @@ def main():
         if args.only and n != args.only:
             continue
         path = os.path.join(tree, f["file"])
+        if not os.path.isfile(path):
+            broken.append((n, f, "the file is gone"))
+            continue
         text = open(path, encoding="utf-8").read()
         if text.count(f["find"]) != 1:
             broken.append((n, f, "find text occurs %d times" % text.count(f["find"])))
