@@ -4,11 +4,15 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <stdexcept>
 
 #include "../screens/flow_fixture.h"
 #include "qt/label_widget.h"
 #include "qt/qt_desktop.h"
 #include "qt/screen_windows.h"
+#include "qt/speech.h"
+#include "qt_app_env.h"
 
 namespace sumdart::testing_flow {
 
@@ -26,39 +30,31 @@ class WindowsTest : public FlowTest {
     for (int page = 1; page <= 3; ++page) flow.showRules(page);
     flow.openChart();
     windows.afterEvent();
-    return {flow.title(), flow.setup(), flow.opponent(), flow.currentGame(), flow.chart(),
-            flow.rules(1), flow.rules(2), flow.rules(3)};
+    return {flow.title(), flow.setup(), flow.opponent(), flow.currentGame(), flow.chart(), flow.rules(1), flow.rules(2), flow.rules(3)};
   }
   FormWindow& window(const Screen* s) {
-    FormWindow* w = s ? windows.window(*s) : nullptr;
-    EXPECT_NE(w, nullptr);
-    return *w;
+    if (FormWindow* w = s ? windows.window(*s) : nullptr) return *w;
+    throw std::logic_error("the screen has no window");
   }
-  template <class W = QWidget>
-  W* widget(const Screen* s, const std::string& name) {
-    auto* w = qobject_cast<W*>(window(s).control(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+  template <class W = QWidget> W* widget(const Screen* s, const std::string& name) {
+    if (W* w = qobject_cast<W*>(window(s).control(name))) return w;
+    throw std::logic_error("no control " + name);
   }
   // What a screen reader hears an object called.
   static std::string heard(QAccessibleInterface* a) { return a ? a->text(QAccessible::Name).toStdString() : "(none)"; }
   static std::string heard(QObject* o) { return heard(QAccessible::queryAccessibleInterface(o)); }
 
   // A key pressed and let go where the window's focus is.
-  void press(const Screen* s, int key, const QString& text = {}) {
+  void press(const Screen* s, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     FormWindow& w = window(s);
     for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-      QKeyEvent e(type, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier, text);
+      QKeyEvent e(type, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : modifiers, text);
       QApplication::sendEvent(w.focusWidget() ? w.focusWidget() : &w, &e);
     }
   }
-  void typeKeys(const Screen* s, const std::string& keys) {
-    for (char c : keys) press(s, QChar(c).toUpper().unicode(), QString(QChar(c)));
-  }
-  std::string focused(const Screen* s) {
-    const QWidget* f = window(s).focusWidget();
-    return f ? f->objectName().toStdString() : "";
-  }
+  void typeKeys(const Screen* s, const std::string& keys) { for (char c : keys) press(s, QChar(c).toUpper().unicode(), QString(QChar(c))); }
+  // The name of the control with the window's focus.
+  std::string focused(const Screen* s) { return window(s).focusWidget() ? window(s).focusWidget()->objectName().toStdString() : ""; }
 
   QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
   ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
