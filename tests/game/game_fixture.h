@@ -43,14 +43,8 @@ struct GameOptions { int players = 2, target = 501, timeAllowed = 0, soundOn = 1
 // A saved game: `turn` is the counter of the last move, so slot (turn + 1) mod players moves next.
 inline SavedGame savedGame(int players, std::array<std::int16_t, 4> scores, int turn, int timeAllowed = 0,
                            std::array<std::int16_t, 4> clocks = {2000, 2000, 2000, 2000}) {
-  SavedGame g;
-  g.numberOfPlayers = static_cast<std::int16_t>(players);
-  g.scores = scores;
-  g.turnCounter = static_cast<std::int16_t>(turn);
-  g.timeAllowed = static_cast<std::int16_t>(timeAllowed);
-  g.clocks = clocks;
-  g.soundOn = 0;
-  return g;
+  const auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
+  return SavedGame{i16(players), 0, i16(turn), 5000, scores, i16(timeAllowed), clocks, 0, 1};
 }
 
 class GameTest : public ::testing::Test {
