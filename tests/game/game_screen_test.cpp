@@ -34,10 +34,22 @@ TEST_F(TurnTest, ScoreFinishOrBustWithTheSoundOfTheValue) {
     EXPECT_EQ(soundsSince(before), Sounds{wav(r.sound)});
     EXPECT_EQ(scores(2), (std::vector<std::string>{decimalText(r.after), decimalText(r.remaining)}));
     EXPECT_EQ(banner(), r.after == 0 ? "GAME OVER!!!" : decimalText(scored) + " points scored");
-    EXPECT_EQ(pending("doublesFlash"), scored == 0) << "the doubles ring flashes on a bust";
-    EXPECT_EQ(pending("titleFlash"), scored >= 50) << "the title flashes for 50 or more";
-    clock.advance(200);
+    // The flashes: the doubles ring (not the centre) and the reminder on a bust
+    // from 1 ms, the number clicked from 200 ms, the title for 50 or more from
+    // 250 ms; ten ticks each, then all is as before.
+    clock.advance(1);
+    EXPECT_EQ(cell(44).fore, scored == 0 ? kRed : kGrey) << "the doubles ring flashes on a bust";
+    EXPECT_EQ(rec().doubleReminder.fore, scored == 0 ? kBlack : kYellow);
+    EXPECT_NE(cell(0).fore, kRed) << "the centre is no part of the ring";
+    clock.advance(199);
     EXPECT_EQ(cell(r.label).fore, kBlack) << "the number flashes, even scoring nothing";
+    clock.advance(50);
+    EXPECT_EQ(rec().gameTitle.fore, scored >= 50 ? kYellow : kTitle) << "the title flashes for 50 or more";
+    clock.advance(5000);
+    EXPECT_EQ(cell(44).fore, kGrey);
+    EXPECT_EQ(rec().gameTitle.fore, kTitle);
+    EXPECT_EQ(rec().doubleReminder.fore, kYellow);
+    for (const char* flash : {"doublesFlash", "cellFlash", "titleFlash"}) EXPECT_FALSE(pending(flash)) << flash;
   }
 }
 
@@ -110,42 +122,6 @@ TEST_F(TurnTest, FourPlayersPlayInTurnWithTheirColoursUntilYellowWins) {
   EXPECT_EQ(scores(4), (std::vector<std::string>{"39", "39", "39", "0"}));
   clock.advance(4100);
   EXPECT_EQ(banner(), "YELLOW HAS WON!");
-}
-
-// Each flash after a move: ten ticks alternating two colours, then it stops,
-// and the next move's flash runs the same.
-TEST_F(TurnTest, FlashesAfterAMove) {
-  const struct {
-    const char* timer;
-    int target, dice[4], label, firstTick, period;
-    std::function<bool(bool odd)> shows;  // the flash's colours on an odd or even tick
-  } rows[] = {
-      {"cellFlash", 501, {5, 2, 1, 1}, 11, 200, 200,  // the clicked number
-       [this](bool odd) { return cell(11).fore == (odd ? kBlack : kWhite) && cell(12).fore == kGrey; }},
-      {"titleFlash", 501, {5, 4, 3, 1}, 45, 250, 250,  // the title, for 50 or more
-       [this](bool odd) { return rec().gameTitle.fore == (odd ? kYellow : kTitle); }},
-      {"doublesFlash", 40, {5, 4, 2, 1}, 71, 1, 250,  // the doubles ring and the reminder, on a bust
-       [this](bool odd) {
-         return rec().doubleReminder.fore == (odd ? kBlack : kYellow) && cell(25).fore == (odd ? kRed : kGrey) &&
-                cell(44).fore == cell(25).fore && cell(45).fore == kGrey && cell(0).fore == kGrey;
-       }},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.timer);
-    open({.target = r.target});
-    for (const char* player : {"Blue", "Red"}) {
-      SCOPED_TRACE(player);
-      ASSERT_NO_FATAL_FAILURE(throwDice(r.dice[0], r.dice[1], r.dice[2], r.dice[3]));
-      click(r.label);
-      clock.advance(r.firstTick);
-      for (int k = 1; k <= 10; ++k, clock.advance(r.period)) {
-        EXPECT_TRUE(r.shows(k % 2 == 1)) << "tick " << k;
-        EXPECT_EQ(pending(r.timer), k < 10) << "tick " << k;
-      }
-      clock.advance(5000);
-      EXPECT_TRUE(r.shows(false)) << "after the flash";
-    }
-  }
 }
 
 // When every clock has run out, GAME OVER; two seconds later the lowest target
