@@ -16,9 +16,7 @@ cmake -DIN_FILE="$project_cmake" -DOUT_FILE="$work/project.json" -P "$generator"
 "$lupdate" -project "$work/project.json" "$@" -ts "${copies[@]}" >"$work/log" 2>&1 || { cat "$work/log" >&2; exit 1; }
 status=0
 for i in "${!files[@]}"; do
-  cmp -s "${files[i]}" "${copies[i]}" && continue
-  echo "${files[i]##*/} is not up to date with the code; run: cmake --build BUILD --target update_translations" >&2
-  diff -u "${files[i]}" "${copies[i]}" | head -40 >&2 || true
-  status=1
+  diff -u "${files[i]}" "${copies[i]}" >&2 ||
+    { status=1; echo "${files[i]##*/} is not up to date with the code; run: cmake --build BUILD --target update_translations" >&2; }
 done
 exit $status

@@ -48,13 +48,11 @@ class WindowsTest : public FlowTest {
   void press(const Screen* s, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     FormWindow& w = window(s);
     for (auto type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-      QKeyEvent e(type, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : modifiers, text);
+      QKeyEvent e(type, key, modifiers, text);
       QApplication::sendEvent(w.focusWidget() ? w.focusWidget() : &w, &e);
     }
   }
   void typeKeys(const Screen* s, const std::string& keys) { for (char c : keys) press(s, QChar(c).toUpper().unicode(), QString(QChar(c))); }
-  // The name of the control with the window's focus.
-  std::string focused(const Screen* s) { return window(s).focusWidget() ? window(s).focusWidget()->objectName().toStdString() : ""; }
 
   QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
   ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
