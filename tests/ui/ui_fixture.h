@@ -16,6 +16,14 @@
 
 namespace sumdart::testing_flow {
 
+// Counts the events of one type that the objects it watches get.
+struct EventCount : QObject {
+  explicit EventCount(QEvent::Type t) : type(t) {}
+  bool eventFilter(QObject*, QEvent* e) override { return n += e->type() == type, false; }
+  QEvent::Type type;
+  int n = 0;
+};
+
 class WindowsTest : public FlowTest {
  protected:
   WindowsTest() { flow.setView(&windows); }
@@ -52,7 +60,6 @@ class WindowsTest : public FlowTest {
       QApplication::sendEvent(w.focusWidget() ? w.focusWidget() : &w, &e);
     }
   }
-  void typeKeys(const Screen* s, const std::string& keys) { for (char c : keys) press(s, QChar(c).toUpper().unicode(), QString(QChar(c))); }
 
   QtDesktop qtDesktop{{QStringLiteral(SUMDART_ASSET_DIR)}};
   ScreenWindows windows{qtDesktop, [this] { flow.settle(); }};
