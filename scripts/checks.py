@@ -9,9 +9,11 @@
 - no screen reaches into another screen's records;
 - no rule in src/game decides on a record's `enabled` or `visible`;
 - no include cycle between the folders of src/;
-- no function in src/ is longer than 60 lines;
-- test code is at most a third of the program's code, every test language
-  counted (blank lines and comments left out).
+- no function in src/ is longer than 60 lines.
+
+It also prints the share of test code against the program's code, every test
+language counted (blank lines and comments left out), which the project keeps
+at a quarter to a third, and says so when it is above a third.
 
 Prints each breach and exits 1 if there is one. Runs in the test command.
 """
@@ -142,14 +144,16 @@ def test_share():
             code += n
     share = 100.0 * tests / max(code, 1)
     print("test code: %d lines, program code: %d lines (%.1f %%)" % (tests, code, share))
-    return [] if 3 * tests <= code else ["test code is %.1f %% of the program's code, more than a third" % share]
+    if 3 * tests > code:
+        print("note: test code is %.1f %% of the program's code, more than a third" % share)
 
 
 def main():
     breaches = []
     for check in (members_outside_game, doubles_in_src, tools_in_src, screens_reaching_in, rules_on_records,
-                  include_cycles, long_functions, test_share):
+                  include_cycles, long_functions):
         breaches += check()
+    test_share()
     for b in breaches:
         print(b)
     return 1 if breaches else 0

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice:
+# Installs what is missing, checks the code's shape (scripts/checks.py), then
+# builds and runs every test twice:
 #   build-test/     warnings as errors, with the install check, the
 #                   end-to-end test of the installed program under Xvfb and
 #                   a game played by keys with the Orca screen reader
@@ -51,6 +52,10 @@ configure() {
 # instead of dropping it.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_tls_get_addr=0"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+phase "the code's shape (scripts/checks.py)"
+python3 scripts/checks.py
+phase_done
 
 phase "build-test: configure and build (warnings are errors)"
 configure build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSUMDART_WERROR=ON
