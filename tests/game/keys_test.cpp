@@ -77,12 +77,13 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   ASSERT_NO_FATAL_FAILURE(reveal());
   EXPECT_FALSE(key(KeyPress::Character, 'T')) << "Throw Dice is disabled";
   const std::pair<const char*, const char*> typed[] = {
-      {"3|6", "6, single 6"}, {"|79", "7, single 7"}, {"|3,6", "36, double 18"}};
+      {"3|6", "6, single 6"}, {"|79", "7, single 7"}, {"|3,6", "36, double 18"}, {"|0", "36, double 18"}};
   for (const auto& [keys, cellName] : typed) {
     heard();
     type(keys);
     EXPECT_EQ(picked(), cellName);
-    EXPECT_EQ(heard(), std::string(keys) == "|79" ? "79 is not on the board." : "");
+    const std::string refused = keys[1] == '7' || keys[1] == '0' ? keys + 1 : "";
+    EXPECT_EQ(heard(), refused.empty() ? "" : refused + " is not on the board.");
     EXPECT_EQ(std::count_if(rec().boardCells.begin(), rec().boardCells.end(), [](const Ctl& c) { return c.tabStop; }), 1);
     EXPECT_TRUE(cell(game->pickedCell()).tabStop);
   }
