@@ -102,6 +102,9 @@ TEST_F(WindowsTest, WhatAPersonHearsAndDoes) {
     EXPECT_TRUE(test::runUntil([&] { return heard(speaker) == message; }, 3000)) << heard(speaker);
   }
   EXPECT_EQ(shows.n, 3) << "shown again for each message, or the screen reader says nothing";
+  press(&game, Qt::Key_T, "t");  // while the dice roll the game takes no keys, but S is told
+  press(&game, Qt::Key_S, "s");
+  EXPECT_TRUE(test::runUntil([&] { return heard(speaker) == "Blue 501, Red 501."; }, 3000)) << heard(speaker);
   press(flow.chart(), Qt::Key_Escape);
   EXPECT_EQ(flow.chart(), nullptr) << "Escape closes the chart";
 }
