@@ -10,8 +10,10 @@
 namespace sumdart {
 namespace {
 
-// A half goes to the even neighbour; toInt16 rounds so, then clamps.
-TEST(Numbers, RoundHalfEvenAndToInt16) {
+// A half goes to the even neighbour; toInt16 rounds so, then clamps. A leading
+// number is read from the start of a text; a whole-text number is the text's
+// only content, or none (a Target of "1-2" is no number).
+TEST(Numbers, RoundedHalfToEvenAndReadFromText) {
   // 0.49999999999999994 is the largest double below a half; 2^52 + 1 is odd and has no fraction.
   const std::pair<double, double> cases[] = {{2.5, 2}, {3.5, 4}, {0.5, 0}, {-2.5, -2}, {-3.5, -4}, {2.4999, 2}, {2.5001, 3},
       {-2.5001, -3}, {0.49999999999999994, 0}, {4503599627370497.0, 4503599627370497.0}, {-INFINITY, -INFINITY}};
@@ -19,11 +21,6 @@ TEST(Numbers, RoundHalfEvenAndToInt16) {
   const std::pair<double, int> int16[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {32767.5, 32767}, {1e9, 32767},
       {-32768.5, -32768}, {-32769, -32768}, {INFINITY, 32767}, {-INFINITY, -32768}, {NAN, 0}};
   for (auto [in, out] : int16) EXPECT_EQ(toInt16(in), out) << in;
-}
-
-// A leading number is read from the start of a text; a whole-text number is the
-// text's only content, or none (a Target of "1-2" is no number).
-TEST(Numbers, LeadingNumberReadsAPrefixAndWholeTextNumberOnlyAWholeNumber) {
   const std::pair<const char*, double> leading[] = {
       {"", 0}, {"-", 0}, {".", 0}, {"abc", 0}, {"--5", 0}, {"12-3", 12}, {"-45", -45}, {"60s", 60}, {"1.2.3", 1.2}, {".5", 0.5}};
   for (auto [text, value] : leading) EXPECT_EQ(leadingNumber(text), value) << '"' << text << '"';

@@ -26,11 +26,7 @@ class FakeDesktop : public Desktop {
 
 class MemorySaveFile : public SaveFile {
  public:
-  bool write(const std::string& contents) override {
-    text = contents;
-    ++writes;
-    return true;
-  }
+  bool write(const std::string& contents) override { return text = contents, ++writes, true; }
   std::optional<std::string> read() override { return text; }
   std::optional<std::string> text;
   int writes = 0;

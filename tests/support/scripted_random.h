@@ -18,9 +18,7 @@ class ScriptedRandom : public Random {
   // Queues the draws that make one die come out as `face` (1..6): one repetition, then the face.
   void pushDie(int face);
   // Queues the four dice of a throw.
-  void pushThrow(int d0, int d1, int d2, int d3) {
-    for (int face : {d0, d1, d2, d3}) pushDie(face);
-  }
+  void pushThrow(int d0, int d1, int d2, int d3) { for (int face : {d0, d1, d2, d3}) pushDie(face); }
 
   std::deque<double> queue;
 
