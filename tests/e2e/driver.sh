@@ -3,14 +3,13 @@
 # folder for logs and pictures) and then calls, in order:
 #   need_tools; start_display [WIDTHxHEIGHT]; start_program PROGRAM [WORKDIR [OPTIONS...]]
 # and then waits for windows, clicks and takes screenshots:
-#   wait_window W H [R,G,B]   sets wid, win_x, win_y, win_w, win_h (a window W x H pixels,
+#   wait_window W H [R,G,B]   sets wid, win_x, win_y, win_w, win_h (a new window W x H pixels,
 #                             with that colour at its pixel (4, 4) when given)
 #   click X Y WHAT            a left click at window pixel (X, Y) of $wid
 #   shot NAME                 the whole screen to $out/NAME, and the place of
 #                             window $wid on it to $out/NAME.geometry
-#   wait_dice_settled SUM [X Y W H]
-#                             waits until the dice square (the game's by default)
-#                             differs from checksum SUM and then stays the same
+#   wait_dice_settled SUM     waits until the game's dice square has changed from
+#                             checksum SUM and the dice have rolled and settled
 #   region_changed SUM X Y W H SECONDS
 #                             true once the window rectangle differs from checksum
 #                             SUM, false if it has not within SECONDS
@@ -29,9 +28,9 @@ fail() {
 }
 
 need_tools() {
-  for tool in Xvfb xdotool import xwininfo timeout; do
+  for tool in Xvfb xdotool import timeout; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-      echo "e2e: SKIPPED: '$tool' is not installed (packages xvfb, xdotool, imagemagick, x11-utils; scripts/deps.sh installs them)"
+      echo "e2e: SKIPPED: '$tool' is not installed (packages xvfb, xdotool, imagemagick; scripts/deps.sh installs them)"
       exit 77
     fi
   done
@@ -39,54 +38,41 @@ need_tools() {
 
 xvfb_pid=
 app_pid=
+# running PID: a process that has not ended (a zombie waiting to be reaped has).
+running() { [[ -n $1 && -r /proc/$1/status ]] && ! grep -q '^State:[[:space:]]*Z' "/proc/$1/status" 2>/dev/null; }
+# until_true TENTHS COMMAND...: polls COMMAND until it succeeds, false after TENTHS tenths of a second.
+until_true() {
+  local n=$1
+  shift
+  until "$@"; do
+    ((n-- > 0)) || return 1
+    sleep 0.1
+  done
+}
+stop() {  # stop PID: asks it to end, then makes it
+  kill "$1" 2>/dev/null || return 0
+  until_true 30 eval "! running $1" || kill -9 "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
 cleanup() {
-  if [[ -n $app_pid ]]; then
-    kill "$app_pid" 2>/dev/null || true
-    sleep 0.5
-    kill -9 "$app_pid" 2>/dev/null || true
-    wait "$app_pid" 2>/dev/null || true
-  fi
-  if [[ -n $xvfb_pid ]] && kill -0 "$xvfb_pid" 2>/dev/null; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
+  [[ -z $app_pid ]] || stop "$app_pid"
+  [[ -z $xvfb_pid ]] || stop "$xvfb_pid"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 
-# A virtual display on the first free number from :91.
+display_or_end() { [[ -s $out/xvfb.display ]] || ! running "$xvfb_pid"; }
+# A virtual display. Xvfb takes the first free display number itself and
+# writes it to fd 3 once it accepts connections. -noreset: without it the
+# server resets when its last client leaves, refusing a program that connects then.
 start_display() {
   local size=${1:-1024x768}
-  display=
   mkdir -p "$out"
-  for n in $(seq 91 140); do
-    [[ -e /tmp/.X${n}-lock || -e /tmp/.X11-unix/X${n} ]] && continue
-    # Xvfb writes the display number to fd 3 once it accepts connections; if
-    # another server holds the display it exits instead. -noreset: without it
-    # the server resets when its last client leaves (the readiness check
-    # below), and a program connecting during that reset is refused.
-    : >"$out/xvfb.display"
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -noreset -displayfd 3 3>"$out/xvfb.display" >"$out/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 1 100); do
-      [[ -r /proc/$xvfb_pid/status ]] && ! grep -q '^State:[[:space:]]*Z' "/proc/$xvfb_pid/status" || break
-      if [[ -s $out/xvfb.display ]]; then
-        display=":$n"
-        break
-      fi
-      sleep 0.1
-    done
-    if [[ -n $display ]] && xwininfo -display "$display" -root >/dev/null 2>&1; then
-      break
-    fi
-    # This display was taken after all (or Xvfb did not come up): try the next.
-    display=
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=
-  done
-  [[ -n $display ]] || fail "could not start Xvfb on any display from :91 to :140 (see $out/xvfb.log)"
-  export DISPLAY=$display
+  : >"$out/xvfb.display"
+  Xvfb -screen 0 "${size}x24" -nolisten tcp -noreset -displayfd 3 3>"$out/xvfb.display" >"$out/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  until_true 100 display_or_end && [[ -s $out/xvfb.display ]] || fail "Xvfb did not start (see $out/xvfb.log)"
+  export DISPLAY=:$(head -n 1 "$out/xvfb.display")
   say "Xvfb runs on $DISPLAY ($size)"
 }
 
@@ -116,10 +102,7 @@ start_program() {
   say "started $program in $workdir (pid $app_pid)"
 }
 
-# Running and not a zombie waiting to be reaped.
-alive() {
-  [[ -n $app_pid && -r /proc/$app_pid/status ]] && ! grep -q '^State:[[:space:]]*Z' "/proc/$app_pid/status" 2>/dev/null
-}
+alive() { running "$app_pid"; }
 
 # "R,G,B" of a screen pixel.
 pixel() {
@@ -127,84 +110,89 @@ pixel() {
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -n 1
 }
 
-wait_window() {
-  local want_w=$1 want_h=$2 colour=${3:-} deadline=$((SECONDS + 30))
-  wid=
-  while ((SECONDS < deadline)); do
-    alive || fail "the program ended while a ${want_w}x${want_h} window was awaited"
-    for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true); do
-      X= Y= WIDTH= HEIGHT=
-      eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$' || true)"
-      [[ $WIDTH == "$want_w" && $HEIGHT == "$want_h" ]] || continue
-      if [[ -n $colour && $(pixel $((X + 4)) $((Y + 4))) != "$colour" ]]; then continue; fi
-      wid=$w win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
-      sleep 0.3  # let the first paint finish
-      xdotool windowraise "$wid" 2>/dev/null || true
-      # Keys go to the window with the input focus; there is no window manager to give it.
-      timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || say "(could not focus window $wid)"
-      return 0
-    done
-    sleep 0.2
+# found_window W H COLOUR OLD: a window of the program other than OLD, W x H
+# pixels, with COLOUR at its pixel (4, 4) when given; sets wid and its place.
+found_window() {
+  alive || fail "the program ended while a ${1}x${2} window was awaited"
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true); do
+    X= Y= WIDTH= HEIGHT=
+    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null | grep -E '^(X|Y|WIDTH|HEIGHT)=[0-9]+$' || true)"
+    [[ $w != "$4" && $WIDTH == "$1" && $HEIGHT == "$2" ]] || continue
+    [[ -z $3 || $(pixel $((X + 4)) $((Y + 4))) == "$3" ]] || continue
+    wid=$w win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
+    return 0
   done
-  shot timeout.png
-  fail "no ${want_w}x${want_h} window${colour:+ with colour $colour} appeared within 30 s (see timeout.png)"
+  return 1
+}
+# Each step opens a new window: the one in use ($wid), which may still be
+# closing, is never the one awaited.
+wait_window() {
+  local old=${wid:-}
+  until_true 300 found_window "$1" "$2" "${3:-}" "$old" || {
+    shot timeout.png
+    fail "no new ${1}x${2} window${3:+ with colour $3} appeared within 30 s (see timeout.png)"
+  }
+  xdotool windowraise "$wid" 2>/dev/null || true
+  # Keys go to the window with the input focus; there is no window manager to give it.
+  timeout 5 xdotool windowfocus --sync "$wid" 2>/dev/null || say "(could not focus window $wid)"
 }
 
+# The pointer is where it was sent before the button goes down; the X server
+# delivers the click before anything sent after it.
 click() {
-  xdotool mousemove --window "$wid" "$1" "$2"
-  sleep 0.1
-  xdotool click 1
+  xdotool mousemove --sync --window "$wid" "$1" "$2" click 1
   say "clicked window pixel ($1, $2): $3"
-  sleep 0.3
-}
-
-shot() {
-  import -silent -window root "$out/$1"
-  [[ -n ${wid:-} ]] && echo "${win_w}x${win_h}+${win_x}+${win_y}" >"$out/$1.geometry"
-  say "saved $out/$1"
 }
 
 # Checksum of a rectangle of the window, to notice changes.
 region_sum() {
   import -silent -window root -crop "${3}x${4}+$((win_x + $1))+$((win_y + $2))" +repage ppm:- | md5sum | cut -d' ' -f1
 }
+# same_twice X Y W H: the rectangle looks as it did when last asked.
+same_twice() {
+  local now
+  now=$(region_sum "$@")
+  [[ $now == "${last_sum:-}" ]] || { last_sum=$now; return 1; }
+}
+
+# Once the window has stopped changing (painted).
+shot() {
+  last_sum=
+  [[ -z ${wid:-} ]] || until_true 30 same_twice 0 0 "$win_w" "$win_h" || true
+  import -silent -window root "$out/$1"
+  [[ -z ${wid:-} ]] || echo "${win_w}x${win_h}+${win_x}+${win_y}" >"$out/$1.geometry"
+  say "saved $out/$1"
+}
 
 # The four dice of the game window sit in a 2 x 2 square at window pixels
-# (48, 48) to (121, 121): waits until they have changed and then stayed the
-# same for half a second.
+# (48, 48) to (121, 121). A throw clears them (or starts them rolling) at
+# once, and they roll until the last has settled: waits until they differ
+# from checksum BEFORE, then from that first changed look, and then look the
+# same three times running.
+dice_settled() {
+  alive || fail "the program ended while the dice rolled"
+  local now
+  now=$(region_sum 48 48 74 74)
+  if [[ -z $cleared ]]; then [[ $now != "$1" ]] && cleared=$now; return 1; fi
+  if [[ $now != "$cleared" && $now == "$previous" ]]; then same=$((same + 1)); else same=0; fi
+  previous=$now
+  ((same >= 2)) || { sleep 0.15; return 1; }
+}
 wait_dice_settled() {
-  local before=$1 x=${2:-48} y=${3:-48} w=${4:-74} h=${5:-74} previous= same=0
-  for _ in $(seq 1 24); do  # up to 6 s
-    sleep 0.25
-    alive || fail "the program ended while the dice rolled"
-    local now
-    now=$(region_sum "$x" "$y" "$w" "$h")
-    if [[ $now != "$before" && $now == "$previous" ]]; then same=$((same + 1)); else same=0; fi
-    previous=$now
-    ((same >= 2)) && return 0
-  done
-  fail "the dice did not appear and settle within 6 s of Throw Dice"
+  cleared= previous= same=0
+  until_true 40 dice_settled "$1" || fail "the dice did not roll and settle within 10 s of Throw Dice"
 }
 
 region_changed() {
-  local sum=$1 deadline=$((SECONDS + $6))
-  while ((SECONDS < deadline)); do
-    alive || fail "the program ended while the window was awaited to change"
-    [[ $(region_sum "$2" "$3" "$4" "$5") != "$sum" ]] && return 0
-    sleep 0.1
-  done
-  return 1
+  local seconds=$6
+  changed() { alive || fail "the program ended while the window was awaited to change"; [[ $(region_sum "${@:2}") != "$1" ]]; }
+  until_true $((seconds * 10)) changed "${@:1:5}"
 }
 
+ended() { ! alive; }
 wait_exit() {
-  status=
-  for _ in $(seq 1 50); do  # up to 5 s
-    if ! alive; then
-      wait "$app_pid" && status=0 || status=$?
-      app_pid=
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the program was still running 5 s after it was asked to end"
+  until_true 50 ended || fail "the program was still running 5 s after it was asked to end"
+  wait "$app_pid" && status=0 || status=$?
+  app_pid=
 }

@@ -2,8 +2,8 @@
 # The Orca screen reader on a private virtual desktop, and what it says.
 # Sourced by run_orca.sh:
 #
-#   orca_start_env OUTDIR   a private HOME, a silent ALSA device, Xvfb (first free
-#                           display from :120), a D-Bus session bus, the AT-SPI
+#   orca_start_env OUTDIR   a private HOME, a silent ALSA device, Xvfb (the first free
+#                           display), a D-Bus session bus, the AT-SPI
 #                           bus, openbox, speech-dispatcher whose only voice
 #                           writes each utterance as a line of OUTDIR/spoken.log,
 #                           and Orca (its debug log in OUTDIR/orca-debug.log).
@@ -148,18 +148,10 @@ orca_start_env() {
   export LC_ALL=C.UTF-8 GSETTINGS_BACKEND=memory
   _orca_write_config
 
-  for ((n = 120; n < 180; n++)); do
-    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    : >"$ORCA_ENV_DIR/xvfb.display"
-    # shellcheck disable=SC2016
-    _orca_spawn xvfb bash -c 'exec Xvfb ":$1" -screen 0 1024x768x24 -nolisten tcp -noreset -displayfd 3 3>"$2"' \
-      xvfb "$n" "$ORCA_ENV_DIR/xvfb.display"
-    if _orca_poll 30 _orca_xvfb_ready; then
-      export DISPLAY=:$n
-      break
-    fi
-  done
-  [[ -n ${DISPLAY:-} ]] || _orca_fail "no display from :120 could be started"
+  # Xvfb takes the first free display and writes its number once it is ready.
+  _orca_spawn xvfb Xvfb -screen 0 1024x768x24 -nolisten tcp -noreset -displayfd 3 3>"$ORCA_ENV_DIR/xvfb.display"
+  _orca_up xvfb _orca_xvfb_ready
+  export DISPLAY=:$(head -n 1 "$ORCA_ENV_DIR/xvfb.display")
   export DBUS_SESSION_BUS_ADDRESS=unix:path=$_orca_rtdir/bus
   _orca_spawn dbus dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS"
   _orca_up dbus _orca_bus_has org.freedesktop.DBus
