@@ -12,8 +12,6 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "support/manual_clock.h"
-#include "support/scripted_random.h"
 #include "support/fake_seams.h"
 #include "state/numbers.h"
 
@@ -47,7 +45,7 @@ inline SavedGame savedGame(int players, std::array<std::int16_t, 4> scores, int 
   return SavedGame{i16(players), 0, i16(turn), 5000, scores, i16(timeAllowed), clocks, 0, 1};
 }
 
-class GameTest : public ::testing::Test {
+class GameTest : public ::testing::Test, protected FakeServices {
  protected:
   void open(const GameOptions& o = {}) {
     m.soundOn = static_cast<std::int16_t>(o.soundOn);
@@ -61,7 +59,7 @@ class GameTest : public ::testing::Test {
   }
   void start(const GameStart& s) {
     game.reset();
-    game = std::make_unique<GameScreen>(m, Services{clock, random, day, sound, desktop, saveFile}, host, s);
+    game = std::make_unique<GameScreen>(m, services(), host, s);
     ASSERT_TRUE(game->open());
   }
 
@@ -148,12 +146,6 @@ class GameTest : public ::testing::Test {
     return all;
   }
 
-  ManualClock clock;
-  ScriptedRandom random;
-  FixedDayClock day;
-  RecordingSound sound;
-  FakeDesktop desktop;
-  MemorySaveFile saveFile;
   HostDouble host;
   GameSettings m;
   std::unique_ptr<GameScreen> game;  // declared last: goes before the seams it uses

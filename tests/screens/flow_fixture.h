@@ -10,8 +10,6 @@
 #include <vector>
 
 #include "game/game_screen.h"
-#include "support/manual_clock.h"
-#include "support/scripted_random.h"
 #include "support/fake_seams.h"
 #include "screens/screenflow.h"
 #include "screens/opponent_screen.h"
@@ -25,7 +23,7 @@ namespace sumdart::testing_flow {
 
 inline const std::string kClick = "wav\\click1.wav";
 
-class FlowTest : public ::testing::Test, public ScreenView {
+class FlowTest : public ::testing::Test, public ScreenView, protected FakeServices {
  protected:
   FlowTest() {
     flow.setView(this);
@@ -82,17 +80,11 @@ class FlowTest : public ::testing::Test, public ScreenView {
     return shown;
   }
 
-  ManualClock clock;
-  ScriptedRandom random;
-  FixedDayClock day;
-  RecordingSound sound;
-  FakeDesktop desktop;
-  MemorySaveFile saveFile;
   GameSettings m;
   std::vector<std::string> log;
   std::vector<int> quits;
   std::vector<std::string> reports;
-  ScreenFlow flow{m, Services{clock, random, day, sound, desktop, saveFile}};
+  ScreenFlow flow{m, services()};
 };
 
 }  // namespace sumdart::testing_flow

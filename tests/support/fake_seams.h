@@ -1,13 +1,15 @@
 #pragma once
 // Test doubles of the seams: a desktop of chosen size whose pictures and
-// documents can be made to go missing, a saved-game file in memory, and a
-// sound player that records what it was asked to play.
+// documents can be made to go missing, a saved-game file in memory, a sound
+// player that records what it was asked to play, and all of them together.
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "seams/seams.h"
+#include "support/manual_clock.h"
+#include "support/scripted_random.h"
 
 namespace sumdart {
 
@@ -36,6 +38,18 @@ class RecordingSound : public SoundPlayer {
  public:
   bool playSoundFile(const std::string& name) override { return played.push_back(name), true; }
   std::vector<std::string> played;
+};
+
+// Every seam doubled: virtual time, scripted dice, a fixed day, recorded sounds,
+// a fake desktop and a saved game in memory.
+struct FakeServices {
+  ManualClock clock;
+  ScriptedRandom random;
+  FixedDayClock day;
+  RecordingSound sound;
+  FakeDesktop desktop;
+  MemorySaveFile saveFile;
+  Services services() { return {clock, random, day, sound, desktop, saveFile}; }
 };
 
 }  // namespace sumdart
