@@ -171,7 +171,7 @@ TEST_F(EndTest, AllClocksOut) {
 }
 
 // After Blue's finish: three arrows 1.2 s apart, then silence though the
-// player's sound setting stays on; the board and Throw Dice are dead; a
+// player's sound setting stays on; the board, Throw Dice and T are dead; a
 // finished game is not saved.
 TEST_F(EndTest, AfterAFinish) {
   open({.players = 2, .target = 40});
@@ -182,7 +182,7 @@ TEST_F(EndTest, AfterAFinish) {
   clock.advance(10000);
   EXPECT_EQ(count(wav("arrow")), 3);
   ASSERT_TRUE(die(0).enabled) << "the dice stay as they were";
-  expectNothingFrom([&] { click(25); click(5); game->throwDice(); });
+  expectNothingFrom([&] { click(25); click(5); game->throwDice(); EXPECT_FALSE(game->keyPressed({KeyPress::Character, 't'}, "throwButton")); });
   game->openCheatChart();
   EXPECT_EQ(count(wav("click1")), 0) << "the finished game stays quiet";
   EXPECT_EQ(m.soundOn, 1) << "the player's sound setting is left as it was, for the next screens";

@@ -98,14 +98,6 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
   ASSERT_NO_FATAL_FAILURE(handOver());
   EXPECT_TRUE(key(KeyPress::Character, 'c'));
   EXPECT_EQ(host.chartOpens, 1);
-  // A finished game takes no keys.
-  restart(savedGame(2, {501, 2, 501, 501}, 0));
-  ASSERT_NO_FATAL_FAILURE(throwDice(1, 1, 1, 1));
-  type("2|2");
-  EXPECT_EQ(picked(), "2, double 1");
-  click(game->pickedCell());
-  ASSERT_EQ(match().outcome(), Outcome::Won);
-  expectNothingFrom([&] { EXPECT_FALSE(key(KeyPress::Character, 't')); });
 }
 
 // What a screen reader says as the game goes on, wherever the focus is, and

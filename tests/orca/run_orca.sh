@@ -35,28 +35,20 @@ fail() {
   orca_said_since 0 | sed 's/^/    /' >&2
   exit 1
 }
-# key KEYS... REGEX WHAT: presses the keys and waits until Orca has said
-# something matching REGEX since.
-key() {
-  local n=$(($# - 2)) mark
-  local keys=("${@:1:n}") regex=${*: -2:1} what=${*: -1}
+# key KEYS... REGEX WHAT / typed TEXT REGEX WHAT / heard REGEX WHAT: presses
+# the keys, types the text or does nothing (for what comes by itself: a
+# hand-over, the winner), then waits until Orca has said something matching
+# REGEX since; `mark` is where that began.
+key() { after "${*: -1}" "${*: -2:1}" orca_key "${@:1:$#-2}"; }
+typed() { after "$3" "$2" orca_type "$1"; }
+heard() { after "$2" "$1" true; }
+after() {  # after WHAT REGEX COMMAND...
+  local what=$1 regex=$2
+  shift 2
   mark=$(orca_mark)
-  orca_key "${keys[@]}"
-  orca_wait_said "$mark" "$regex" 20 >/dev/null || fail "after ${keys[*]}: $what was not heard"
-  said "$mark" "${keys[*]}"
-}
-typed() {  # typed TEXT REGEX WHAT
-  local mark
-  mark=$(orca_mark)
-  orca_type "$1"
-  orca_wait_said "$mark" "$2" 20 >/dev/null || fail "after typing $1: $3 was not heard"
-  said "$mark" "$1"
-}
-heard() {  # heard REGEX WHAT: waits for what comes without a key (a hand-over, the winner)
-  local mark
-  mark=$(orca_mark)
-  orca_wait_said "$mark" "$1" 10 >/dev/null || fail "$2 was not heard"
-  said "$mark" "($2)"
+  "$@"
+  orca_wait_said "$mark" "$regex" 20 >/dev/null || fail "after $*: $what was not heard"
+  said "$mark" "$what"
 }
 said() {  # what each key made Orca say
   orca_wait_quiet 400 10 || true
@@ -65,24 +57,13 @@ said() {  # what each key made Orca say
 
 # The numbers from 1 to 100 the dice make, and the numbers on the board.
 makes() { "$solver" "$@" | awk '$2 == "=" || $2 == "≈" { print $1 }'; }
-on_board() {
-  seq 1 20
-  seq 22 2 40
-  seq 21 3 60
-  seq 24 4 80
-  echo 50
-  echo 100
-}
+on_board() { printf '%s\n' {1..20} {22..40..2} {21..60..3} {24..80..4} 50 100; }
 dice_heard() {  # the last "Dice: a, b, c, d." since MARK, as "a b c d"
   orca_said_since "$1" | sed -nE 's/.*Dice: ([1-6]), ([1-6]), ([1-6]), ([1-6])\..*/\1 \2 \3 \4/p' | tail -n 1
 }
 throw() {  # throw WHO: T, then the dice heard; sets `dice`
-  local mark
-  mark=$(orca_mark)
-  orca_key t
-  orca_wait_said "$mark" "notification Dice: [1-6], [1-6], [1-6], [1-6]\." 20 >/dev/null || fail "$1's dice were not heard"
+  key t "notification Dice: [1-6], [1-6], [1-6], [1-6]\." "$1's dice"
   dice=$(dice_heard "$mark")
-  said "$mark" "t ($1)"
 }
 
 # The title screen, then the set-up screen's boxes heard with their whole numbers.
