@@ -16,7 +16,6 @@
 #   orca_key KEYS... / orca_type TEXT   key presses and typing, with xdotool
 #   orca_mark               a mark: the utterances said so far
 #   orca_said_since MARK    what was said since, one utterance a line
-#   orca_expect MARK REGEX  fails unless something said since matches (grep -Ei)
 #   orca_wait_said MARK REGEX [S]   waits until something said since matches
 #   orca_wait_quiet [MS] [S]        waits until nothing has been said for MS ms
 #
@@ -194,7 +193,6 @@ orca_type() { xdotool type --delay 60 "$1"; }
 orca_mark() { wc -l <"$ORCA_SPOKEN_LOG"; }
 orca_said_since() { tail -n "+$((${1:-0} + 1))" "$ORCA_SPOKEN_LOG" | sed -E 's/[[:space:]]+$//'; }
 _orca_said_match() { orca_said_since "$1" | grep -qiE -- "$2"; }
-orca_expect() { _orca_said_match "$1" "$2"; }
 orca_wait_said() { _orca_poll "${3:-10}" _orca_said_match "$1" "$2"; }
 
 orca_wait_quiet() {

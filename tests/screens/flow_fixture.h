@@ -58,14 +58,6 @@ class FlowTest : public ::testing::Test, public ScreenView, protected FakeServic
     act([&] { flow.title()->ok(); });
     return *flow.setup();
   }
-  // From program start to a game of `players` (1 plays solo) with the given target text.
-  GameScreen& toGame(int players, const std::string& target = "501") {
-    SetupScreen& s = toSetup();
-    s.targetBox.caption = target;
-    act([&] { s.choosePlayers(players); });
-    if (players == 1) act([&] { flow.opponent()->playSolo(); });
-    return *flow.currentGame();
-  }
   long clicks() const { return std::count(sound.played.begin(), sound.played.end(), kClick); }
   // The players a game screen shows, as "target/seconds " each, the seconds
   // left out without clocks, and "x" for a player out of time.

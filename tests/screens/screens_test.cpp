@@ -160,10 +160,12 @@ TEST_F(FlowTest, TitleAndSetupTickBoxesSoundAndExit) {
   EXPECT_EQ(s.form.focus, "timeBox");
   s.timersOnTick.checked = false;
   act([&] { s.timersOnClicked(); });
-  EXPECT_FALSE(s.timeBox.visible || s.timeBox.enabled || s.timeCaption.visible || s.secondsCaption.visible);
+  // The time box, enabled, and its two captions.
+  const auto timeShown = [&] { return std::vector<bool>{s.timeBox.visible, s.timeBox.enabled, s.timeCaption.visible, s.secondsCaption.visible}; };
+  EXPECT_EQ(timeShown(), std::vector<bool>(4, false));
   s.timersOnTick.checked = true;
   act([&] { s.timersOnClicked(); });
-  EXPECT_TRUE(s.timeBox.visible && s.timeBox.enabled && s.timeCaption.visible && s.secondsCaption.visible);
+  EXPECT_EQ(timeShown(), std::vector<bool>(4, true));
 
   log.clear();
   s.hideDesktopTick.checked = false;

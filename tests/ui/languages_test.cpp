@@ -113,7 +113,9 @@ TEST_P(LaidOut, EveryCaptionFitsItsBox) {
 // the rules pictures with words are drawn in the language, and the rules page
 // opens the document in the language, or the English one without it.
 TEST_P(InLanguage, AGameAndTheRulesDocumentAreInTheLanguage) {
-  GameScreen& game = toGame(2, "40");
+  flow.start();
+  ASSERT_TRUE(flow.startGame(NewGame{.target = 40}));
+  GameScreen& game = *flow.currentGame();
   windows.afterEvent();
   EXPECT_EQ(game.records().banner.caption, translate("GameScreen", "Blue to Play"));
   random.pushThrow(6, 4, 3, 1);
