@@ -8,8 +8,9 @@ namespace sumdart {
 
 GameRecords::GameRecords() {
   using namespace colours;
-  banner = textLabel(translate("GameScreen", "Blue to Play"), 4440, 0, 3180, 660, blueText, arial(27.75));
-  banner.autosize = true;
+  // The banner ends where the title begins: a text too long for the space
+  // ("YELLOW HAS WON!") is drawn condensed rather than run under the title.
+  banner = textLabel(translate("GameScreen", "Blue to Play"), 4440, 0, 9000 - 4440, 660, blueText, arial(27.75), Align::Left);
   gameTitle = textLabel("Sumdart", 9000, 0, 2835, 660, title, arial(27.75));
   gameTitle.autosize = true;
   makeButtons();

@@ -106,7 +106,7 @@ void LabelWidget::apply(const Ctl& c) {
   if (c.autosize) box.setSize(textExtent());
   if (c.ownSize && !picture_.isNull()) box.setSize(picture_.deviceIndependentSize().toSize());
   if (box != geometry()) setGeometry(box);
-  if ((relayout || box.size() != last_size_) && !c.autosize) fitCaption();
+  if ((relayout || box.size() != last_size_) && !c.autosize) fitCaption(fontFor(c.font));
   last_size_ = box.size();
   if (first || c.enabled != last_.enabled) {
     setEnabled(c.enabled);
@@ -119,16 +119,21 @@ void LabelWidget::apply(const Ctl& c) {
 }
 
 // A caption a little too wide for its box is drawn slightly condensed rather
-// than cut off: Arial's metric twin lays text out a few pixels wider than the
-// boxes were made for.
-void LabelWidget::fitCaption() {
-  QFont f = font();
-  for (int stretch : {100, 96, 92, 88}) {
-    if (f.stretch() != stretch && !(stretch == 100 && f.stretch() == QFont::AnyStretch)) {
-      f.setStretch(stretch);
-      setFont(f);
+// than cut off (Arial's metric twin lays text out a few pixels wider than the
+// boxes were made for), and one still too wide, as a long word of another
+// language can be ("Vermelho" beside the red score), a little smaller too,
+// down to three quarters of its size.
+void LabelWidget::fitCaption(const QFont& base) {
+  for (const double scale : {1.0, 0.92, 0.84, 0.76}) {
+    for (const int stretch : {100, 96, 92, 88}) {
+      QFont f = base;
+      if (scale != 1.0 || stretch != 100) {
+        f.setPointSizeF(base.pointSizeF() * scale);
+        f.setStretch(stretch);
+      }
+      if (font() != f) setFont(f);
+      if (text_.isEmpty() || captionFits()) return;
     }
-    if (text_.isEmpty() || captionFits()) return;
   }
 }
 

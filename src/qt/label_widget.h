@@ -57,7 +57,7 @@ class LabelWidget : public QWidget {
 
  private:
   int layOut(QTextLayout& layout, int width, int& widest) const;
-  void fitCaption();
+  void fitCaption(const QFont& base);
   QRect innerRect() const;
 
   Ctl last_;
