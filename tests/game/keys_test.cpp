@@ -15,12 +15,8 @@ class KeysTest : public GameTest {
   // Types `keys` 300 ms apart; '|' makes a gap of a whole second, ',' one of 999 ms.
   void type(const std::string& keys) {
     for (char c : keys) {
-      if (c == '|' || c == ',') {
-        clock.advance(c == '|' ? 700 : 699);
-        continue;
-      }
-      key(KeyPress::Character, c);
-      clock.advance(300);
+      if (c != '|' && c != ',') key(KeyPress::Character, c);
+      clock.advance(c == '|' ? 700 : c == ',' ? 699 : 300);
     }
   }
   std::string picked() { return board::cellName(game->pickedCell()); }

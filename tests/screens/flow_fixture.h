@@ -41,14 +41,11 @@ class FlowTest : public ::testing::Test, public ScreenView, protected FakeServic
   void show(Screen& s) override { log.push_back("show " + name(s)); }
   void close(Screen& s) override { log.push_back("close " + name(s)); }
   std::string name(const Screen& s) const {
-    if (&s == flow.title()) return "Title";
-    if (&s == flow.setup()) return "Setup";
-    if (&s == flow.opponent()) return "Opponent";
-    if (&s == flow.currentGame()) return "Game";
-    if (&s == flow.backdrop()) return "Backdrop";
-    if (&s == flow.chart()) return "Chart";
-    for (int page = 1; page <= 3; ++page)
-      if (&s == flow.rules(page)) return "Rules" + std::to_string(page);
+    const std::pair<const Screen*, const char*> screens[] = {{flow.title(), "Title"}, {flow.setup(), "Setup"}, {flow.opponent(), "Opponent"},
+        {flow.currentGame(), "Game"}, {flow.backdrop(), "Backdrop"}, {flow.chart(), "Chart"}, {flow.rules(1), "Rules1"},
+        {flow.rules(2), "Rules2"}, {flow.rules(3), "Rules3"}};
+    for (const auto& [screen, name] : screens)
+      if (&s == screen) return name;
     return "?";
   }
 

@@ -113,18 +113,12 @@ TEST_F(FlowTest, GamesBuiltByTheScreensPlayAsChosen) {
 }
 
 TEST_F(FlowTest, SetupOpeningFollowsTheBackdropSettingAndTheScreenWidth) {
-  struct Case {
-    double width;
-    int hideDesktop;
-    bool logo;
-    bool boxShown, boxTicked, backdropUp;
-    long clicks;
-  } cases[] = {
+  const struct { double width; int hideDesktop; bool logo, boxShown, boxTicked, backdropUp; long clicks; } cases[] = {
       {12015, 1, true, true, true, true, 0},   {12000, 1, true, false, true, true, 0},
       {12015, 0, true, true, false, false, 1}, {12000, 0, true, false, false, false, 1},
       {12015, 0, false, false, true, true, 0},  // no logo: the rest of the opening is skipped
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.width + c.hideDesktop * 10 + c.logo * 100);
     desktop.width = c.width;
     if (!c.logo) desktop.missing.insert(fileName(Picture::logo));
