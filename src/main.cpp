@@ -34,7 +34,7 @@ void nameApplication() {
 // The language asked for on the command line (--lang), the folder of the
 // translations and the language shown.
 struct LanguageChoice {
-  QString folder;
+  QStringList folders;
   std::optional<QString> asked;
   QString chosen;
 };
@@ -43,10 +43,10 @@ struct LanguageChoice {
 // this run, else the desktop's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 LanguageChoice loadLanguage(sumdart::Translation& translation) {
   LanguageChoice choice;
-  choice.folder = sumdart::translationsFolder(sumdart::defaultSearchDirs());
+  choice.folders = sumdart::translationFolders(sumdart::defaultSearchDirs());
   choice.asked = sumdart::languageArgument(QCoreApplication::arguments());
-  choice.chosen = sumdart::languageFor(choice.folder, choice.asked);
-  translation.load(choice.chosen, choice.folder);
+  choice.chosen = sumdart::languageFor(choice.folders, choice.asked);
+  translation.load(choice.chosen, sumdart::folderWith(choice.folders, choice.chosen));
   return choice;
 }
 
@@ -77,14 +77,15 @@ CommandLine readCommandLine(const LanguageChoice& language) {
       QStringLiteral("Z"));
   const QCommandLineOption langOption(
       QStringLiteral("lang"),
-      QCoreApplication::translate("Main", "Shows the game in the language CODE (de, es, fr; en for English) for this run, "
-                                          "instead of the desktop's."),
+      QCoreApplication::translate("Main", "Shows the game in the language CODE (%1; en for English) for this run, "
+                                          "instead of the desktop's.")
+          .arg(sumdart::availableLanguages(language.folders).join(QStringLiteral(", "))),
       QStringLiteral("CODE"));
   addOptions(options, zoomOption, langOption);
   if (sumdart::isUnknownLanguage(language.asked, language.chosen)) {
     std::fprintf(stderr, "%s\n",
                  qPrintable(QCoreApplication::translate("Main", "sumdart: there is no translation for \"%1\"; there are: %2")
-                                .arg(*language.asked, sumdart::availableLanguages(language.folder).join(QStringLiteral(", ")))));
+                                .arg(*language.asked, sumdart::availableLanguages(language.folders).join(QStringLiteral(", ")))));
     return {std::nullopt, 2};
   }
   if (options.isSet(zoomOption)) {

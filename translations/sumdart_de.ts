@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Scroll the chart</source>
-        <translation>Tabelle scrollen</translation>
+        <translation>Spickzettel scrollen</translation>
     </message>
     <message>
         <source>Multiplication table</source>
-        <translation>Einmaleins-Tabelle</translation>
+        <translation>Einmaleins-Tafel</translation>
     </message>
     <message>
         <source>%1 × %2 = %3</source>
@@ -77,10 +77,6 @@
         <translation>%1: %2, Zeit abgelaufen</translation>
     </message>
     <message>
-        <source>%1: %2 seconds left</source>
-        <translation>%1: noch %2 Sekunden</translation>
-    </message>
-    <message>
         <source>Sumdart game</source>
         <translation>Sumdart-Spiel</translation>
     </message>
@@ -90,35 +86,27 @@
     </message>
     <message>
         <source>The computer chose %1.</source>
-        <translation>Der Computer wählte %1.</translation>
+        <translation>Der Computer wählt: %1.</translation>
     </message>
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
     <message>
-        <source>%1 point scored</source>
-        <translation>%1 Punkt</translation>
-    </message>
-    <message>
-        <source>%1 points scored</source>
-        <translation>%1 Punkte</translation>
-    </message>
-    <message>
         <source>%1. Bust: the target stays the same.</source>
-        <translation>%1. Überworfen: Das Ziel bleibt gleich.</translation>
+        <translation>%1. Überworfen: Die Restpunkte bleiben gleich.</translation>
     </message>
     <message>
         <source>GAME OVER!!!</source>
-        <translation>SPIELENDE!!!</translation>
+        <translation>SPIEL VORBEI!!!</translation>
     </message>
     <message>
         <source>OUT OF TIME!</source>
-        <translation>ZEIT UM!</translation>
+        <translation>ZEIT IST UM!</translation>
     </message>
     <message>
         <source>Blue to Play</source>
-        <translation>Blau am Zug</translation>
+        <translation>Blau ist dran</translation>
     </message>
     <message>
         <source>Throw Dice</source>
@@ -126,7 +114,7 @@
     </message>
     <message>
         <source>New Game</source>
-        <translation>Neustart</translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -142,7 +130,7 @@
     </message>
     <message>
         <source>Target Score</source>
-        <translation>Zielpunkte</translation>
+        <translation>Restpunkte</translation>
     </message>
     <message>
         <source>The computer is playing as red.</source>
@@ -150,27 +138,27 @@
     </message>
     <message>
         <source>Seconds Remaining</source>
-        <translation>Restsekunden</translation>
+        <translation>Sekunden übrig</translation>
     </message>
     <message>
         <source>You made an illegal move. You have lost your turn.</source>
-        <translation>Ungültiger Zug. Dein Zug ist verloren.</translation>
+        <translation>Das war ein ungültiger Zug. Dein Zug ist vorbei.</translation>
     </message>
     <message>
         <source>Don&apos;t forget,    you must     finish with    a double!  </source>
-        <translation>Denk dran: Schluss nur mit Doppel!</translation>
+        <translation>Denk dran: Die letzte Zahl muss ein Doppel sein!</translation>
     </message>
     <message>
         <source>Red to Play</source>
-        <translation>Rot am Zug</translation>
+        <translation>Rot ist dran</translation>
     </message>
     <message>
         <source>Green to Play</source>
-        <translation>Grün am Zug</translation>
+        <translation>Grün ist dran</translation>
     </message>
     <message>
         <source>Yellow to Play</source>
-        <translation>Gelb am Zug</translation>
+        <translation>Gelb ist dran</translation>
     </message>
     <message>
         <source>BLUE HAS WON!</source>
@@ -190,7 +178,7 @@
     </message>
     <message>
         <source>IT&apos;S A DRAW!</source>
-        <translation>GLEICHSTAND!</translation>
+        <translation>UNENTSCHIEDEN!</translation>
     </message>
     <message>
         <source>%1 is not on the board.</source>
@@ -201,16 +189,45 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%1 %2, %3 seconds left</source>
-        <translation>%1 %2, noch %3 Sekunden</translation>
-    </message>
-    <message>
         <source>%1 %2, out of time</source>
         <translation>%1 %2, Zeit abgelaufen</translation>
     </message>
     <message>
         <source>%1 has run out of time.</source>
         <translation>%1 hat keine Zeit mehr.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2, %n second(s) left</source>
+        <translation>
+            <numerusform>%1 %2, noch %n Sekunde</numerusform>
+            <numerusform>%1 %2, noch %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n second(s) left</source>
+        <translation>
+            <numerusform>%1: noch %n Sekunde</numerusform>
+            <numerusform>%1: noch %n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The computer is playing as red. Level 1 - Easy</source>
+        <translation>Der Computer spielt Rot auf der leichten Stufe 1.</translation>
+    </message>
+    <message>
+        <source>The computer is playing as red. Level 2 - Medium</source>
+        <translation>Der Computer spielt Rot auf der mittleren Stufe 2.</translation>
+    </message>
+    <message>
+        <source>The computer is playing as red. Level 3 - Hard</source>
+        <translation>Der Computer spielt Rot auf der schweren Stufe 3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n point(s) scored</source>
+        <translation>
+            <numerusform>%n Punkt erzielt</numerusform>
+            <numerusform>%n Punkte erzielt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -221,11 +238,7 @@
     </message>
     <message>
         <source>Draws every window Z times its size (0.5 to 4, e.g. 1.5), or as large as fits the screen with &quot;fit&quot; (for a projector). For this run only; Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the zoom and are remembered.</source>
-        <translation>Zeichnet jedes Fenster Z-mal so groß (0.5 bis 4, z. B. 1.5) oder mit „fit“ so groß, wie es auf den Bildschirm passt (für einen Beamer). Gilt nur für diesen Start; Strg+Plus, Strg+Minus und Strg+0 ändern den Zoom dauerhaft.</translation>
-    </message>
-    <message>
-        <source>Shows the game in the language CODE (de, es, fr; en for English) for this run, instead of the desktop&apos;s.</source>
-        <translation>Zeigt das Spiel für diesen Start in der Sprache CODE (de, es, fr; en für Englisch) statt in der Sprache des Desktops.</translation>
+        <translation>Zeichnet jedes Fenster Z-mal so groß (Z von 0,5 bis 4, mit Punkt geschrieben, z. B. --zoom 1.5) oder mit „fit“ so groß, wie es auf den Bildschirm passt (für einen Beamer). Gilt nur für diesen Start; Strg+Plus, Strg+Minus und Strg+0 ändern den Zoom, und diese Einstellung wird gespeichert.</translation>
     </message>
     <message>
         <source>sumdart: there is no translation for &quot;%1&quot;; there are: %2</source>
@@ -233,15 +246,15 @@
     </message>
     <message>
         <source>sumdart: --zoom takes a factor from 0.5 to 4, or fit</source>
-        <translation>sumdart: --zoom erwartet einen Faktor von 0.5 bis 4 oder fit</translation>
+        <translation>sumdart: --zoom erwartet einen Faktor von 0,5 bis 4 (mit Punkt geschrieben, z. B. 1.5) oder fit</translation>
+    </message>
+    <message>
+        <source>Shows the game in the language CODE (%1; en for English) for this run, instead of the desktop&apos;s.</source>
+        <translation>Zeigt das Spiel bei diesem Start in der Sprache CODE (%1; en für Englisch) statt in der des Desktops.</translation>
     </message>
 </context>
 <context>
     <name>OpponentScreen</name>
-    <message>
-        <source>The computer is playing as red. </source>
-        <translation>Der Computer spielt Rot. </translation>
-    </message>
     <message>
         <source> Set Level for the computer</source>
         <translation> Stufe des Computers</translation>
@@ -252,19 +265,19 @@
     </message>
     <message>
         <source>Level 1 - Easy</source>
-        <translation>Stufe 1 leicht</translation>
+        <translation>1 – leicht</translation>
     </message>
     <message>
         <source>Level 2</source>
-        <translation>Stufe 2</translation>
+        <translation>2 – mittel</translation>
     </message>
     <message>
         <source>Level 3 - Hard</source>
-        <translation>Stufe 3 hart</translation>
+        <translation>3 – schwer</translation>
     </message>
     <message>
         <source>Play solo</source>
-        <translation>Allein</translation>
+        <translation>Allein spielen</translation>
     </message>
     <message>
         <source>Play against the computer</source>
@@ -278,24 +291,20 @@
         <source>Sumdart: play solo or against the computer</source>
         <translation>Sumdart: allein oder gegen den Computer spielen</translation>
     </message>
-    <message>
-        <source>Level 2 - Medium</source>
-        <translation>Stufe 2 mittel</translation>
-    </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>Ready to play?</source>
-        <translation>Spielbereit?</translation>
+        <translation>Alle bereit?</translation>
     </message>
     <message>
         <source>turn order</source>
-        <translation>Zugfolge</translation>
+        <translation>Reihenfolge</translation>
     </message>
     <message>
         <source>1 to 4 players</source>
-        <translation>1–4 Spieler</translation>
+        <translation>1 bis 4 Spieler</translation>
     </message>
     <message>
         <source>doubles</source>
@@ -325,35 +334,35 @@
     <name>RulesDocument</name>
     <message>
         <source>quadruples</source>
-        <translation>Vierfach</translation>
+        <translation>Vierfachring</translation>
     </message>
     <message>
         <source>4 × the sector&apos;s number</source>
-        <translation>4 × Sektorzahl</translation>
+        <translation>4 × Zahl des Sektors</translation>
     </message>
     <message>
         <source>trebles</source>
-        <translation>Dreifach</translation>
+        <translation>Dreifachring</translation>
     </message>
     <message>
         <source>3 × the sector&apos;s number</source>
-        <translation>3 × Sektorzahl</translation>
+        <translation>3 × Zahl des Sektors</translation>
     </message>
     <message>
         <source>doubles</source>
-        <translation>Doppel</translation>
+        <translation>Doppelring</translation>
     </message>
     <message>
         <source>2 × the sector&apos;s number</source>
-        <translation>2 × Sektorzahl</translation>
+        <translation>2 × Zahl des Sektors</translation>
     </message>
     <message>
         <source>singles</source>
-        <translation>Einfach</translation>
+        <translation>Einfachring</translation>
     </message>
     <message>
         <source>the sector&apos;s number</source>
-        <translation>Sektorzahl</translation>
+        <translation>Zahl des Sektors</translation>
     </message>
     <message>
         <source>four 50s</source>
@@ -377,7 +386,7 @@
     </message>
     <message>
         <source>The rules of Sumdart, a worked example and tips for the classroom</source>
-        <translation>Die Regeln von Sumdart, ein durchgerechnetes Beispiel und Tipps für den Unterricht</translation>
+        <translation>Die Regeln von Sumdart, ein Beispiel Schritt für Schritt und Tipps für den Unterricht</translation>
     </message>
     <message>
         <source>Sumdart rules – page %1</source>
@@ -385,27 +394,27 @@
     </message>
     <message>
         <source>The rules of the game, a worked example and tips for the classroom</source>
-        <translation>Die Spielregeln, ein durchgerechnetes Beispiel und Tipps für den Unterricht</translation>
+        <translation>Die Spielregeln, ein Beispiel Schritt für Schritt und Tipps für den Unterricht</translation>
     </message>
     <message>
         <source>Sumdart is an arithmetic game for one to four players, played on a board that looks like a dartboard. Instead of throwing darts, the players throw four dice and use the numbers on them to make the score they want.</source>
-        <translation>Sumdart ist ein Rechenspiel für ein bis vier Spieler auf einem Brett, das wie eine Dartscheibe aussieht. Statt Pfeile zu werfen, würfeln die Spieler mit vier Würfeln und bilden aus den Augenzahlen die Punktzahl, die sie haben wollen.</translation>
+        <translation>Sumdart ist ein Rechenspiel für ein bis vier Spieler. Gespielt wird auf einem Brett, das wie eine Dartscheibe aussieht. Statt mit Pfeilen zu werfen, würfeln die Spieler mit vier Würfeln und rechnen aus den Augenzahlen die Zahl aus, die sie treffen wollen.</translation>
     </message>
     <message>
         <source>The aim of the game</source>
-        <translation>Worum es geht</translation>
+        <translation>Worum geht es?</translation>
     </message>
     <message>
         <source>Every player starts with a target of 501 points. Each score a player makes is subtracted from their target. The winner is the first player to bring their target down to exactly zero, and, as in darts, the last number must be a double.</source>
-        <translation>Jeder Spieler beginnt mit einem Ziel von 501 Punkten. Jede Punktzahl, die ein Spieler erzielt, wird von seinem Ziel abgezogen. Es gewinnt, wer als Erster sein Ziel auf genau null bringt, und wie beim Darts muss die letzte Zahl ein Doppel sein.</translation>
+        <translation>Jeder Spieler beginnt mit 501 Punkten. Jede Zahl, die er trifft, wird von seinen Punkten abgezogen. Es gewinnt, wer als Erster genau auf null kommt, und wie beim Darts muss die letzte Zahl ein Doppel sein.</translation>
     </message>
     <message>
         <source>The board</source>
-        <translation>Das Brett</translation>
+        <translation>Das Spielbrett</translation>
     </message>
     <message>
         <source>The board is divided into twenty sectors, in the same order as on a dartboard, clockwise from the top: 20, 1, 18, 4, 13, 6, 10, 15, 2, 17, 3, 19, 7, 16, 8, 11, 14, 9, 12, 5. From the centre outwards the board shows:</source>
-        <translation>Das Brett ist in zwanzig Sektoren geteilt, in derselben Reihenfolge wie auf einer Dartscheibe, im Uhrzeigersinn von oben: 20, 1, 18, 4, 13, 6, 10, 15, 2, 17, 3, 19, 7, 16, 8, 11, 14, 9, 12, 5. Von der Mitte nach außen zeigt das Brett:</translation>
+        <translation>Das Brett ist in zwanzig Sektoren eingeteilt, in derselben Reihenfolge wie auf einer Dartscheibe, im Uhrzeigersinn von oben: 20, 1, 18, 4, 13, 6, 10, 15, 2, 17, 3, 19, 7, 16, 8, 11, 14, 9, 12, 5. Von der Mitte nach außen findest du:</translation>
     </message>
     <message>
         <source>the centre: 100;</source>
@@ -413,27 +422,27 @@
     </message>
     <message>
         <source>the inner ring: four 50s;</source>
-        <translation>den inneren Ring: vier 50er;</translation>
+        <translation>den inneren Ring: vier Felder mit 50;</translation>
     </message>
     <message>
         <source>the singles, the first ring of twenty numbers: each sector&apos;s number;</source>
-        <translation>die Einfachfelder, den ersten Ring mit zwanzig Zahlen: die Zahl des Sektors;</translation>
+        <translation>die Einfachfelder, den ersten Ring mit zwanzig Zahlen: jeweils die Zahl des Sektors;</translation>
     </message>
     <message>
         <source>the doubles, the second ring of twenty numbers: twice the sector&apos;s number;</source>
-        <translation>die Doppel, den zweiten Ring mit zwanzig Zahlen: das Doppelte der Sektorzahl;</translation>
+        <translation>die Doppelfelder, den zweiten Ring mit zwanzig Zahlen: zweimal die Zahl des Sektors;</translation>
     </message>
     <message>
         <source>the trebles, the third ring: three times the sector&apos;s number;</source>
-        <translation>die Dreifachfelder, den dritten Ring: das Dreifache der Sektorzahl;</translation>
+        <translation>die Dreifachfelder, den dritten Ring: dreimal die Zahl des Sektors;</translation>
     </message>
     <message>
         <source>the quadruples, the outer ring: four times the sector&apos;s number.</source>
-        <translation>die Vierfachfelder, den äußeren Ring: das Vierfache der Sektorzahl.</translation>
+        <translation>die Vierfachfelder, den äußeren Ring: viermal die Zahl des Sektors.</translation>
     </message>
     <message>
         <source>Unlike a dartboard, the Sumdart board has quadruples. Only the numbers on the board can be clicked: 23 and 25, for example, are not on it.</source>
-        <translation>Anders als eine Dartscheibe hat das Sumdart-Brett Vierfachfelder. Nur die Zahlen auf dem Brett lassen sich anklicken: 23 und 25 zum Beispiel gibt es dort nicht.</translation>
+        <translation>Anders als eine Dartscheibe hat das Sumdart-Brett Vierfachfelder. Anklicken kannst du nur die Zahlen auf dem Brett: 23 und 25 zum Beispiel gibt es dort nicht.</translation>
     </message>
     <message>
         <source>The Sumdart board. The doubles, ringed in yellow, are the second ring and the centre 100.</source>
@@ -441,59 +450,59 @@
     </message>
     <message>
         <source>The doubles are the twenty numbers of the second ring (the even numbers from 2 to 40) and the centre 100. No other number is a double: the 50s of the inner ring are not doubles, and neither is the 40 of the quadruples ring (four times 10).</source>
-        <translation>Die Doppel sind die zwanzig Zahlen des zweiten Rings (die geraden Zahlen von 2 bis 40) und die 100 in der Mitte. Keine andere Zahl ist ein Doppel: Die 50er des inneren Rings sind keine Doppel, und auch die 40 im Vierfachring (viermal 10) ist keins.</translation>
+        <translation>Die Doppel sind die zwanzig Zahlen des zweiten Rings (die geraden Zahlen von 2 bis 40) und die 100 in der Mitte. Keine andere Zahl ist ein Doppel: Die 50er im inneren Ring sind keine Doppel, und auch die 40 im Vierfachring (viermal 10) ist kein Doppel.</translation>
     </message>
     <message>
         <source>Taking a turn</source>
-        <translation>Ein Zug</translation>
+        <translation>Dein Zug</translation>
     </message>
     <message>
         <source>Click Throw Dice. Four dice are thrown.</source>
-        <translation>Auf „Würfeln“ klicken. Vier Würfel werden geworfen.</translation>
+        <translation>Klicke auf „Würfeln“. Vier Würfel werden geworfen.</translation>
     </message>
     <message>
         <source>Use all four numbers, each one exactly once, to make a whole number from 1 to 100. You may add (+), subtract (−), multiply (×) and divide (÷), in any order, with brackets. If a calculation gives a number that is not whole, it is rounded to the nearest whole number; an exact half goes to the even neighbour, so 8.5 counts as 8 and 13.5 as 14.</source>
-        <translation>Mit allen vier Zahlen, jede genau einmal, eine ganze Zahl von 1 bis 100 bilden. Erlaubt sind Addieren (+), Subtrahieren (−), Multiplizieren (×) und Dividieren (÷) in beliebiger Reihenfolge, auch mit Klammern. Ergibt eine Rechnung keine ganze Zahl, wird auf die nächste ganze Zahl gerundet; eine genaue Hälfte geht zum geraden Nachbarn, also zählt 8,5 als 8 und 13,5 als 14.</translation>
+        <translation>Nimm alle vier Zahlen, jede genau einmal, und bilde daraus eine ganze Zahl von 1 bis 100. Du darfst plus (+), minus (−), mal (×) und geteilt (÷) rechnen, in beliebiger Reihenfolge und mit Klammern. Kommt keine ganze Zahl heraus, wird auf die nächste ganze Zahl gerundet; eine genaue Hälfte wird zur geraden Nachbarzahl gerundet, also zählt 8,5 als 8 und 13,5 als 14.</translation>
     </message>
     <message>
         <source>Click that number on the board.</source>
-        <translation>Diese Zahl auf dem Brett anklicken.</translation>
+        <translation>Klicke diese Zahl auf dem Brett an.</translation>
     </message>
     <message>
         <source>For example, if the dice show 6, 4, 3 and 1:</source>
-        <translation>Zum Beispiel, wenn die Würfel 6, 4, 3 und 1 zeigen:</translation>
+        <translation>Zeigen die Würfel zum Beispiel 6, 4, 3 und 1, kannst du so rechnen:</translation>
     </message>
     <message>
         <source>The same throw can make many other numbers, for example:</source>
-        <translation>Derselbe Wurf ergibt viele andere Zahlen, zum Beispiel:</translation>
+        <translation>Mit demselben Wurf kannst du noch viele andere Zahlen bilden, zum Beispiel:</translation>
     </message>
     <message>
         <source>It can also make 96, as (6 × 4) × (3 + 1), but 96 cannot be clicked: it is not on the board.</source>
-        <translation>Er ergibt auch 96, als (6 × 4) × (3 + 1), aber 96 kann man nicht anklicken: Die Zahl ist nicht auf dem Brett.</translation>
+        <translation>Auch 96 lässt sich bilden, nämlich mit (6 × 4) × (3 + 1). Aber 96 kannst du nicht anklicken, denn die Zahl ist nicht auf dem Brett.</translation>
     </message>
     <message>
         <source>Digits may not be put side by side to make a bigger number: with 6, 4, 3 and 1 a player may not put 6 and 4 together to make 64 or 46.</source>
-        <translation>Ziffern dürfen nicht zu einer größeren Zahl nebeneinandergestellt werden: Mit 6, 4, 3 und 1 darf man 6 und 4 nicht zu 64 oder 46 zusammensetzen.</translation>
+        <translation>Du darfst keine Ziffern nebeneinanderschreiben, um eine größere Zahl zu bilden: Mit 6, 4, 3 und 1 darfst du 6 und 4 nicht zu 64 oder 46 zusammensetzen.</translation>
     </message>
     <message>
         <source>A pencil and paper may help with the arithmetic, but calculators are not allowed.</source>
-        <translation>Papier und Bleistift können beim Rechnen helfen, Taschenrechner sind aber nicht erlaubt.</translation>
+        <translation>Papier und Bleistift helfen beim Rechnen, Taschenrechner sind aber nicht erlaubt.</translation>
     </message>
     <message>
         <source>Scoring</source>
-        <translation>Wertung</translation>
+        <translation>Punkte zählen</translation>
     </message>
     <message>
         <source>If the four dice can make the number clicked, it is subtracted from the player&apos;s target.</source>
-        <translation>Können die vier Würfel die angeklickte Zahl bilden, wird sie vom Ziel des Spielers abgezogen.</translation>
+        <translation>Können die vier Würfel die angeklickte Zahl bilden, wird sie von den Punkten des Spielers abgezogen.</translation>
     </message>
     <message>
         <source>If the dice cannot make the number clicked, the move is illegal: the player scores nothing and loses the turn.</source>
-        <translation>Können die Würfel die angeklickte Zahl nicht bilden, ist der Zug ungültig: Der Spieler bekommt keine Punkte und verliert seinen Zug.</translation>
+        <translation>Können die Würfel die angeklickte Zahl nicht bilden, ist der Zug ungültig: Es wird nichts abgezogen, und der Zug des Spielers ist vorbei.</translation>
     </message>
     <message>
         <source>Either way, the turn then passes to the next player.</source>
-        <translation>In beiden Fällen ist danach der nächste Spieler am Zug.</translation>
+        <translation>In beiden Fällen ist danach der nächste Spieler dran.</translation>
     </message>
     <message>
         <source>Finishing with a double</source>
@@ -501,23 +510,23 @@
     </message>
     <message>
         <source>The target must reach exactly zero, and the number that takes it to zero must be a double. A number that breaks this rule is a bust: it scores nothing and the target stays as it was. A number is a bust when it would:</source>
-        <translation>Das Ziel muss genau null erreichen, und die Zahl, die es auf null bringt, muss ein Doppel sein. Eine Zahl, die gegen diese Regel verstößt, ist überworfen: Sie zählt nichts, und das Ziel bleibt, wie es war. Überworfen ist eine Zahl, wenn sie:</translation>
+        <translation>Deine Punkte müssen genau auf null kommen, und die Zahl, mit der du auf null kommst, muss ein Doppel sein. Wer gegen diese Regel verstößt, hat sich überworfen (wie beim Darts): Die Zahl zählt nicht, und die Punkte bleiben, wie sie waren. Überworfen hast du dich, wenn die Zahl:</translation>
     </message>
     <message>
         <source>take the target below zero (overshoot);</source>
-        <translation>das Ziel unter null bringen würde (zu hoch);</translation>
+        <translation>deine Punkte unter null bringen würde (zu viel);</translation>
     </message>
     <message>
         <source>leave 1, which can never be finished, since the smallest double is 2;</source>
-        <translation>eine 1 übrig ließe, die sich nie beenden lässt, da das kleinste Doppel 2 ist;</translation>
+        <translation>1 übrig ließe – damit kannst du nie fertig werden, denn das kleinste Doppel ist 2;</translation>
     </message>
     <message>
         <source>take the target to zero without being a double.</source>
-        <translation>das Ziel auf null bringen würde, ohne ein Doppel zu sein.</translation>
+        <translation>deine Punkte auf null bringen würde, ohne ein Doppel zu sein.</translation>
     </message>
     <message>
         <source>For example, with 40 left, clicking the 40 of the doubles ring (double 20) wins the game, while the 40 of the quadruples ring is a bust. With 100 left, the centre 100 wins.</source>
-        <translation>Steht das Ziel zum Beispiel auf 40, gewinnt ein Klick auf die 40 im Doppelring (Doppel 20) das Spiel, während die 40 im Vierfachring überworfen ist. Steht es auf 100, gewinnt die 100 in der Mitte.</translation>
+        <translation>Hast du zum Beispiel noch 40 Punkte, gewinnst du mit einem Klick auf die 40 im Doppelring (Doppel 20); mit der 40 im Vierfachring dagegen hast du dich überworfen. Hast du noch 100 Punkte, gewinnst du mit der 100 in der Mitte.</translation>
     </message>
     <message>
         <source>Players and turns</source>
@@ -525,19 +534,19 @@
     </message>
     <message>
         <source>Sumdart is played by one to four players, who take their turns in the order Blue, Red, Green, Yellow. Each player should choose a colour before the game begins; if a series of games is played, players should change colours between games.</source>
-        <translation>Sumdart wird von ein bis vier Spielern gespielt, die in der Reihenfolge Blau, Rot, Grün, Gelb am Zug sind. Jeder Spieler sollte vor Spielbeginn eine Farbe wählen; bei mehreren Spielen nacheinander sollten die Spieler zwischen den Spielen die Farben tauschen.</translation>
+        <translation>Sumdart spielen ein bis vier Spieler, und zwar in der Reihenfolge Blau, Rot, Grün, Gelb. Vor dem Spiel sucht sich jeder eine Farbe aus; spielt ihr mehrere Spiele hintereinander, tauscht zwischen den Spielen die Farben.</translation>
     </message>
     <message>
         <source>A single player may play alone or against the computer. The computer always plays Red, the second player, at level 1, 2 or 3. At level 1 it takes any number its dice can make and takes its time; at level 3 it always takes the biggest number it can, and plays fastest; level 2 is in between.</source>
-        <translation>Ein einzelner Spieler kann allein oder gegen den Computer spielen. Der Computer spielt immer Rot, den zweiten Spieler, auf Stufe 1, 2 oder 3. Auf Stufe 1 nimmt er irgendeine Zahl, die seine Würfel bilden können, und lässt sich Zeit; auf Stufe 3 nimmt er immer die größte mögliche Zahl und spielt am schnellsten; Stufe 2 liegt dazwischen.</translation>
+        <translation>Ein einzelner Spieler kann allein oder gegen den Computer spielen. Der Computer spielt immer Rot, den zweiten Spieler, auf Stufe 1, 2 oder 3. Auf Stufe 1 nimmt er irgendeine Zahl, die seine Würfel bilden können, und lässt sich Zeit; auf Stufe 3 nimmt er immer die größte Zahl, die er bilden kann, und spielt am schnellsten; Stufe 2 liegt dazwischen.</translation>
     </message>
     <message>
         <source>Playing against the clock</source>
-        <translation>Spielen auf Zeit</translation>
+        <translation>Spielen gegen die Uhr</translation>
     </message>
     <message>
         <source>When &apos;Timers On&apos; is ticked on the set-up screen, every player has a clock. Each clock holds 300 seconds unless another total time is set in the &apos;Set Total Time Allowed&apos; box. A player&apos;s clock counts down only during their own turn. A player who runs out of time has no more turns for the rest of the game. If all the players run out of time, the game ends and the player with the lowest remaining target wins; if two share the lowest, the game is a draw.</source>
-        <translation>Ist auf dem Einstellungsbildschirm „Uhren an“ angekreuzt, hat jeder Spieler eine Uhr. Jede Uhr hat 300 Sekunden, sofern im Feld „Gesamtzeit festlegen“ keine andere Gesamtzeit eingestellt ist. Die Uhr eines Spielers läuft nur während seines eigenen Zugs rückwärts. Wessen Zeit abgelaufen ist, der ist für den Rest des Spiels nicht mehr am Zug. Ist die Zeit aller Spieler abgelaufen, endet das Spiel, und es gewinnt der Spieler mit dem niedrigsten verbleibenden Ziel; teilen sich zwei das niedrigste, endet das Spiel mit Gleichstand.</translation>
+        <translation>Ist auf dem Einstellungsbildschirm „Uhren an“ angekreuzt, hat jeder Spieler eine Uhr. Jede Uhr hat 300 Sekunden, wenn im Feld „Zeit pro Spieler“ keine andere Zeit eingetragen ist. Die Uhr eines Spielers läuft nur, während er dran ist. Wessen Zeit abgelaufen ist, der ist für den Rest des Spiels nicht mehr dran. Ist die Zeit bei allen abgelaufen, endet das Spiel, und es gewinnt, wer die wenigsten Restpunkte hat; haben zwei gleich wenige, endet das Spiel unentschieden.</translation>
     </message>
     <message>
         <source>Shorter games</source>
@@ -545,7 +554,7 @@
     </message>
     <message>
         <source>For a shorter game, type a smaller target in the &apos;Target&apos; box before starting: 401, 301, 201 or 101 are good choices.</source>
-        <translation>Für ein kürzeres Spiel vor dem Start ein kleineres Ziel in das Feld „Ziel“ eintragen: 401, 301, 201 oder 101 eignen sich gut.</translation>
+        <translation>Für ein kürzeres Spiel trag vor dem Start im Feld „Punkte“ eine kleinere Zahl ein: 401, 301, 201 oder 101 eignen sich gut.</translation>
     </message>
     <message>
         <source>Help during the game</source>
@@ -553,23 +562,23 @@
     </message>
     <message>
         <source>The Cheat Chart button opens a multiplication table. The number in each square is the number at the start of its row multiplied by the number at the top of its column.</source>
-        <translation>Die Schaltfläche „Spickzettel“ öffnet eine Einmaleins-Tafel. Die Zahl in jedem Feld ist die Zahl am Anfang ihrer Zeile mal die Zahl über ihrer Spalte.</translation>
+        <translation>Der Knopf „Spickzettel“ öffnet eine Einmaleins-Tafel. Die Zahl in jedem Kästchen ist die Zahl am Anfang der Zeile mal die Zahl oben in der Spalte.</translation>
     </message>
     <message>
         <source>Exit leaves a game that is under way and saves it; Restart Previous Game on the title screen carries on from where it was left. New Game starts again from the beginning.</source>
-        <translation>„Ende“ verlässt ein laufendes Spiel und speichert es; „Spiel fortsetzen“ auf dem Startbildschirm macht dort weiter, wo es verlassen wurde. „Neustart“ beginnt das Spiel von vorn.</translation>
+        <translation>„Ende“ verlässt ein laufendes Spiel und speichert es; mit „Spiel fortsetzen“ auf dem Startbildschirm geht es dort weiter, wo ihr aufgehört habt. „Neues Spiel“ fängt ein neues Spiel von vorn an.</translation>
     </message>
     <message>
         <source>A whole turn, worked through</source>
-        <translation>Ein ganzer Zug, durchgerechnet</translation>
+        <translation>Ein Zug Schritt für Schritt</translation>
     </message>
     <message>
         <source>It is the start of a game, so Blue&apos;s target is 501. Blue clicks Throw Dice, and the dice show 5, 4, 3 and 2:</source>
-        <translation>Das Spiel beginnt gerade, also ist das Ziel von Blau 501. Blau klickt auf „Würfeln“, und die Würfel zeigen 5, 4, 3 und 2:</translation>
+        <translation>Das Spiel fängt gerade an, also hat Blau 501 Punkte. Blau klickt auf „Würfeln“, und die Würfel zeigen 5, 4, 3 und 2:</translation>
     </message>
     <message>
         <source>Blue looks for numbers that use all four dice, each exactly once. Here are some, with the working:</source>
-        <translation>Blau sucht Zahlen, die alle vier Würfel je genau einmal verwenden. Hier sind einige, mit Rechenweg:</translation>
+        <translation>Blau sucht Zahlen, für die alle vier Würfel genau einmal gebraucht werden. Hier sind einige, mit Rechenweg:</translation>
     </message>
     <message>
         <source>Working</source>
@@ -581,15 +590,15 @@
     </message>
     <message>
         <source>Yes, but it is a small score.</source>
-        <translation>Ja, aber das sind wenige Punkte.</translation>
+        <translation>Ja, aber das sind nur wenige Punkte.</translation>
     </message>
     <message>
         <source>Yes, as 8: an exact half goes to the even neighbour.</source>
-        <translation>Ja, als 8: Eine genaue Hälfte geht zum geraden Nachbarn.</translation>
+        <translation>Ja, als 8: Eine genaue Hälfte wird zur geraden Nachbarzahl gerundet.</translation>
     </message>
     <message>
         <source>Yes, as 14, the even neighbour of 13.5.</source>
-        <translation>Ja, als 14, der gerade Nachbar von 13,5.</translation>
+        <translation>Ja, als 14, die gerade Nachbarzahl von 13,5.</translation>
     </message>
     <message>
         <source>Yes: 52 is on the quadruples ring (four times 13).</source>
@@ -601,7 +610,7 @@
     </message>
     <message>
         <source>No: the dice make 84, but 84 is not on the board.</source>
-        <translation>Nein: Die Würfel bilden 84, aber 84 ist nicht auf dem Brett.</translation>
+        <translation>Nein: Die Würfel ergeben 84, aber 84 ist nicht auf dem Brett.</translation>
     </message>
     <message>
         <source>No: only the numbers from 1 to 100 count.</source>
@@ -609,7 +618,7 @@
     </message>
     <message>
         <source>No: the 2 is not used, and no working with all four dice makes 60. Clicking 60 would be an illegal move.</source>
-        <translation>Nein: Die 2 wird nicht verwendet, und keine Rechnung mit allen vier Würfeln ergibt 60. Ein Klick auf 60 wäre ein ungültiger Zug.</translation>
+        <translation>Nein: Die 2 wird nicht benutzt, und keine Rechnung mit allen vier Würfeln ergibt 60. Ein Klick auf 60 wäre ein ungültiger Zug.</translation>
     </message>
     <message>
         <source>Yes: the centre of the board, the biggest number there is.</source>
@@ -617,15 +626,15 @@
     </message>
     <message>
         <source>Which one to pick, and why</source>
-        <translation>Welche Zahl wählen, und warum</translation>
+        <translation>Welche Zahl ist die beste – und warum?</translation>
     </message>
     <message>
         <source>With a long way to go, the biggest number the dice can make is the best choice, because it brings the target down fastest. Blue clicks the 100 in the centre. The dice can make it, so it is subtracted from Blue&apos;s target:</source>
-        <translation>Solange der Weg noch weit ist, ist die größte Zahl, die die Würfel bilden können, die beste Wahl, denn sie bringt das Ziel am schnellsten nach unten. Blau klickt die 100 in der Mitte an. Die Würfel können sie bilden, also wird sie vom Ziel von Blau abgezogen:</translation>
+        <translation>Solange noch viele Punkte übrig sind, ist die größte Zahl, die die Würfel ergeben, die beste Wahl, denn damit werden die Punkte am schnellsten weniger. Blau klickt die 100 in der Mitte an. Die Würfel können sie bilden, also werden Blau 100 Punkte abgezogen:</translation>
     </message>
     <message>
         <source>Blue&apos;s target is now 401, and it is Red&apos;s turn. Near the end of a game the biggest number is not always the best: then choose a number that leaves a double, that is an even number from 2 to 40, or 100. With an odd target, first score an odd number.</source>
-        <translation>Das Ziel von Blau ist jetzt 401, und Rot ist am Zug. Gegen Ende eines Spiels ist die größte Zahl nicht immer die beste: Dann eine Zahl wählen, die ein Doppel übrig lässt, also eine gerade Zahl von 2 bis 40 oder 100. Bei einem ungeraden Ziel zuerst eine ungerade Zahl erzielen.</translation>
+        <translation>Blau hat jetzt noch 401 Punkte, und Rot ist dran. Gegen Ende des Spiels ist die größte Zahl nicht immer die beste: Dann wählst du am besten eine Zahl, nach der ein Doppel übrig bleibt (eine gerade Zahl von 2 bis 40 oder die 100). Hast du eine ungerade Punktzahl übrig, brauchst du zuerst eine ungerade Zahl.</translation>
     </message>
     <message>
         <source>Finishing: a double and a bust</source>
@@ -633,15 +642,15 @@
     </message>
     <message>
         <source>Later in the game Yellow has 32 left and throws 4, 4, 2 and 1. Since 32 is double 16, this throw can win:</source>
-        <translation>Später im Spiel steht Gelb auf 32 und würfelt 4, 4, 2 und 1. Da 32 Doppel 16 ist, kann dieser Wurf gewinnen:</translation>
+        <translation>Später im Spiel hat Gelb noch 32 Punkte und würfelt 4, 4, 2 und 1. Weil 32 Doppel 16 ist, kann Gelb mit diesem Wurf gewinnen:</translation>
     </message>
     <message>
         <source>Yellow makes and clicks</source>
-        <translation>Gelb bildet und klickt</translation>
+        <translation>Gelb rechnet und klickt</translation>
     </message>
     <message>
         <source>What happens</source>
-        <translation>Was passiert</translation>
+        <translation>Was passiert?</translation>
     </message>
     <message>
         <source>4 × 4 × 2 × 1 = 32, the 32 of the doubles ring (double 16)</source>
@@ -657,23 +666,23 @@
     </message>
     <message>
         <source>A bust: it reaches zero, but not with a double. Yellow scores nothing and the target stays at 32.</source>
-        <translation>Überworfen: Null ist erreicht, aber nicht mit einem Doppel. Gelb bekommt keine Punkte, und das Ziel bleibt bei 32.</translation>
+        <translation>Überworfen: Gelb kommt zwar auf null, aber nicht mit einem Doppel. Die Zahl zählt nicht, und Gelb bleibt bei 32 Punkten.</translation>
     </message>
     <message>
         <source>A bust: 48 is more than 32 (an overshoot). The target stays at 32.</source>
-        <translation>Überworfen: 48 ist mehr als 32 (zu hoch). Das Ziel bleibt bei 32.</translation>
+        <translation>Überworfen: 48 ist mehr als 32 (zu viel). Gelb bleibt bei 32 Punkten.</translation>
     </message>
     <message>
         <source>Allowed: 32 − 24 = 8 is left, which is double 4, ready for the next turn.</source>
-        <translation>Erlaubt: 32 − 24 = 8 bleibt übrig, und das ist Doppel 4, bereit für den nächsten Zug.</translation>
+        <translation>Erlaubt: 32 − 24 = 8. Übrig bleibt 8, also Doppel 4 – gut für den nächsten Zug.</translation>
     </message>
     <message>
         <source>The same 32, had Yellow had 33 left</source>
-        <translation>Dieselbe 32, wenn Gelb auf 33 gestanden hätte</translation>
+        <translation>Dieselbe 32, wenn Gelb noch 33 Punkte hätte</translation>
     </message>
     <message>
         <source>A bust: it would leave 1, which no double can finish.</source>
-        <translation>Überworfen: Es bliebe 1 übrig, und die kann kein Doppel beenden.</translation>
+        <translation>Überworfen: Es bliebe 1 übrig, und dafür gibt es kein Doppel.</translation>
     </message>
     <message>
         <source>Tips for the classroom</source>
@@ -681,27 +690,27 @@
     </message>
     <message>
         <source>Pairs and teams.</source>
-        <translation>Paare und Teams.</translation>
+        <translation>Paare und Gruppen.</translation>
     </message>
     <message>
         <source>Up to four pairs or small teams can play, one colour each. The mouse passes round the team every turn; the team agrees on a number and says the working aloud before clicking. Blue always goes first, so change colours between games.</source>
-        <translation>Bis zu vier Paare oder kleine Teams können spielen, jedes mit einer Farbe. Die Maus geht in jedem Zug im Team weiter; das Team einigt sich auf eine Zahl und sagt den Rechenweg laut, bevor es klickt. Blau beginnt immer, also zwischen den Spielen die Farben tauschen.</translation>
+        <translation>Bis zu vier Paare oder kleine Gruppen können spielen, jede mit einer Farbe. Die Maus wandert in jedem Zug in der Gruppe weiter; die Gruppe einigt sich auf eine Zahl und sagt den Rechenweg laut, bevor sie klickt. Blau fängt immer an, deshalb zwischen den Spielen die Farben tauschen.</translation>
     </message>
     <message>
         <source>Shorter targets for younger pupils.</source>
-        <translation>Kleinere Ziele für jüngere Schüler.</translation>
+        <translation>Weniger Startpunkte für jüngere Kinder.</translation>
     </message>
     <message>
         <source>A game from 501 takes a while. For younger pupils or a short session, type 101 or 201 in the &apos;Target&apos; box; 301 suits a lesson starter. The finish, and with it the doubles, then comes round sooner.</source>
-        <translation>Ein Spiel ab 501 dauert eine Weile. Für jüngere Schüler oder eine kurze Einheit 101 oder 201 in das Feld „Ziel“ eintragen; 301 passt als Stundeneinstieg. Der Schluss, und mit ihm die Doppel, kommt dann früher.</translation>
+        <translation>Ein Spiel mit 501 Punkten dauert eine Weile. Für jüngere Kinder oder eine kurze Übungszeit 101 oder 201 in das Feld „Punkte“ eintragen; 301 passt gut als Stundeneinstieg. Der Schluss, und mit ihm die Doppel, kommt dann früher.</translation>
     </message>
     <message>
         <source>Using the clocks.</source>
-        <translation>Die Uhren nutzen.</translation>
+        <translation>Mit den Uhren spielen.</translation>
     </message>
     <message>
         <source>Leave &apos;Timers On&apos; unticked while pupils learn the game, and tick it once they are confident: 300 seconds each is relaxed, and a smaller total in &apos;Set Total Time Allowed&apos; makes a brisk game. A clock runs only in its player&apos;s turn and a wrong number loses the turn, so the clocks reward quick, careful working, not guessing.</source>
-        <translation>Lassen Sie „Uhren an“ frei, solange die Schüler das Spiel lernen, und kreuzen Sie es an, sobald sie sicher sind: 300 Sekunden pro Spieler sind entspannt, eine kleinere Zeit in „Gesamtzeit festlegen“ ergibt ein flottes Spiel. Eine Uhr läuft nur im Zug ihres Spielers, und eine falsche Zahl kostet den Zug: So belohnen die Uhren schnelles, sorgfältiges Rechnen, nicht Raten.</translation>
+        <translation>„Uhren an“ nicht ankreuzen, solange die Kinder das Spiel lernen, und erst ankreuzen, wenn sie sicher sind: 300 Sekunden pro Spieler sind entspannt, eine kleinere Zeit im Feld „Zeit pro Spieler“ ergibt ein flottes Spiel. Eine Uhr läuft nur, wenn ihr Spieler dran ist, und eine falsche Zahl kostet den Zug – so belohnen die Uhren schnelles, sorgfältiges Rechnen, nicht Raten.</translation>
     </message>
     <message>
         <source>The cheat chart.</source>
@@ -709,7 +718,7 @@
     </message>
     <message>
         <source>Let beginners use the Cheat Chart freely to check a product. As pupils grow more sure of their tables, challenge them to play a game without opening it.</source>
-        <translation>Lassen Sie Anfänger den „Spickzettel“ frei nutzen, um ein Produkt zu prüfen. Wenn die Schüler ihr Einmaleins sicherer beherrschen, fordern Sie sie heraus, ein Spiel ohne ihn zu spielen.</translation>
+        <translation>Anfänger dürfen den Spickzettel jederzeit benutzen, um eine Malaufgabe nachzuprüfen. Je sicherer die Kinder im Einmaleins werden, desto mehr lohnt sich die Herausforderung: Wer schafft ein ganzes Spiel ohne Spickzettel?</translation>
     </message>
     <message>
         <source>Playing against the computer.</source>
@@ -717,7 +726,7 @@
     </message>
     <message>
         <source>A pupil on their own can play against the computer, which plays Red. Level 1 is a gentle opponent for a beginner; level 3 always takes the biggest number it can and plays fast. It suits early finishers and practice at a spare computer.</source>
-        <translation>Ein Schüler allein kann gegen den Computer spielen, der Rot spielt. Stufe 1 ist ein sanfter Gegner für Anfänger; Stufe 3 nimmt immer die größte mögliche Zahl und spielt schnell. Das passt für alle, die früher fertig sind, und zum Üben an einem freien Computer.</translation>
+        <translation>Ein Kind allein kann gegen den Computer spielen, der Rot spielt. Auf Stufe 1 ist er ein sanfter Gegner für Anfänger; auf Stufe 3 nimmt er immer die größte Zahl, die er bilden kann, und spielt schnell. Das eignet sich für Kinder, die früher fertig sind, und zum Üben an einem freien Computer.</translation>
     </message>
     <message>
         <source>Pencil and paper.</source>
@@ -725,7 +734,7 @@
     </message>
     <message>
         <source>Give each player or team paper and a pencil (but no calculator). Ask them to write down each throw, the working of the number they chose and their new target. At the end, swap sheets and check each other&apos;s working.</source>
-        <translation>Geben Sie jedem Spieler oder Team Papier und einen Bleistift (aber keinen Taschenrechner). Lassen Sie jeden Wurf aufschreiben, dazu den Rechenweg der gewählten Zahl und das neue Ziel. Am Ende werden die Blätter getauscht, und jeder prüft die Rechenwege der anderen.</translation>
+        <translation>Jeder Spieler oder jede Gruppe bekommt Papier und Bleistift (aber keinen Taschenrechner). Die Kinder schreiben jeden Wurf auf, dazu den Rechenweg der gewählten Zahl und ihre neuen Restpunkte. Am Ende tauschen sie die Blätter und prüfen gegenseitig ihre Rechenwege.</translation>
     </message>
     <message>
         <source>Mental arithmetic practice</source>
@@ -733,7 +742,7 @@
     </message>
     <message>
         <source>Every turn is a small mental arithmetic problem. Some ways to make the most of it:</source>
-        <translation>Jeder Zug ist eine kleine Kopfrechenaufgabe. Einige Ideen, wie man das nutzen kann:</translation>
+        <translation>Jeder Zug ist eine kleine Kopfrechenaufgabe. Ein paar Ideen, wie sich das gut nutzen lässt:</translation>
     </message>
     <message>
         <source>How many numbers?</source>
@@ -749,31 +758,31 @@
     </message>
     <message>
         <source>Choose a number on the board, for example 36, and ask who can make it from the throw. Who can make the biggest number on the board? Who can make 1?</source>
-        <translation>Wählen Sie eine Zahl auf dem Brett, zum Beispiel 36, und fragen Sie, wer sie aus dem Wurf bilden kann. Wer bildet die größte Zahl auf dem Brett? Wer kann 1 bilden?</translation>
+        <translation>Eine Zahl auf dem Brett vorgeben, zum Beispiel 36, und fragen, wer sie aus dem Wurf bilden kann. Wer bildet die größte Zahl auf dem Brett? Wer schafft die 1?</translation>
     </message>
     <message>
         <source>Brackets matter.</source>
-        <translation>Klammern zählen.</translation>
+        <translation>Auf die Klammern kommt es an.</translation>
     </message>
     <message>
         <source>Ask for the working with brackets, and compare: (6 + 4) × (3 + 1) = 40, but 6 + 4 × 3 + 1 = 19.</source>
-        <translation>Lassen Sie den Rechenweg mit Klammern angeben und vergleichen Sie: (6 + 4) × (3 + 1) = 40, aber 6 + 4 × 3 + 1 = 19.</translation>
+        <translation>Den Rechenweg mit Klammern aufschreiben lassen und vergleichen: (6 + 4) × (3 + 1) = 40, aber 6 + 4 × 3 + 1 = 19.</translation>
     </message>
     <message>
         <source>Say it first.</source>
-        <translation>Erst ansagen.</translation>
+        <translation>Erst sagen, dann klicken.</translation>
     </message>
     <message>
         <source>Before clicking, the player says the new target aloud, for example 401 − 64 = 337, and the class checks it against the score the game shows.</source>
-        <translation>Vor dem Klicken sagt der Spieler das neue Ziel laut an, zum Beispiel 401 − 64 = 337, und die Klasse vergleicht es mit dem Stand, den das Spiel anzeigt.</translation>
+        <translation>Vor dem Klicken sagt der Spieler seine neuen Restpunkte laut an, zum Beispiel 401 − 64 = 337, und die Klasse vergleicht mit den Punkten, die das Spiel anzeigt.</translation>
     </message>
     <message>
         <source>Doubles and halves.</source>
-        <translation>Doppel und Hälften.</translation>
+        <translation>Verdoppeln und halbieren.</translation>
     </message>
     <message>
         <source>At the finish, ask which double is needed (32 is double 16) and which numbers would leave a double for the next turn.</source>
-        <translation>Fragen Sie zum Schluss, welches Doppel gebraucht wird (32 ist Doppel 16) und welche Zahlen für den nächsten Zug ein Doppel übrig lassen.</translation>
+        <translation>Zum Schluss fragen, welches Doppel gebraucht wird (32 ist Doppel 16) und welche Zahlen für den nächsten Zug ein Doppel übrig lassen.</translation>
     </message>
     <message>
         <source>Remember:</source>
@@ -781,66 +790,66 @@
     </message>
     <message>
         <source>use all four dice, each once; the number must be on the board; and the last number must be a double.</source>
-        <translation>alle vier Würfel je einmal verwenden; die Zahl muss auf dem Brett stehen; und die letzte Zahl muss ein Doppel sein.</translation>
+        <translation>Benutze alle vier Würfel, jeden genau einmal. Die Zahl muss auf dem Brett stehen. Die letzte Zahl muss ein Doppel sein.</translation>
     </message>
     <message>
         <source>Good luck, and good sums!</source>
-        <translation>Viel Glück und gutes Rechnen!</translation>
+        <translation>Viel Glück und viel Spaß beim Rechnen!</translation>
     </message>
 </context>
 <context>
     <name>RulesPage</name>
     <message>
         <source>Page 1 of 3</source>
-        <translation>Seite 1/3</translation>
+        <translation>Seite 1 von 3</translation>
     </message>
     <message>
         <source>Summary of the rules</source>
-        <translation>Regeln in Kürze</translation>
+        <translation>Die Regeln in Kürze</translation>
     </message>
     <message>
         <source>The playing board resembles a dartboard. The board is divided into twenty sectors that are ordered in the same way as on a dartboard. The Sumdart board includes doubles and trebles, but unlike a dartboard also includes quadruples.</source>
-        <translation>Das Spielbrett sieht aus wie eine Dartscheibe und ist wie diese in zwanzig Sektoren in derselben Reihenfolge geteilt. Das Sumdart-Brett hat Doppel und Dreifachfelder, aber anders als eine Dartscheibe auch Vierfachfelder.</translation>
+        <translation>Das Spielbrett sieht aus wie eine Dartscheibe. Es ist in zwanzig Sektoren eingeteilt, in derselben Reihenfolge wie auf einer Dartscheibe. Das Sumdart-Brett hat Doppel- und Dreifachfelder, aber anders als eine Dartscheibe auch Vierfachfelder.</translation>
     </message>
     <message>
         <source>Each player starts with a target of 501 points.</source>
-        <translation>Jeder beginnt mit einem Ziel von 501 Punkten.</translation>
+        <translation>Jeder Spieler beginnt mit 501 Punkten.</translation>
     </message>
     <message>
         <source>Players take turns to throw four dice and combine their scores to generate a whole number between 1 and 100. For example: (6 + 4) x (3 + 1) = 40.</source>
-        <translation>Reihum würfeln die Spieler mit vier Würfeln und verknüpfen die Augenzahlen zu einer ganzen Zahl von 1 bis 100. Zum Beispiel: (6 + 4) x (3 + 1) = 40.</translation>
+        <translation>Reihum würfelt jeder mit vier Würfeln und rechnet aus den vier Augenzahlen eine ganze Zahl von 1 bis 100 aus. Zum Beispiel: (6 + 4) x (3 + 1) = 40.</translation>
     </message>
     <message>
         <source>When a player has generated a number from their dice throw, they click on this number on the Sumdart board. The number is then subtracted from their target. The aim of the game is to reduce your target to zero. As in a standard game of darts players must finish with a double.</source>
-        <translation>Hat ein Spieler aus seinem Wurf eine Zahl gebildet, klickt er diese Zahl auf dem Sumdart-Brett an. Sie wird dann von seinem Ziel abgezogen. Es gilt, das eigene Ziel auf null zu bringen. Wie beim normalen Darts muss man mit einem Doppel beenden.</translation>
+        <translation>Hast du aus deinem Wurf eine Zahl gebildet, klickst du sie auf dem Sumdart-Brett an. Sie wird dann von deinen Punkten abgezogen. Es geht darum, deine Punkte auf null zu bringen. Wie beim Darts muss die letzte Zahl ein Doppel sein.</translation>
     </message>
     <message>
         <source>The winner is the first player to reduce their target to zero by clicking on a double.</source>
-        <translation>Es gewinnt, wer als Erster sein Ziel mit einem Klick auf ein Doppel auf null bringt.</translation>
+        <translation>Gewonnen hat, wer als Erster mit einem Klick auf ein Doppel genau auf null kommt.</translation>
     </message>
     <message>
         <source>Getting ready to play</source>
-        <translation>Vorbereitung</translation>
+        <translation>Vor dem Spiel</translation>
     </message>
     <message>
         <source>Before the game begins, the players can set the parameters of the game.</source>
-        <translation>Vor Spielbeginn können die Spieler die Einstellungen des Spiels festlegen.</translation>
+        <translation>Vor dem Spiel könnt ihr einstellen, wie ihr spielen wollt.</translation>
     </message>
     <message>
         <source>Sumdart can be played against the clock. To play against the clock check the &apos;Timers On&apos; checkbox. The default settings allow each player a total of 300 seconds to complete all their moves. By altering the value in the &apos;Set Total Time Allowed&apos; box, this can be changed.</source>
-        <translation>Sumdart kann auf Zeit gespielt werden. Dazu das Kästchen „Uhren an“ ankreuzen. Standardmäßig hat jeder Spieler insgesamt 300 Sekunden für alle seine Züge. Das lässt sich im Feld „Gesamtzeit festlegen“ ändern.</translation>
+        <translation>Ihr könnt Sumdart gegen die Uhr spielen. Kreuzt dazu „Uhren an“ an. Normalerweise hat jeder Spieler insgesamt 300 Sekunden für alle seine Züge. Im Feld „Zeit pro Spieler“ könnt ihr das ändern.</translation>
     </message>
     <message>
         <source>Sumdart can be played by one to four players. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Blue, Red, Green, Yellow. Before proceeding with the game each player should choose their colour. If a series of games are played, players should change colours before each game.</source>
-        <translation>Sumdart spielen ein bis vier Spieler. Zum Start auf die Schaltfläche mit der Spielerzahl klicken. Gespielt wird in dieser Reihenfolge: Blau, Rot, Grün, Gelb. Vor Spielbeginn wählt jeder Spieler seine Farbe. Bei mehreren Spielen nacheinander sollten die Spieler vor jedem Spiel die Farben tauschen.</translation>
+        <translation>Sumdart spielen ein bis vier Spieler. Zum Start klickt ihr auf den Knopf mit der Anzahl der Spieler. Dann seid ihr in dieser Reihenfolge dran: Blau, Rot, Grün, Gelb. Vor dem Spiel sucht sich jeder seine Farbe aus. Spielt ihr mehrere Spiele hintereinander, tauscht vor jedem Spiel die Farben.</translation>
     </message>
     <message>
         <source>If there is just one player, select button &apos;1&apos;. The player then has the option to play on their own, or to play against the computer. The computer always plays as the second player - Red. The player can choose the level of play for the computer. </source>
-        <translation>Bei nur einem Spieler die Schaltfläche „1“ wählen. Dann kann man allein oder gegen den Computer spielen. Der Computer spielt immer als zweiter Spieler: Rot. Die Stufe des Computers ist wählbar. </translation>
+        <translation>Bist du der einzige Spieler, klickst du auf „1“. Dann kannst du allein spielen oder gegen den Computer. Der Computer spielt immer als zweiter Spieler: Rot. Du kannst wählen, auf welcher Stufe er spielt.</translation>
     </message>
     <message>
         <source>Page 2 of 3</source>
-        <translation>Seite 2/3</translation>
+        <translation>Seite 2 von 3</translation>
     </message>
     <message>
         <source>Generating a number</source>
@@ -848,23 +857,23 @@
     </message>
     <message>
         <source>The player clicks the button labelled &apos;Throw Dice&apos;. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination.</source>
-        <translation>Der Spieler klickt auf die Schaltfläche „Würfeln“. Dann erscheinen vier Zufallszahlen wie bei einem Würfelwurf. Aus allen vier Zahlen, jede genau einmal, muss der Spieler eine ganze Zahl von 1 bis 100 bilden. Er darf die Zahlen beliebig multiplizieren, dividieren, addieren oder subtrahieren.</translation>
+        <translation>Du klickst auf den Knopf „Würfeln“. Dann erscheinen vier zufällige Zahlen wie bei einem Wurf mit vier Würfeln. Aus allen vier Zahlen, jede genau einmal, musst du eine ganze Zahl von 1 bis 100 bilden. Du darfst dabei beliebig plus, minus, mal und geteilt rechnen.</translation>
     </message>
     <message>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation>Zum Ausprobieren rechts auf „Würfeln“ klicken.</translation>
+        <translation>Klicke rechts auf „Würfeln“ und probiere es aus.</translation>
     </message>
     <message>
         <source>Note: A player may not create a number by placing two numerals beside each other.                     For example, having thrown 6, 4, 3, and 1, a player may not put 6 and 4 together to make 64 or 46.</source>
-        <translation>Hinweis: Ziffern dürfen nicht nebeneinandergestellt werden, um eine Zahl zu bilden. Wer zum Beispiel 6, 4, 3 und 1 gewürfelt hat, darf aus 6 und 4 nicht 64 oder 46 machen.</translation>
+        <translation>Achtung: Du darfst keine Ziffern nebeneinanderschreiben, um eine Zahl zu bilden. Hast du zum Beispiel 6, 4, 3 und 1 gewürfelt, darfst du aus 6 und 4 nicht 64 oder 46 machen.</translation>
     </message>
     <message>
         <source>Players may use a pencil and paper to help with their arithmetic, but should not use a calculator.</source>
-        <translation>Papier und Bleistift sind als Rechenhilfe erlaubt, ein Taschenrechner aber nicht.</translation>
+        <translation>Papier und Bleistift darfst du zum Rechnen benutzen, einen Taschenrechner aber nicht.</translation>
     </message>
     <message>
         <source>Some examples of numbers that can be generated from one throw:</source>
-        <translation>Einige Zahlen, die sich aus einem Wurf bilden lassen:</translation>
+        <translation>Einige Zahlen, die du aus einem Wurf bilden kannst:</translation>
     </message>
     <message>
         <source>6 + 4 + 3 + 1 = 14;   6 x 4 x 3 x 1 = 72;   (6 x 4) x (3 + 1) = 96;   (6/3) x (4 – 1) = 6.</source>
@@ -876,51 +885,51 @@
     </message>
     <message>
         <source>Help with arithmetic can be obtained by clicking the button shown below which will open the Cheat Chart window. The Cheat Chart is a multiplication table. The number shown in each square is produced by multiplying the number at the start of its row by the number at the top of its column.</source>
-        <translation>Hilfe beim Rechnen gibt die Schaltfläche unten: Sie öffnet das Fenster „Spickzettel“. Der Spickzettel ist eine Einmaleins-Tafel. Die Zahl in jedem Feld ist das Produkt aus der Zahl am Anfang ihrer Zeile und der Zahl über ihrer Spalte.</translation>
+        <translation>Hilfe beim Rechnen bekommst du mit dem Knopf unten: Er öffnet den Spickzettel. Der Spickzettel ist eine Einmaleins-Tafel. Die Zahl in jedem Kästchen ist die Zahl am Anfang der Zeile mal die Zahl oben in der Spalte.</translation>
     </message>
     <message>
         <source>Page 3 of 3</source>
-        <translation>Seite 3/3</translation>
+        <translation>Seite 3 von 3</translation>
     </message>
     <message>
         <source>Selecting the number on the board</source>
-        <translation>Die Zahl auf dem Brett wählen</translation>
+        <translation>Die Zahl anklicken</translation>
     </message>
     <message>
         <source>Having generated a number, the player clicks this number on the board. If the number has been calculated correctly the player will score this number of points and they will be subtracted from the balance of their target. </source>
-        <translation>Nach dem Bilden einer Zahl klickt der Spieler diese Zahl auf dem Brett an. Ist sie richtig berechnet, erzielt er so viele Punkte, und sie werden von seinem Ziel abgezogen. </translation>
+        <translation>Hast du eine Zahl gebildet, klickst du sie auf dem Brett an. Hast du richtig gerechnet, wird die Zahl von deinen Punkten abgezogen.</translation>
     </message>
     <message>
         <source>If the player has made a mistake and selected a number that cannot be generated from the dice throw, the player scores no points and the turn passes to the next player.</source>
-        <translation>Hat sich der Spieler vertan und eine Zahl gewählt, die sich aus dem Wurf nicht bilden lässt, bekommt er keine Punkte, und der nächste Spieler ist am Zug.</translation>
+        <translation>Hast du dich verrechnet und eine Zahl gewählt, die sich aus dem Wurf nicht bilden lässt, wird nichts abgezogen, und der Nächste ist dran.</translation>
     </message>
     <message>
         <source>The End</source>
-        <translation>Schluss</translation>
+        <translation>Spielende</translation>
     </message>
     <message>
         <source>As in darts, players start with a target of 501 points. The game ends when one player has reduced their total to zero. However, as in darts, the final score must be made by clicking a double and this score must take the target to zero exactly. (The doubles are the numbers in the second ring of twenty numbers moving outwards from the centre of the board.)</source>
-        <translation>Wie beim Darts beginnen die Spieler mit einem Ziel von 501 Punkten. Das Spiel endet, sobald ein Spieler sein Ziel auf null gebracht hat. Wie beim Darts muss die letzte Zahl aber durch Klick auf ein Doppel erzielt werden und das Ziel genau auf null bringen. (Die Doppel sind die Zahlen im zweiten Ring mit zwanzig Zahlen, von der Brettmitte aus gezählt.)</translation>
+        <translation>Wie beim Darts beginnt jeder mit 501 Punkten. Das Spiel endet, sobald ein Spieler seine Punkte auf null gebracht hat. Aber wie beim Darts muss die letzte Zahl ein Doppel sein und die Punkte genau auf null bringen. (Die Doppel sind die Zahlen im zweiten Ring mit zwanzig Zahlen, von der Mitte des Bretts aus gezählt.)</translation>
     </message>
     <message>
         <source>Playing with a timer</source>
-        <translation>Spielen mit Uhr</translation>
+        <translation>Spielen gegen die Uhr</translation>
     </message>
     <message>
         <source>If the &apos;Timer On&apos; option is selected before starting the game, each player will have a timer that counts down whenever it is their turn to play. By default the total time allowed is 300 seconds, but this can be changed before starting each game. If a player runs out of time, they will not have any further turns during the remainder of the game. If all the players run out of time, the game ends and the player with the lowest score is the winner.</source>
-        <translation>Ist vor Spielbeginn „Uhren an“ angekreuzt, bekommt jeder Spieler eine Uhr, die rückwärts läuft, wenn er am Zug ist. Die Gesamtzeit beträgt standardmäßig 300 Sekunden und lässt sich vor jedem Spiel ändern. Wessen Zeit abgelaufen ist, der ist für den Rest des Spiels nicht mehr am Zug. Ist die Zeit aller Spieler abgelaufen, endet das Spiel, und es gewinnt der Spieler mit dem niedrigsten Ziel.</translation>
+        <translation>Ist vor dem Spiel „Uhren an“ angekreuzt, bekommt jeder Spieler eine Uhr, die rückwärts läuft, wenn er dran ist. Normalerweise hat jeder 300 Sekunden; das kannst du vor jedem Spiel ändern. Wessen Zeit abgelaufen ist, der ist für den Rest des Spiels nicht mehr dran. Ist die Zeit bei allen abgelaufen, endet das Spiel, und es gewinnt, wer die wenigsten Restpunkte hat.</translation>
     </message>
     <message>
         <source>Shorter Games</source>
-        <translation>Kurze Spiele</translation>
+        <translation>Kürzere Spiele</translation>
     </message>
     <message>
         <source>For a shorter game, a different target may be specified in the &apos;Target&apos; text box before starting a game. A good target might be  401, 301, 201 or 101.</source>
-        <translation>Für ein kürzeres Spiel kann vor Spielbeginn im Feld „Ziel“ ein anderes Ziel eingetragen werden. Gut geeignet sind 401, 301, 201 oder 101.</translation>
+        <translation>Für ein kürzeres Spiel kannst du vor dem Start im Feld „Punkte“ eine kleinere Zahl eintragen, zum Beispiel 401, 301, 201 oder 101.</translation>
     </message>
     <message>
         <source>The Rules of Sumdart</source>
-        <translation>Sumdart-Regeln</translation>
+        <translation>Die Regeln von Sumdart</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -936,11 +945,11 @@
     </message>
     <message>
         <source>Ready to play: one to four players take turns, with dice and a clock</source>
-        <translation>Bereit zum Spielen: ein bis vier Spieler sind reihum am Zug, mit Würfeln und einer Uhr</translation>
+        <translation>Alle bereit? Ein bis vier Spieler sind reihum dran, mit Würfeln und einer Uhr</translation>
     </message>
     <message>
         <source>The board, with its ring of doubles</source>
-        <translation>Das Brett mit dem Doppelring</translation>
+        <translation>Das Brett mit seinem Doppelring</translation>
     </message>
     <message>
         <source>Sumdart rules, page %1 of 3</source>
@@ -952,14 +961,14 @@
     </message>
     <message>
         <source>Open Rules Document for Printing</source>
-        <translation>Regeln zum Drucken öffnen</translation>
+        <translation>Regeln zum Ausdrucken öffnen</translation>
     </message>
 </context>
 <context>
     <name>SetupScreen</name>
     <message>
         <source>Target</source>
-        <translation>Ziel</translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>The Sumdart logo</source>
@@ -975,46 +984,130 @@
     </message>
     <message>
         <source>Set Total Time Allowed</source>
-        <translation>Gesamtzeit festlegen</translation>
+        <translation>Zeit pro Spieler</translation>
     </message>
     <message>
         <source>seconds</source>
-        <translation>Sek.</translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <source>The Rules</source>
-        <translation>Regeln</translation>
+        <translation>Spielregeln</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Vollbild</translation>
+        <translation>Desktop aus</translation>
     </message>
     <message>
         <source>Select Number of Players</source>
-        <translation>Spielerzahl wählen</translation>
+        <translation>Wie viele Spieler?</translation>
     </message>
     <message>
         <source>Exit</source>
         <translation>Ende</translation>
     </message>
     <message>
-        <source>1 player</source>
-        <translation>1 Spieler</translation>
-    </message>
-    <message>
-        <source>%1 players</source>
-        <translation>%1 Spieler</translation>
-    </message>
-    <message>
         <source>Sumdart: set up a game</source>
-        <translation>Sumdart: Spiel einrichten</translation>
+        <translation>Sumdart: ein Spiel vorbereiten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n player(s)</source>
+        <translation>
+            <numerusform>%n Spieler</numerusform>
+            <numerusform>%n Spieler</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>Solver</name>
     <message>
         <source>usage: sumdart-solve DIE DIE DIE DIE   (four whole numbers from 1 to 6)</source>
-        <translation>Aufruf: sumdart-solve DIE DIE DIE DIE   (vier ganze Zahlen von 1 bis 6)</translation>
+        <translation>Aufruf: sumdart-solve WÜRFEL WÜRFEL WÜRFEL WÜRFEL   (ganze Zahlen von 1 bis 6)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number</source>
+        <translation>„%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is outside 1 to 6</source>
+        <translation>%1 liegt nicht zwischen 1 und 6</translation>
+    </message>
+    <message>
+        <source>usage: sumdart-solve %1</source>
+        <translation>Aufruf: sumdart-solve %1</translation>
+    </message>
+    <message>
+        <source>the number of throws must be a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>die Zahl der Würfe muss eine ganze Zahl von 1 bis %1 sein, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number after it</source>
+        <translation>nach %1 muss eine ganze Zahl folgen</translation>
+    </message>
+    <message>
+        <source>the seed must be a whole number from 0 to %1, not &quot;%2&quot;</source>
+        <translation>der Startwert muss eine ganze Zahl von 0 bis %1 sein, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name after it</source>
+        <translation>nach %1 muss ein Dateiname folgen</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>internal error: no answers found for %1 %2 %3 %4</source>
+        <translation>interner Fehler: keine Lösungen für %1 %2 %3 %4 gefunden</translation>
+    </message>
+    <message>
+        <source>Wrote %1: %2 on %3, then the answer key on %4.</source>
+        <translation>%1 geschrieben: %2 auf %3, danach die Lösungen auf %4.</translation>
+    </message>
+    <message>
+        <source>there is no translation for &quot;%1&quot;; there are: %2</source>
+        <translation>es gibt keine Übersetzung für „%1“; vorhanden sind: %2</translation>
+    </message>
+    <message>
+        <source>%1 goes with --worksheet</source>
+        <translation>%1 geht nur zusammen mit --worksheet</translation>
+    </message>
+    <message>
+        <source>expected four dice, got %1</source>
+        <translation>vier Würfel erwartet, aber %1 angegeben</translation>
+    </message>
+    <message>
+        <source>(no expression found)</source>
+        <translation>(kein Rechenweg gefunden)</translation>
+    </message>
+    <message>
+        <source>internal error: no expression found for %1</source>
+        <translation>interner Fehler: kein Rechenweg für %1 gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n throw(s)</source>
+        <translation>
+            <numerusform>%n Wurf</numerusform>
+            <numerusform>%n Würfe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n number(s) can be made from %1.</source>
+        <translation>
+            <numerusform>Aus %1 lässt sich %n Zahl bilden.</numerusform>
+            <numerusform>Aus %1 lassen sich %n Zahlen bilden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1
@@ -1041,7 +1134,8 @@ double of the board (2 to 40) it makes, each with one way to make it.
                       only once the new one is complete
   --letter            US Letter paper instead of A4
   --lang CODE         the language of the messages and the worksheet
-                      (de, es, fr; en for English) instead of the desktop&apos;s
+                      (de, es, fr, it, nl, pl, pt_BR; en for English)
+                      instead of the desktop&apos;s
 Example: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
 
   -h, --help   show this help
@@ -1050,122 +1144,39 @@ Example: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
         <translation>%1
         sumdart-solve %2
 
-Listet jede ganze Zahl von 1 bis 100 auf, die die vier Würfel ergeben, wobei
-jeder Würfel genau einmal mit +, -, × und ÷ und beliebigen Klammern verwendet
-wird, jeweils mit einem Rechenweg:
+Listet jede ganze Zahl von 1 bis 100 auf, die sich aus den vier Würfeln
+bilden lässt (jeder Würfel genau einmal, mit +, -, × und ÷ und beliebigen
+Klammern), jeweils mit einem Rechenweg:
   40 = (6 + 3 + 1) × 4            genau gebildet
-  62 ≈ 5 × 5 × 5 ÷ 2 = 62.5       durch Runden auf die nächste ganze Zahl
-                                  gebildet (genaue Hälften zur geraden Zahl)
-Ein Wert, der kein kurzer Dezimalbruch ist, erscheint als Bruch mit seinem
-Wert auf zwei Stellen, z. B. 50/3 (16.67). Die letzte Zeile zählt die Zahlen.
+  62 ≈ 5 × 5 × 5 ÷ 2 = 62,5       durch Runden auf die nächste ganze Zahl
+                                  gebildet (eine genaue Hälfte wird zur
+                                  geraden Zahl gerundet)
+Ein Wert, der sich nicht mit wenigen Nachkommastellen schreiben lässt,
+erscheint als Bruch mit seinem Wert auf zwei Stellen, z. B. 50/3 (16,67).
+Die letzte Zeile nennt, wie viele Zahlen es sind.
 
-Mit --worksheet wird stattdessen ein PDF für die Klasse geschrieben: N Würfe,
-gezogen wie im Spiel, jeder als vier Würfel mit Linien für die größte Zahl
-und ein Doppel, danach auf einer neuen Seite die Lösungen: zu jedem Wurf, wie
-viele der Zahlen 1 bis 100 er ergibt, die größte und jedes Doppel des Bretts
-(2 bis 40), das er ergibt, jeweils mit einem Rechenweg.
-  --worksheet [N]     N Würfe, von 1 bis %3 (Standard %4)
-  --seed S            zieht die Würfe aus S, einer ganzen Zahl: derselbe Seed
-                      ergibt dasselbe Blatt; ohne ihn ist jedes Blatt anders
-  -o, --output FILE   das zu schreibende PDF (Standard: %5
+Mit --worksheet wird stattdessen ein PDF zum Ausdrucken für die Klasse
+geschrieben: N Würfe, gewürfelt wie im Spiel, jeder als vier Würfel mit Linien
+für die größte Zahl und ein Doppel, danach auf einer neuen Seite die
+Lösungen: zu jedem Wurf, wie viele der Zahlen von 1 bis 100 er ergibt, die
+größte und jedes Doppel des Bretts (2 bis 40), das er ergibt, jeweils mit
+einem Rechenweg.
+  --worksheet [N]     N Würfe, von 1 bis %3 (Standard: %4)
+  --seed S            Startwert S für die Würfe, eine ganze Zahl:
+                      derselbe Startwert ergibt dasselbe Blatt; ohne ihn ist
+                      jedes Blatt anders
+  -o, --output FILE   die PDF-Datei (Standard: %5
                       im aktuellen Ordner); eine vorhandene Datei wird erst
                       ersetzt, wenn die neue vollständig ist
-  --letter            Papier US Letter statt A4
+  --letter            Papierformat US Letter statt A4
   --lang CODE         die Sprache der Meldungen und des Arbeitsblatts
-                      (de, es, fr; en für Englisch) statt der des Desktops
-Beispiel: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
+                      (de, es, fr, it, nl, pl, pt_BR; en für Englisch) statt
+                      der des Desktops
+Beispiel: sumdart-solve --worksheet 12 --seed 2024 -o montag.pdf
 
   -h, --help   diese Hilfe anzeigen
   --version    die Version anzeigen
 </translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a whole number</source>
-        <translation>„%1“ ist keine ganze Zahl</translation>
-    </message>
-    <message>
-        <source>%1 is outside 1 to 6</source>
-        <translation>%1 liegt nicht zwischen 1 und 6</translation>
-    </message>
-    <message>
-        <source>usage: sumdart-solve %1</source>
-        <translation>Aufruf: sumdart-solve %1</translation>
-    </message>
-    <message>
-        <source>the number of throws must be a whole number from 1 to %1, not &quot;%2&quot;</source>
-        <translation>die Zahl der Würfe muss eine ganze Zahl von 1 bis %1 sein, nicht „%2“</translation>
-    </message>
-    <message>
-        <source>%1 needs a whole number after it</source>
-        <translation>nach %1 muss eine ganze Zahl folgen</translation>
-    </message>
-    <message>
-        <source>the seed must be a whole number from 0 to %1, not &quot;%2&quot;</source>
-        <translation>der Seed muss eine ganze Zahl von 0 bis %1 sein, nicht „%2“</translation>
-    </message>
-    <message>
-        <source>%1 needs a file name after it</source>
-        <translation>nach %1 muss ein Dateiname folgen</translation>
-    </message>
-    <message>
-        <source>unknown option %1</source>
-        <translation>unbekannte Option %1</translation>
-    </message>
-    <message>
-        <source>unexpected argument &quot;%1&quot;</source>
-        <translation>unerwartetes Argument „%1“</translation>
-    </message>
-    <message>
-        <source>internal error: no answers found for %1 %2 %3 %4</source>
-        <translation>interner Fehler: keine Lösungen für %1 %2 %3 %4 gefunden</translation>
-    </message>
-    <message>
-        <source>%1 throw</source>
-        <translation>%1 Wurf</translation>
-    </message>
-    <message>
-        <source>%1 throws</source>
-        <translation>%1 Würfe</translation>
-    </message>
-    <message>
-        <source>%1 page</source>
-        <translation>%1 Seite</translation>
-    </message>
-    <message>
-        <source>%1 pages</source>
-        <translation>%1 Seiten</translation>
-    </message>
-    <message>
-        <source>Wrote %1: %2 on %3, then the answer key on %4.</source>
-        <translation>%1 geschrieben: %2 auf %3, dann die Lösungen auf %4.</translation>
-    </message>
-    <message>
-        <source>there is no translation for &quot;%1&quot;; there are: %2</source>
-        <translation>es gibt keine Übersetzung für „%1“; vorhanden sind: %2</translation>
-    </message>
-    <message>
-        <source>%1 goes with --worksheet</source>
-        <translation>%1 gehört zu --worksheet</translation>
-    </message>
-    <message>
-        <source>expected four dice, got %1</source>
-        <translation>vier Würfel erwartet, erhalten: %1</translation>
-    </message>
-    <message>
-        <source>(no expression found)</source>
-        <translation>(kein Term gefunden)</translation>
-    </message>
-    <message>
-        <source>internal error: no expression found for %1</source>
-        <translation>interner Fehler: kein Term für %1 gefunden</translation>
-    </message>
-    <message>
-        <source>%1 number can be made from %2.</source>
-        <translation>%1 Zahl lässt sich aus %2 bilden.</translation>
-    </message>
-    <message>
-        <source>%1 numbers can be made from %2.</source>
-        <translation>%1 Zahlen lassen sich aus %2 bilden.</translation>
     </message>
 </context>
 <context>
@@ -1195,15 +1206,15 @@ Beispiel: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
     </message>
     <message>
         <source>Use all four dice, each once, with + − × ÷. Make the highest number you can, and make a double.</source>
-        <translation>Verwende alle vier Würfel je einmal, mit + − × ÷. Bilde die größte Zahl, die du kannst, und bilde ein Doppel.</translation>
+        <translation>Nimm alle vier Würfelzahlen, jede genau einmal, und rechne mit + − × ÷. Finde die größte Zahl, die du schaffst, und bilde ein Doppel.</translation>
     </message>
     <message>
         <source>A double is 2, 4, 6, … up to %1. An answer that is not whole counts as its nearest whole number.</source>
-        <translation>Ein Doppel ist 2, 4, 6, … bis %1. Ein Ergebnis, das nicht ganz ist, zählt als die nächste ganze Zahl.</translation>
+        <translation>Doppel sind die Zahlen 2, 4, 6, … bis %1. Ist ein Ergebnis keine ganze Zahl, wird es auf die nächste ganze Zahl gerundet.</translation>
     </message>
     <message>
         <source>For each throw: how many of the numbers 1 to 100 it makes, the highest, and every double it makes, each with one way to make it. “=” made exactly; “≈” made by rounding to the nearest whole number (an exact half goes to the even one).</source>
-        <translation>Zu jedem Wurf: wie viele der Zahlen 1 bis 100 er ergibt, die größte und jedes Doppel, das er ergibt, jeweils mit einem Rechenweg. „=“ genau gebildet; „≈“ durch Runden auf die nächste ganze Zahl gebildet (eine genaue Hälfte geht zur geraden).</translation>
+        <translation>Zu jedem Wurf: wie viele der Zahlen von 1 bis 100 er ergibt, die größte und jedes Doppel, das er ergibt, jeweils mit einem Rechenweg. „=“ genau gebildet; „≈“ durch Runden auf die nächste ganze Zahl gebildet (eine genaue Hälfte wird zur geraden Zahl gerundet).</translation>
     </message>
     <message>
         <source>The same sheet again: %1</source>
@@ -1227,7 +1238,7 @@ Beispiel: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
     </message>
     <message>
         <source>Highest:</source>
-        <translation>Größte:</translation>
+        <translation>Größte Zahl:</translation>
     </message>
     <message>
         <source>Double:</source>
@@ -1240,14 +1251,6 @@ Beispiel: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
     <message>
         <source>Answer key</source>
         <translation>Lösungen</translation>
-    </message>
-    <message>
-        <source>1 number</source>
-        <translation>1 Zahl</translation>
-    </message>
-    <message>
-        <source>%1 numbers</source>
-        <translation>%1 Zahlen</translation>
     </message>
     <message>
         <source>Doubles: none</source>
@@ -1263,7 +1266,7 @@ Beispiel: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>es ist ein Ordner</translation>
+        <translation>das ist ein Ordner</translation>
     </message>
     <message>
         <source>Sumdart worksheet</source>
@@ -1271,11 +1274,18 @@ Beispiel: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf
     </message>
     <message>
         <source>the PDF could not be started</source>
-        <translation>das PDF konnte nicht begonnen werden</translation>
+        <translation>das PDF konnte nicht angelegt werden</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
         <translation>das PDF konnte nicht gezeichnet werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n number(s)</source>
+        <translation>
+            <numerusform>%n Zahl</numerusform>
+            <numerusform>%n Zahlen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -49,10 +49,10 @@ std::string GameScreen::scoresSpoken() const {
     const int slot = i - 1;
     const std::string name = translate("Players", kPlayers[static_cast<std::size_t>(slot)].name);
     const std::string target = decimalText(match_.target(slot));
-    const std::string seconds = decimalText(match_.secondsLeft(slot));
+    const int seconds = match_.secondsLeft(slot);
     const bool clocks = match_.timeAllowed() != 0;
     std::string one = !clocks                    ? fill(translate("GameScreen", "%1 %2"), {name, target})
-                      : !match_.outOfTime(slot) ? fill(translate("GameScreen", "%1 %2, %3 seconds left"), {name, target, seconds})
+                      : !match_.outOfTime(slot) ? fill(translate("GameScreen", "%1 %2, %n second(s) left", nullptr, seconds), {name, target})
                                                 : fill(translate("GameScreen", "%1 %2, out of time"), {name, target});
     said += (i == 1 ? "" : clocks ? "; " : ", ") + one;
   }
@@ -104,7 +104,8 @@ void GameScreen::describe() {
                                                                      : translate("GameScreen", "%1: %2"),
                             {name, panel.caption});
     Ctl& clock = r_.clocks[slot];
-    clock.spokenName = fill(translate("GameScreen", "%1: %2 seconds left"), {name, clock.caption});
+    const int seconds = match_.secondsLeft(static_cast<int>(slot));
+    clock.spokenName = fill(translate("GameScreen", "%1: %n second(s) left", nullptr, seconds), {name});
   }
   r_.banner.spokenName = r_.banner.caption == moveCaption_ ? moveSpoken_ : std::string();
 }

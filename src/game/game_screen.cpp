@@ -30,15 +30,14 @@ Match matchFor(const GameStart& start) {
   return Match(std::get<NewGame>(start));
 }
 
-// "The computer is playing as red. Level 3 - Hard", in the words of the screen
-// where the level was chosen.
+// "The computer is playing as red. Level 3 - Hard": one whole sentence a
+// level, so that each language can say it as it would.
 std::string computerNotice(int level) {
-  static constexpr const char* kNotice = TRANSLATABLE("OpponentScreen", "The computer is playing as red. ");
-  static constexpr const char* kLevels[3] = {TRANSLATABLE("OpponentScreen", "Level 1 - Easy"),
-                                             TRANSLATABLE("OpponentScreen", "Level 2 - Medium"),
-                                             TRANSLATABLE("OpponentScreen", "Level 3 - Hard")};
+  static constexpr const char* kNotices[3] = {TRANSLATABLE("GameScreen", "The computer is playing as red. Level 1 - Easy"),
+                                              TRANSLATABLE("GameScreen", "The computer is playing as red. Level 2 - Medium"),
+                                              TRANSLATABLE("GameScreen", "The computer is playing as red. Level 3 - Hard")};
   if (level < 1 || level > 3) return {};
-  return translate("OpponentScreen", kNotice) + translate("OpponentScreen", kLevels[level - 1]);
+  return translate("GameScreen", kNotices[level - 1]);
 }
 }  // namespace
 
@@ -296,8 +295,7 @@ void GameScreen::showMove(int index, MoveResult result, int value) {
   if (result == MoveResult::Bust) doublesFlash_.start();
   drawScores();
   if (points >= 50) titleFlash_.start();
-  r_.banner.caption = fill(points == 1 ? translate("GameScreen", "%1 point scored") : translate("GameScreen", "%1 points scored"),
-                           {decimalText(points)});
+  r_.banner.caption = translate("GameScreen", "%n point(s) scored", nullptr, points);
   const std::string scored = r_.banner.caption;
   const std::string heard =
       chosen + " " + fill(points == 0 ? translate("GameScreen", "%1. Bust: the target stays the same.") : translate("GameScreen", "%1."), {scored});

@@ -41,7 +41,7 @@ std::int64_t nearestWhole(const Rational& v) {
   return q % 2 == 0 ? q : q + 1;
 }
 
-std::string formatValue(const Rational& v) {
+std::string formatValue(const Rational& v, std::string_view point) {
   const std::int64_t den = v.den();
   const std::int64_t mag = std::llabs(v.num());
   const std::string sign = v.num() < 0 ? "-" : "";
@@ -56,8 +56,8 @@ std::string formatValue(const Rational& v) {
     const std::int64_t scaled = mag * (scale / den);
     std::string text = sign + std::to_string(scaled / scale);
     if (places > 0) {
-      std::string frac = std::to_string(scaled % scale);
-      text += "." + std::string(static_cast<std::size_t>(places) - frac.size(), '0') + frac;
+      const std::string frac = std::to_string(scaled % scale);
+      text.append(point).append(static_cast<std::size_t>(places) - frac.size(), '0').append(frac);
     }
     return text;
   }
@@ -65,8 +65,8 @@ std::string formatValue(const Rational& v) {
   // divide 200, and then the decimal above would have ended within four places.
   const std::int64_t hundredths = (mag * 200 + den) / (2 * den);
   const std::string cents = std::to_string(hundredths % 100);
-  return sign + std::to_string(mag) + "/" + std::to_string(den) + " (" + sign +
-         std::to_string(hundredths / 100) + "." + (cents.size() < 2 ? "0" : "") + cents + ")";
+  std::string text = sign + std::to_string(mag) + "/" + std::to_string(den) + " (" + sign + std::to_string(hundredths / 100);
+  return text.append(point).append(cents.size() < 2 ? "0" : "").append(cents).append(")");
 }
 
 namespace {

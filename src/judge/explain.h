@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace sumdart {
 
@@ -38,8 +39,9 @@ class Rational {
 std::int64_t nearestWhole(const Rational& v);
 
 // The value for a reader: a decimal when it ends within four places ("62.5"),
-// otherwise the fraction followed by its value to two places ("50/3 (16.67)").
-std::string formatValue(const Rational& v);
+// otherwise the fraction followed by its value to two places ("50/3 (16.67)"),
+// with `point` between the whole part and the decimals ("62,5" in German).
+std::string formatValue(const Rational& v, std::string_view point = ".");
 
 struct Explanation {
   bool exact = false;      // value == the number, not just rounding to it

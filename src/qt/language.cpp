@@ -15,6 +15,7 @@ namespace sumdart {
 namespace {
 // "de_AT" and "de-AT" alike; "fr_FR.UTF-8" as "fr-FR".
 QString normalised(const QString& code) { return code.section(u'.', 0, 0).replace(u'_', u'-').trimmed(); }
+bool isLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 }  // namespace
 
 bool isEnglish(const QString& code) {
@@ -34,49 +35,58 @@ std::optional<QString> languageArgument(const QStringList& arguments) {
   return value;
 }
 
-QString chooseLanguage(const QStringList& wanted, const std::function<bool(const QString& code)>& have) {
+QString chooseLanguage(const QStringList& wanted, const QStringList& available) {
+  const auto have = [&available](const QString& code) { return available.contains(code); };
   for (const QString& entry : wanted) {
     const QString code = normalised(entry);
     if (code.isEmpty()) continue;
     if (isEnglish(code)) return {};
     const QString language = code.section(u'-', 0, 0).toLower();
     // A code names a language only in letters: nothing else may reach a file name.
-    const bool plain = std::all_of(code.begin(), code.end(), [](QChar c) {
-      return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'-';
-    });
+    const bool plain = std::all_of(code.begin(), code.end(), [](QChar c) { return isLetter(c) || c == u'-'; });
     if (!plain) continue;
     // "de-Latn-AT" tries de_AT, then de.
     const QStringList parts = code.split(u'-', Qt::SkipEmptyParts);
     if (parts.size() > 1 && have(language + u'_' + parts.last().toUpper())) return language + u'_' + parts.last().toUpper();
     if (have(language)) return language;
+    // Another region's translation of the language, named in letters ("pt_BR").
+    for (const QString& other : available)
+      if (other.startsWith(language + u'_') && other.size() > language.size() + 1 &&
+          std::all_of(other.begin() + language.size() + 1, other.end(), isLetter))
+        return other;
   }
   return {};
 }
 
-QString languageFor(const QString& folder, const std::optional<QString>& asked) {
-  const auto have = [&folder](const QString& code) {
-    return !folder.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/sumdart_") + code + QStringLiteral(".qm"));
-  };
-  return chooseLanguage(asked ? QStringList{*asked} : QLocale::system().uiLanguages(), have);
+QString languageFor(const QStringList& folders, const std::optional<QString>& asked) {
+  return chooseLanguage(asked ? QStringList{*asked} : QLocale::system().uiLanguages(), availableLanguages(folders));
 }
 
 bool isUnknownLanguage(const std::optional<QString>& asked, const QString& chosen) {
   return asked && chosen.isEmpty() && !isEnglish(*asked);
 }
 
-QString translationsFolder(const QStringList& searchDirs) {
+QStringList translationFolders(const QStringList& searchDirs) {
+  QStringList folders;
   for (const QString& dir : searchDirs) {
     const QFileInfo folder(QDir(dir).filePath(QStringLiteral("translations")));
-    if (folder.isDir()) return folder.absoluteFilePath();
+    if (!dir.isEmpty() && folder.isDir()) folders << folder.absoluteFilePath();
   }
+  return folders;
+}
+
+QString folderWith(const QStringList& folders, const QString& code) {
+  for (const QString& folder : folders)
+    if (!code.isEmpty() && QFileInfo(QDir(folder).filePath(QStringLiteral("sumdart_") + code + QStringLiteral(".qm"))).isFile()) return folder;
   return {};
 }
 
-QStringList availableLanguages(const QString& folder) {
-  if (folder.isEmpty()) return {};
+QStringList availableLanguages(const QStringList& folders) {
   QStringList codes;
-  const QStringList files = QDir(folder).entryList({QStringLiteral("sumdart_*.qm")}, QDir::Files, QDir::Name);
-  for (const QString& f : files) codes << f.mid(8, f.size() - 11);
+  for (const QString& folder : folders)
+    for (const QString& f : QDir(folder).entryList({QStringLiteral("sumdart_*.qm")}, QDir::Files)) codes << f.mid(8, f.size() - 11);
+  codes.sort();
+  codes.removeDuplicates();
   return codes;
 }
 
@@ -87,8 +97,8 @@ bool Translation::load(const QString& code, const QString& folder) {
   if (code.isEmpty() || !own_.load(QStringLiteral("sumdart_") + code, folder)) return false;
   code_ = code;
   setLanguage(code.toStdString());
-  setTextLookup([this](const char* context, const char* text) {
-    return own_.translate(context, text).toStdString();
+  setTextLookup([this](const char* context, const char* text, int n) {
+    return own_.translate(context, text, nullptr, n).toStdString();
   });
   if (QCoreApplication::instance()) {
     QCoreApplication::installTranslator(&own_);

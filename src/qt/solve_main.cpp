@@ -23,6 +23,7 @@
 #include "seams/random.h"
 #include "state/texts.h"
 
+#include <QLocale>
 #include <QFileInfo>
 
 namespace {
@@ -62,7 +63,8 @@ void printHelp() {
                 "                      only once the new one is complete\n"
                 "  --letter            US Letter paper instead of A4\n"
                 "  --lang CODE         the language of the messages and the worksheet\n"
-                "                      (de, es, fr; en for English) instead of the desktop's\n"
+                "                      (de, es, fr, it, nl, pl, pt_BR; en for English)\n"
+                "                      instead of the desktop's\n"
                 "Example: sumdart-solve --worksheet 12 --seed 2024 -o monday.pdf\n\n"
                 "  -h, --help   show this help\n"
                 "  --version    show the version\n"),
@@ -226,11 +228,8 @@ int worksheetMain(int argc, char** argv) {
     return 1;
   }
   // Each count with its own word, so that a language can make each agree.
-  const std::string throws = fill(request->throws == 1 ? translate("Solver", "%1 throw") : translate("Solver", "%1 throws"),
-                                  {std::to_string(request->throws)});
-  const auto pages = [](int n) {
-    return fill(n == 1 ? translate("Solver", "%1 page") : translate("Solver", "%1 pages"), {std::to_string(n)});
-  };
+  const std::string throws = translate("Solver", "%n throw(s)", nullptr, request->throws);
+  const auto pages = [](int n) { return translate("Solver", "%n page(s)", nullptr, n); };
   std::printf("%s\n", fill(translate("Solver", "Wrote %1: %2 on %3, then the answer key on %4."),
                            {request->output, throws, pages(outcome.sheetPages), pages(outcome.keyPages)})
                           .c_str());
@@ -263,15 +262,15 @@ std::optional<int> loadLanguage(sumdart::Translation& translation, int argc, cha
   QStringList all;
   for (int i = 0; i < argc; ++i) all << QString::fromLocal8Bit(argv[i]);
   const std::optional<QString> langArgument = sumdart::languageArgument(all);
-  const QString folder =
-      sumdart::translationsFolder(sumdart::searchDirsBeside(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()));
-  const QString language = sumdart::languageFor(folder, langArgument);
-  translation.load(language, folder);
+  const QStringList folders =
+      sumdart::translationFolders(sumdart::searchDirsBeside(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath()));
+  const QString language = sumdart::languageFor(folders, langArgument);
+  translation.load(language, sumdart::folderWith(folders, language));
   if (sumdart::isUnknownLanguage(langArgument, language)) {
     std::fprintf(stderr, "sumdart-solve: %s\n",
                  fill(translate("Solver", "there is no translation for \"%1\"; there are: %2"),
                       {langArgument->toStdString(),
-                       sumdart::availableLanguages(folder).join(QStringLiteral(", ")).toStdString()})
+                       sumdart::availableLanguages(folders).join(QStringLiteral(", ")).toStdString()})
                      .c_str());
     return 2;
   }
@@ -299,6 +298,7 @@ int listNumbers(const std::array<int, 4>& dice) {
   sumdart::NumberJudge judge;
   judge.judge(dice[0], dice[1], dice[2], dice[3]);
   const sumdart::Explanations explained = sumdart::explainThrow(dice);
+  const std::string point = QLocale(QString::fromStdString(sumdart::language())).decimalPoint().toStdString();  // "62,5" in German
 
   int status = 0;
   for (int n = 1; n <= 100; ++n) {
@@ -313,16 +313,13 @@ int listNumbers(const std::array<int, 4>& dice) {
     } else if (e->exact) {
       std::printf("%d = %s\n", n, e->expression.c_str());
     } else {
-      std::printf("%d ≈ %s = %s\n", n, e->expression.c_str(), sumdart::formatValue(e->value).c_str());
+      std::printf("%d ≈ %s = %s\n", n, e->expression.c_str(), sumdart::formatValue(e->value, point).c_str());
     }
   }
   const int count = judge.countAllowed();
   const std::string throwText = std::to_string(dice[0]) + " " + std::to_string(dice[1]) + " " + std::to_string(dice[2]) +
                                 " " + std::to_string(dice[3]);
-  std::printf("%s\n", fill(count == 1 ? translate("Solver", "%1 number can be made from %2.")
-                                      : translate("Solver", "%1 numbers can be made from %2."),
-                           {std::to_string(count), throwText})
-                          .c_str());
+  std::printf("%s\n", fill(translate("Solver", "%n number(s) can be made from %1.", nullptr, count), {throwText}).c_str());
   return status;
 }
 

@@ -1,5 +1,6 @@
 #include "qt/worksheet.h"
 
+#include <QLocale>
 #include <QColor>
 #include <QFileInfo>
 #include <QFont>
@@ -130,7 +131,8 @@ QFont makeFont(double points, bool bold = false) {
 QString madeText(const MadeNumber& m) {
   const QString way = QString::fromStdString(m.way.expression).replace(QLatin1Char('-'), QChar(0x2212));
   if (m.way.exact) return QStringLiteral(" = ") + way;
-  return QStringLiteral(" \u2248 ") + way + QStringLiteral(" = ") + QString::fromStdString(formatValue(m.way.value));
+  const std::string point = QLocale(QString::fromStdString(language())).decimalPoint().toStdString();  // "62,5" in German
+  return QStringLiteral(" \u2248 ") + way + QStringLiteral(" = ") + QString::fromStdString(formatValue(m.way.value, point));
 }
 
 // Draws in millimetres on the PDF's pixels.
@@ -465,7 +467,7 @@ class WorksheetPainter {
       canvas_.text(cx + (cell - canvas_.width(digit, headBold)) / 2, base, digit, headBold);
     }
     const double countX = x + kKeyIndent + 4 * cell + 3 * gap + 7;
-    canvas_.text(countX, base, t.count == 1 ? translated("Worksheet", "1 number") : translated("Worksheet", "%1 numbers").arg(t.count),
+    canvas_.text(countX, base, QString::fromStdString(translate("Worksheet", "%n number(s)", nullptr, t.count)),
                  head);
     const double highestX = canvas_.text(countX + 28, base, translated("Worksheet", "Highest:") + u' ', head, kGrey);
     entry(highestX, base, t.highest, 10.5);

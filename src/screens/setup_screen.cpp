@@ -67,9 +67,8 @@ SetupScreen::SetupScreen(GameSettings& m, Services s, ScreenFlow& flow) : FlowSc
   // The text boxes are named by the captions beside them.
   targetBox.spokenName = translate("SetupScreen", "Target");
   timeBox.spokenName = translate("SetupScreen", "Set Total Time Allowed");
-  for (std::size_t k = 0; k < 4; ++k)
-    playerCountButtons[k].spokenName = k == 0 ? translate("SetupScreen", "1 player")
-                                               : fill(translate("SetupScreen", "%1 players"), {decimalText(static_cast<long long>(k) + 1)});
+  for (int players = 1; players <= 4; ++players)  // (a plain count: lupdate misses a plural text with a cast among its arguments)
+    playerCountButtons[static_cast<std::size_t>(players) - 1].spokenName = translate("SetupScreen", "%n player(s)", nullptr, players);
   form.add("gameTitle", gameTitle);
   form.add("targetCaption", targetCaption);
   form.controls[static_cast<std::size_t>(form.add("targetBox", targetBox))].accept = boxAccepts;

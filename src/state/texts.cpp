@@ -21,10 +21,24 @@ const std::string& language() { return languageCode(); }
 
 std::string translate(const char* context, const char* text) {
   if (const TextLookup& l = lookup()) {
-    std::string t = l(context, text);
+    std::string t = l(context, text, -1);
     if (!t.empty()) return t;
   }
   return text;
+}
+
+std::string translate(const char* context, const char* text, const char*, int n) {
+  std::string t = lookup() ? lookup()(context, text, n) : std::string();
+  if (t.empty()) {  // English: "(s)" dropped for one, an s otherwise
+    t = text;
+    for (std::size_t at; (at = t.find("(s)")) != std::string::npos;) t.replace(at, 3, n == 1 ? "" : "s");
+  }
+  for (std::size_t at = 0; (at = t.find("%n", at)) != std::string::npos;) {
+    const std::string count = std::to_string(n);
+    t.replace(at, 2, count);
+    at += count.size();
+  }
+  return t;
 }
 
 std::string fill(std::string_view text, std::initializer_list<std::string_view> args) {

@@ -17,8 +17,10 @@
 
 namespace sumdart {
 
-// Looks a text up: (context, English text) -> the translation, or empty for none.
-using TextLookup = std::function<std::string(const char* context, const char* text)>;
+// Looks a text up: (context, English text, count) -> the translation, or empty
+// for none. The count is -1 for a text without one; for a text with one it
+// chooses the language's plural form (the %n is left for translate()).
+using TextLookup = std::function<std::string(const char* context, const char* text, int n)>;
 
 // Sets the lookup every translate() uses; an empty one gives English throughout.
 // Set at start-up, before any screen is made: a screen's captions are
@@ -35,6 +37,14 @@ std::string translate(const char* context, const char* text);
 inline std::string translate(const char* context, std::string_view text) {
   return translate(context, std::string(text).c_str());
 }
+
+// A text that holds a count n, written as Qt writes plural texts: %n for the
+// count and "(s)" where English adds an s ("%n point(s) scored"). In the
+// player's language it takes the form that language's grammar gives n (Qt's
+// plural forms: Polish has three); in English "(s)" goes for 1 and is "s"
+// otherwise. %n becomes n. The comment (Qt's disambiguation) may be null;
+// lupdate collects the text as a plural one from this four-argument form.
+std::string translate(const char* context, const char* text, const char* comment, int n);
 
 // The text with %1, %2, ... %9 replaced by the arguments in order. A marker
 // without its argument stays as it is; "%%" is not special. Arguments are put in

@@ -23,8 +23,8 @@ bin=bin
 
 unexpected=$(find . -type f | sort | grep -vE "^\./($bin/sumdart|$bin/sumdart-solve|"'share/sumdart/.+|share/applications/[^/]+\.desktop|share/metainfo/[^/]+\.metainfo\.xml|share/icons/hicolor/(48x48|256x256)/apps/sumdart\.png|share/man/man6/sumdart(-solve)?\.6\.gz|share/doc/sumdart/(copyright|changelog\.gz))$' || true)
 [[ -z $unexpected ]] || fail "installed files that do not belong: $unexpected"
-for f in share/icons/hicolor/{48x48,256x256}/apps/sumdart.png share/sumdart/Sumdart\ Rules{,.de,.es,.fr}.doc \
-  share/sumdart/translations/sumdart_{de,es,fr}.qm share/sumdart/Images/target2.bmp share/sumdart/wav/click1.wav \
+for f in share/icons/hicolor/{48x48,256x256}/apps/sumdart.png share/sumdart/Sumdart\ Rules{,.de,.es,.fr,.it,.nl,.pl,.pt_BR}.doc \
+  share/sumdart/translations/sumdart_{de,es,fr,it,nl,pl,pt_BR}.qm share/sumdart/Images/target2.bmp share/sumdart/wav/click1.wav \
   share/man/man6/sumdart{,-solve}.6.gz share/doc/sumdart/{copyright,changelog.gz}; do
   [[ -s $f ]] || fail "$f is missing"
 done
@@ -47,17 +47,22 @@ ends() {
 # A zoom out of range is refused at once; each command of the menu entry starts the game.
 ends 2 sumdart --zoom 7
 while read -r -a command; do ends 124 "${command[@]}"; done < <(sed -n 's/^Exec=//p' "${desktop[0]}")
-# Languages: the installed translations are found; the solver speaks the
-# desktop's language or --lang's, English without one (which languages the
-# desktop's settings choose is the language tests' part); an unknown --lang is
-# refused, and the game starts in English asked for on a German desktop.
-#
+# Languages: the installed translations are found, also from a folder whose
+# own translations/ holds something else (a source tree's .ts files); the
+# solver and the game speak the desktop's language or --lang's, English
+# without one (which languages the desktop's settings choose is the language
+# tests' part); an unknown --lang is refused, and the game starts in English
+# asked for on a German desktop.
+here=$(mktemp -d)
+mkdir "$here/translations" && : >"$here/translations/sumdart_de.ts"
 # solve [NAME=VALUE...] [OPTION...]: the solver's list for 2 5 5 5 in a clean environment.
 solve() {
   local settings=()
   while (($#)) && [[ $1 == [A-Z]*=* ]]; do settings+=("$1"); shift; done
-  (cd "$(mktemp -d)" && env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${settings[@]}" "$prefix/$bin/sumdart-solve" "$@" 2 5 5 5)
+  (cd "$here" && env -u LANGUAGE -u LC_ALL -u LC_MESSAGES -u LANG "${settings[@]}" "$prefix/$bin/sumdart-solve" "$@" 2 5 5 5)
 }
+game_help() { (cd "$here" && LANGUAGE=$1 QT_QPA_PLATFORM=offscreen "$prefix/$bin/sumdart" --help 2>&1); }
+[[ $(game_help de) != "$(game_help en)" ]] || fail "with LANGUAGE=de the game's help is not in German"
 english=$(solve)
 german=$(solve LANGUAGE=de)
 [[ $german != "$english" && $(echo "$german" | head -1) == "$(echo "$english" | head -1)" ]] || fail "with LANGUAGE=de the solver's list is not in German"

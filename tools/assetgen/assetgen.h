@@ -6,6 +6,7 @@
 #include "state/assets.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -31,13 +32,14 @@ QByteArray wavFile(const SoundWave& sound);
 
 // The printable rules as RTF. `boardJpeg` and `throwJpeg` (either may be
 // empty) are embedded as the picture of the board and of the worked
-// example's throw of 5, 4, 3 and 2.
-QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpeg);
+// example's throw of 5, 4, 3 and 2. Its worked sums write a fraction as
+// `numbers` does ("8,5" in German), as the translated text around them does.
+QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpeg, const QLocale& numbers = QLocale::c());
 
 // ---- Everything -------------------------------------------------------------
 
 // The rules document alone, in the language of the translation installed.
-bool writeRulesDocument(const QString& path, QString* error);
+bool writeRulesDocument(const QString& path, QString* error, const QLocale& numbers = QLocale::c());
 // The rules document in each language of `translations` (sumdart_de.qm...):
 // "Sumdart Rules.de.doc"... in `folder`.
 bool writeTranslatedRules(const QString& folder, const QStringList& translations, QString* error);

@@ -99,11 +99,11 @@ bool generateAll(const QString& folder, QString* error) {
   return writeRulesDocument(path(fileName(Document::rules)), error);
 }
 
-bool writeRulesDocument(const QString& path, QString* error) {
+bool writeRulesDocument(const QString& path, QString* error, const QLocale& numbers) {
   // The printed pictures are finer than the screen's, and a little more
   // compressed, to keep the document small.
   const QByteArray rules = rulesDocument(encode(rulesBoardPicture(), "jpg", kPrintJpegQuality),
-                                         encode(throwPicture({5, 4, 3, 2}), "jpg", kPrintJpegQuality));
+                                         encode(throwPicture({5, 4, 3, 2}), "jpg", kPrintJpegQuality), numbers);
   return writeFile(path, rules, error);
 }
 
@@ -122,7 +122,7 @@ bool writeTranslatedRules(const QString& folder, const QStringList& translations
     QCoreApplication::installTranslator(&translator);
     const std::string language = name.mid(8).toStdString();
     const bool written = writeRulesDocument(
-        QDir(folder).filePath(QString::fromStdString(fileName(Document::rules, language))), error);
+        QDir(folder).filePath(QString::fromStdString(fileName(Document::rules, language))), error, QLocale(name.mid(8)));
     QCoreApplication::removeTranslator(&translator);
     if (!written) return false;
   }

@@ -161,7 +161,7 @@ class RtfWriter {
 
 }  // namespace
 
-QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpeg) {
+QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpeg, const QLocale& numbers) {
   RtfWriter w;
   w.title(QStringLiteral("Sumdart"));
   w.subtitle(translated("RulesDocument","The rules of the game, a worked example and tips for the classroom"));
@@ -288,9 +288,9 @@ QByteArray rulesDocument(const QByteArray& boardJpeg, const QByteArray& throwJpe
       "working:"));
   w.table({{translated("RulesDocument","Working"), translated("RulesDocument","Can Blue click it?")},
            {QStringLiteral("5 + 4 + 3 + 2 = 14"), translated("RulesDocument","Yes, but it is a small score.")},
-           {QStringLiteral("(4 \u00d7 3 + 5) \u00f7 2 = 8.5"),
+           {QStringLiteral("(4 \u00d7 3 + 5) \u00f7 2 = ") + numbers.toString(8.5),
             translated("RulesDocument","Yes, as 8: an exact half goes to the even neighbour.")},
-           {QStringLiteral("(5 + 4) \u00d7 3 \u00f7 2 = 13.5"),
+           {QStringLiteral("(5 + 4) \u00d7 3 \u00f7 2 = ") + numbers.toString(13.5),
             translated("RulesDocument","Yes, as 14, the even neighbour of 13.5.")},
            {QStringLiteral("(5 \u00d7 2 + 3) \u00d7 4 = 52"),
             translated("RulesDocument","Yes: 52 is on the quadruples ring (four times 13).")},
