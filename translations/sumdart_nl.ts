@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>four 50s</source>
-        <translation>vier keer 50</translation>
+        <translation>4 vakken van 50</translation>
     </message>
     <message>
         <source>not doubles</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>the inner ring: four 50s;</source>
-        <translation>de binnenste ring: vier keer 50;</translation>
+        <translation>de binnenste ring: vier vakken van 50;</translation>
     </message>
     <message>
         <source>the singles, the first ring of twenty numbers: each sector&apos;s number;</source>
@@ -905,7 +905,7 @@
     </message>
     <message>
         <source>The End</source>
-        <translation>Einde van het spel</translation>
+        <translation>Het einde</translation>
     </message>
     <message>
         <source>As in darts, players start with a target of 501 points. The game ends when one player has reduced their total to zero. However, as in darts, the final score must be made by clicking a double and this score must take the target to zero exactly. (The doubles are the numbers in the second ring of twenty numbers moving outwards from the centre of the board.)</source>

@@ -51,7 +51,7 @@
     <name>Dice</name>
     <message>
         <source>Die %1: not thrown</source>
-        <translation>Kostka %1: jeszcze nie rzucona</translation>
+        <translation>Kostka %1: jeszcze nierzucona</translation>
     </message>
     <message>
         <source>Die %1: %2</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Throw Dice</source>
-        <translation>Rzuć kostki</translation>
+        <translation>Rzuć kostkami</translation>
     </message>
     <message>
         <source>New Game</source>
@@ -179,9 +179,9 @@
     <message numerus="yes">
         <source>%n point(s) scored</source>
         <translation>
-            <numerusform>%n punkt</numerusform>
-            <numerusform>%n punkty</numerusform>
-            <numerusform>%n punktów</numerusform>
+            <numerusform>Zdobyto %n punkt</numerusform>
+            <numerusform>Zdobyto %n punkty</numerusform>
+            <numerusform>Zdobyto %n punktów</numerusform>
         </translation>
     </message>
     <message>
@@ -202,19 +202,19 @@
     </message>
     <message>
         <source>BLUE HAS WON!</source>
-        <translation>NIEBIESKI GÓRĄ!</translation>
+        <translation>NIEBIESKI WYGRAŁ!</translation>
     </message>
     <message>
         <source>RED HAS WON!</source>
-        <translation>CZERWONY GÓRĄ!</translation>
+        <translation>CZERWONY WYGRAŁ!</translation>
     </message>
     <message>
         <source>GREEN HAS WON!</source>
-        <translation>ZIELONY GÓRĄ!</translation>
+        <translation>ZIELONY WYGRAŁ!</translation>
     </message>
     <message>
         <source>YELLOW HAS WON!</source>
-        <translation>ŻÓŁTY GÓRĄ!</translation>
+        <translation>ŻÓŁTY WYGRAŁ!</translation>
     </message>
     <message>
         <source>IT&apos;S A DRAW!</source>
@@ -453,7 +453,7 @@
     </message>
     <message>
         <source>The doubles are the twenty numbers of the second ring (the even numbers from 2 to 40) and the centre 100. No other number is a double: the 50s of the inner ring are not doubles, and neither is the 40 of the quadruples ring (four times 10).</source>
-        <translation>Pola podwójne to dwadzieścia liczb drugiego pierścienia (liczby parzyste od 2 do 40) i 100 na środku. Żadne inne pole nie jest podwójne: pola 50 w pierścieniu wewnętrznym nie są podwójne, tak samo jak 40 w pierścieniu pól poczwórnych (cztery razy 10).</translation>
+        <translation>Pola podwójne to dwadzieścia liczb drugiego pierścienia (liczby parzyste od 2 do 40) i 100 na środku. Żadne inne pole nie jest podwójne: ani pola 50 w pierścieniu wewnętrznym, ani pole 40 w pierścieniu pól poczwórnych (cztery razy 10).</translation>
     </message>
     <message>
         <source>Taking a turn</source>
@@ -461,11 +461,11 @@
     </message>
     <message>
         <source>Click Throw Dice. Four dice are thrown.</source>
-        <translation>Kliknij „Rzuć kostki”. Rzucasz czterema kostkami.</translation>
+        <translation>Kliknij „Rzuć kostkami”. Rzucasz czterema kostkami.</translation>
     </message>
     <message>
         <source>Use all four numbers, each one exactly once, to make a whole number from 1 to 100. You may add (+), subtract (−), multiply (×) and divide (÷), in any order, with brackets. If a calculation gives a number that is not whole, it is rounded to the nearest whole number; an exact half goes to the even neighbour, so 8.5 counts as 8 and 13.5 as 14.</source>
-        <translation>Użyj wszystkich czterech liczb, każdej dokładnie raz, i ułóż z nich liczbę całkowitą od 1 do 100. Możesz dodawać (+), odejmować (−), mnożyć (×) i dzielić (÷), w dowolnej kolejności i z nawiasami. Jeśli wynik obliczenia nie jest liczbą całkowitą, zaokrągla się go do najbliższej liczby całkowitej; dokładna połówka idzie do sąsiedniej liczby parzystej, więc 8,5 liczy się jako 8, a 13,5 jako 14.</translation>
+        <translation>Użyj wszystkich czterech liczb, każdej dokładnie raz, i ułóż z nich liczbę całkowitą od 1 do 100. Możesz dodawać (+), odejmować (−), mnożyć (×) i dzielić (÷), w dowolnej kolejności i z nawiasami. Jeśli wynik obliczenia nie jest liczbą całkowitą, zaokrągla się go do najbliższej liczby całkowitej; gdy wynik kończy się na ,5, zaokrągla się go do sąsiedniej liczby parzystej, więc 8,5 liczy się jako 8, a 13,5 jako 14.</translation>
     </message>
     <message>
         <source>Click that number on the board.</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>It is the start of a game, so Blue&apos;s target is 501. Blue clicks Throw Dice, and the dice show 5, 4, 3 and 2:</source>
-        <translation>To początek gry, więc Niebieski ma 501 punktów. Niebieski klika „Rzuć kostki”, a na kostkach wypada 5, 4, 3 i 2:</translation>
+        <translation>To początek gry, więc Niebieski ma 501 punktów. Niebieski klika „Rzuć kostkami”, a na kostkach wypada 5, 4, 3 i 2:</translation>
     </message>
     <message>
         <source>Blue looks for numbers that use all four dice, each exactly once. Here are some, with the working:</source>
@@ -597,11 +597,11 @@
     </message>
     <message>
         <source>Yes, as 8: an exact half goes to the even neighbour.</source>
-        <translation>Tak, liczy się jako 8: dokładna połówka idzie do sąsiedniej liczby parzystej.</translation>
+        <translation>Tak, liczy się jako 8: wynik kończący się na ,5 zaokrągla się do sąsiedniej liczby parzystej.</translation>
     </message>
     <message>
         <source>Yes, as 14, the even neighbour of 13.5.</source>
-        <translation>Tak, liczy się jako 14: to parzysty sąsiad liczby 13,5.</translation>
+        <translation>Tak, liczy się jako 14: to liczba parzysta sąsiadująca z 13,5.</translation>
     </message>
     <message>
         <source>Yes: 52 is on the quadruples ring (four times 13).</source>
@@ -860,7 +860,7 @@
     </message>
     <message>
         <source>The player clicks the button labelled &apos;Throw Dice&apos;. Four numbers are then randomly generated, corresponding to a dice throw. The player must generate a whole number between 1 and 100 using all four numbers once. The player may multiply, divide, add or subtract the numbers in any combination.</source>
-        <translation>Gracz klika przycisk „Rzuć kostki”. Losowane są wtedy cztery liczby, tak jak przy rzucie kostkami. Gracz musi ułożyć liczbę całkowitą od 1 do 100, używając każdej z czterech liczb jeden raz. Może mnożyć, dzielić, dodawać i odejmować te liczby w dowolnym połączeniu.</translation>
+        <translation>Gracz klika przycisk „Rzuć kostkami”. Losowane są wtedy cztery liczby, tak jak przy rzucie kostkami. Gracz musi ułożyć liczbę całkowitą od 1 do 100, używając każdej z czterech liczb jeden raz. Może mnożyć, dzielić, dodawać i odejmować te liczby w dowolnym połączeniu.</translation>
     </message>
     <message>
         <source>Click the button on the right to try out throwing the dice.</source>
@@ -960,7 +960,7 @@
     </message>
     <message>
         <source>Throw Dice</source>
-        <translation>Rzuć kostki</translation>
+        <translation>Rzuć kostkami</translation>
     </message>
     <message>
         <source>Open Rules Document for Printing</source>
@@ -1156,7 +1156,8 @@ kostek, używając każdej kostki raz, działań +, -, × i ÷ oraz nawiasów, r
 z jednym sposobem jej ułożenia:
   40 = (6 + 3 + 1) × 4            wynik dokładny
   62 ≈ 5 × 5 × 5 ÷ 2 = 62,5       wynik zaokrąglony do najbliższej liczby
-                                  całkowitej (dokładna połówka do parzystej)
+                                  całkowitej (gdy kończy się na ,5 –
+                                  do sąsiedniej liczby parzystej)
 Wartość, która nie jest krótkim ułamkiem dziesiętnym, jest pokazana jako
 ułamek zwykły z wartością do dwóch miejsc po przecinku, np. 50/3 (16,67).
 Ostatni wiersz podaje, ile liczb da się ułożyć.
@@ -1218,7 +1219,7 @@ Przykład: sumdart-solve --worksheet 12 --seed 2024 -o poniedzialek.pdf
     </message>
     <message>
         <source>For each throw: how many of the numbers 1 to 100 it makes, the highest, and every double it makes, each with one way to make it. “=” made exactly; “≈” made by rounding to the nearest whole number (an exact half goes to the even one).</source>
-        <translation>Dla każdego rzutu: ile liczb od 1 do 100 da się z niego ułożyć, największa z nich i każda liczba z pola podwójnego, jaką da się ułożyć – każda z jednym sposobem ułożenia. „=” oznacza wynik dokładny; „≈” wynik zaokrąglony do najbliższej liczby całkowitej (dokładna połówka do parzystej).</translation>
+        <translation>Dla każdego rzutu: ile liczb od 1 do 100 da się z niego ułożyć, największa z nich i każda liczba z pola podwójnego, jaką da się ułożyć – każda z jednym sposobem ułożenia. „=” oznacza wynik dokładny; „≈” wynik zaokrąglony do najbliższej liczby całkowitej (gdy kończy się na ,5 – do sąsiedniej liczby parzystej).</translation>
     </message>
     <message>
         <source>The same sheet again: %1</source>
