@@ -1,8 +1,9 @@
 #include "state/numbers.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale>
+#include <sstream>
 
 namespace sumdart {
 
@@ -46,18 +47,20 @@ std::size_t numberPrefix(std::string_view text, bool& hasDigit) {
   return i;
 }
 
-// from_chars, unlike strtod, reads "." as the decimal point whatever the
-// locale the desktop gives the program.
+// Read in the classic "C" locale: "." is the decimal point whatever the
+// locale the desktop gives the program (strtod follows it), and no
+// floating-point from_chars is needed, which some C++ libraries lack
+// (Emscripten's, for the browser).
 double parsePrefix(std::string_view text, std::size_t len) {
   std::string_view t = text.substr(0, len);
   const bool negative = t.front() == '-';
   if (negative) t.remove_prefix(1);
-  std::string s;
-  s.reserve(t.size() + 1);
-  if (t.front() == '.') s.push_back('0');  // from_chars wants a digit first
-  s.append(t.data(), t.size());
+  std::string s(t);
+  if (s.front() == '.') s.insert(s.begin(), '0');  // a digit first
+  std::istringstream in(s);
+  in.imbue(std::locale::classic());
   double v = 0;
-  if (std::from_chars(s.data(), s.data() + s.size(), v).ec == std::errc::result_out_of_range) {
+  if (!(in >> v)) {
     // Too large (a non-zero digit before the point) or too small to hold.
     const std::string_view whole = std::string_view(s).substr(0, s.find('.'));
     v = whole.find_first_not_of('0') != std::string_view::npos ? HUGE_VAL : 0.0;
