@@ -23,7 +23,6 @@
 #include "seams/random.h"
 #include "state/texts.h"
 
-#include <QLocale>
 #include <QFileInfo>
 
 namespace {
@@ -298,7 +297,7 @@ int listNumbers(const std::array<int, 4>& dice) {
   sumdart::NumberJudge judge;
   judge.judge(dice[0], dice[1], dice[2], dice[3]);
   const sumdart::Explanations explained = sumdart::explainThrow(dice);
-  const std::string point = QLocale(QString::fromStdString(sumdart::language())).decimalPoint().toStdString();  // "62,5" in German
+  const std::string point = sumdart::decimalPoint();  // "62,5" in German
 
   int status = 0;
   for (int n = 1; n <= 100; ++n) {

@@ -126,13 +126,18 @@ QFont makeFont(double points, bool bold = false) {
   return f;
 }
 
+}  // namespace
+
+std::string decimalPoint() { return QLocale(QString::fromStdString(language())).decimalPoint().toStdString(); }
+
+namespace {
+
 // " = 6 × 3 − 4", or " ≈ 5 × 5 × 5 ÷ 2 = 62.5" when made by rounding; printed
 // with a true minus sign, which reads better than a hyphen.
 QString madeText(const MadeNumber& m) {
   const QString way = QString::fromStdString(m.way.expression).replace(QLatin1Char('-'), QChar(0x2212));
   if (m.way.exact) return QStringLiteral(" = ") + way;
-  const std::string point = QLocale(QString::fromStdString(language())).decimalPoint().toStdString();  // "62,5" in German
-  return QStringLiteral(" \u2248 ") + way + QStringLiteral(" = ") + QString::fromStdString(formatValue(m.way.value, point));
+  return QStringLiteral(" \u2248 ") + way + QStringLiteral(" = ") + QString::fromStdString(formatValue(m.way.value, decimalPoint()));
 }
 
 // Draws in millimetres on the PDF's pixels.

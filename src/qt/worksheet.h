@@ -46,6 +46,9 @@ struct ThrowAnswers {
 // expression for (the two would disagree).
 std::optional<ThrowAnswers> answerThrow(const Throw& dice);
 
+// The decimal point of the language in use: "," in German ("62,5"), "." in English.
+std::string decimalPoint();
+
 struct Worksheet {
   std::vector<ThrowAnswers> throws;
   bool letter = false;                // US Letter paper instead of A4
