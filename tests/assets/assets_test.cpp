@@ -155,6 +155,7 @@ TEST(Assets, RulesDocumentIsWellFormedRtfInEachLanguage) {
     EXPECT_FALSE(translated.contains("{\\title Sumdart Rules}")) << name;
     EXPECT_FALSE(translated.contains("The aim of the game")) << name;
     EXPECT_TRUE(translated.contains("(6 + 4) \\u215x (3 + 1) = 40")) << name << " keeps the sums";
+    EXPECT_TRUE(translated.contains(" = 8,5")) << name << " writes 8.5 with the language's decimal comma";
   }
   EXPECT_FALSE(sumdart::assetgen::writeTranslatedRules(folder.path(), {QStringLiteral("/nonexistent/sumdart_xx.qm")}, &error));
 }

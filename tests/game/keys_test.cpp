@@ -99,7 +99,7 @@ TEST_F(KeysTest, KeysActOnlyWhileTheGameWaitsForThem) {
 // What a screen reader says as the game goes on, wherever the focus is, and
 // what it finds on the controls.
 TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
-  restart(savedGame(2, {22, 50, 501, 501}, 1, 120, {120, 120, 2000, 2000}));
+  restart(savedGame(2, {22, 50, 501, 501}, 1, 120, {117, 96, 2000, 2000}));
   const auto spoken = [this](const Ctl& c) {
     game->describe();
     return c.spokenName.empty() ? c.caption : c.spokenName;
@@ -107,7 +107,7 @@ TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   EXPECT_EQ(heard(), "Blue to Play");
   EXPECT_EQ(spoken(die(0)), "Die 1: not thrown");
   EXPECT_EQ(spoken(panel(1)), "Red: 50");
-  EXPECT_EQ(spoken(clockLabel(0)), "Blue: 120 seconds left");
+  EXPECT_EQ(spoken(clockLabel(0)), "Blue: 117 seconds left");
   throwOnly(5, 4, 3, 2);
   clock.advance(299);  // without sound the first die settles 300 ms after the throw
   EXPECT_EQ(spoken(die(0)), "Die 1: rolling");
@@ -118,7 +118,7 @@ TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   click(37);  // 5 + 4 + 3 + 2
   EXPECT_EQ(heard(), "14, double 7. 14 points scored.");
   EXPECT_TRUE(key(KeyPress::Character, 'S')) << "the scores are told during the hand-over too";
-  EXPECT_EQ(heard(), "Blue 8, 120 seconds left; Red 50, 120 seconds left.");
+  EXPECT_EQ(heard(), "Blue 8, 117 seconds left; Red 50, 96 seconds left.");
   ASSERT_NO_FATAL_FAILURE(handOver());
   EXPECT_EQ(heard(), "Red to Play");
   EXPECT_EQ(spoken(die(3)), "Die 4: not thrown") << "the last player's dice, greyed";
@@ -139,7 +139,7 @@ TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   EXPECT_EQ(heard(), "Dice: 1, 1, 1, 1. | Red has run out of time. | Blue to Play");
   EXPECT_EQ(spoken(panel(1)), "Red: 50, out of time");
   EXPECT_TRUE(key(KeyPress::Character, 's'));
-  EXPECT_EQ(heard(), "Blue 8, 120 seconds left; Red 50, out of time.");
+  EXPECT_EQ(heard(), "Blue 8, 117 seconds left; Red 50, out of time.");
   // Blue finishes: the move, the end, and two seconds later the winner.
   ASSERT_NO_FATAL_FAILURE(throwDice(2, 2, 2, 2));
   click(28);  // 8, double 4
@@ -149,7 +149,7 @@ TEST_F(KeysTest, ScreenReadersHearTheDiceMovesTurnsScoresAndClocks) {
   clock.advance(6000);
   EXPECT_EQ(heard(), "") << "the banner names the winner again, but it is said once";
   EXPECT_TRUE(key(KeyPress::Character, 's')) << "the scores at the end";
-  EXPECT_EQ(heard(), "Blue 0, 120 seconds left; Red 50, out of time.");
+  EXPECT_EQ(heard(), "Blue 0, 117 seconds left; Red 50, out of time.");
   // A solo game ends as the clock runs out.
   open({.players = 1, .timeAllowed = 5, .soundOn = 0});
   heard();
