@@ -23,6 +23,7 @@
 #include "qt/table_widget.h"
 #include "qt/text_box.h"
 #include "qt/twips.h"
+#include "state/tab_chain.h"
 
 namespace sumdart {
 
@@ -59,11 +60,6 @@ Qt::WindowFlags flagsFor(const Form& f) {
     return flags;
   }
   return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-}
-
-// Whether Tab can reach the control: every kind but a label or panel, and a label that can be clicked.
-bool takesFocus(const FormCtl& fc) {
-  return (fc.ctl->kind != Kind::Label && fc.ctl->kind != Kind::Panel) || static_cast<bool>(fc.click);
 }
 
 // To a screen reader every screen's window is a window, named by its screen.
@@ -150,40 +146,15 @@ void FormWindow::build() {
   connect(mark_, &FocusMark::keyboardUseChanged, this, &FormWindow::markFocus);
 }
 
-// The Tab order: the controls the screen lists, then the others a person can
-// use in reading order: by rows from the top, each row from the left.
+// The Tab order (state/tab_chain.h), as the widgets' focus chain.
 void FormWindow::chainFocus() {
-  const Form& f = screen_->form;
-  std::vector<QWidget*> chain;
-  for (const std::string& name : f.tabOrder)
-    if (QWidget* w = control(name)) chain.push_back(w);
-  struct Place {
-    double left, top, bottom;
-    QWidget* w;
-  };
-  std::vector<Place> rest;
-  for (std::size_t i = 0; i < f.controls.size(); ++i) {
+  QWidget* previous = nullptr;
+  for (const std::size_t i : tabChain(screen_->form)) {
     QWidget* w = widgets_[i];
-    if (!w || !takesFocus(f.controls[i]) || std::find(chain.begin(), chain.end(), w) != chain.end()) continue;
-    double left = 0, top = 0;
-    for (int k = static_cast<int>(i); k >= 0; k = f.controls[static_cast<std::size_t>(k)].parent) {
-      left += f.controls[static_cast<std::size_t>(k)].ctl->left;
-      top += f.controls[static_cast<std::size_t>(k)].ctl->top;
-    }
-    rest.push_back({left, top, top + f.controls[i].ctl->height, w});
+    if (!w) continue;
+    if (previous) setTabOrder(previous, w);
+    previous = w;
   }
-  std::stable_sort(rest.begin(), rest.end(), [](const Place& a, const Place& b) { return a.top < b.top; });
-  // A control whose top lies above the middle of the row's first control is in that row.
-  for (std::size_t row = 0; row < rest.size();) {
-    std::size_t end = row + 1;
-    const double middle = (rest[row].top + rest[row].bottom) / 2;
-    while (end < rest.size() && rest[end].top < middle) ++end;
-    std::stable_sort(rest.begin() + static_cast<std::ptrdiff_t>(row), rest.begin() + static_cast<std::ptrdiff_t>(end),
-                     [](const Place& a, const Place& b) { return a.left < b.left; });
-    for (std::size_t k = row; k < end; ++k) chain.push_back(rest[k].w);
-    row = end;
-  }
-  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void FormWindow::markFocus() {

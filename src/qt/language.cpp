@@ -8,20 +8,20 @@
 
 #include <algorithm>
 
+#include "state/languages.h"
 #include "state/texts.h"
 
 namespace sumdart {
 
 namespace {
-// "de_AT" and "de-AT" alike; "fr_FR.UTF-8" as "fr-FR".
-QString normalised(const QString& code) { return code.section(u'.', 0, 0).replace(u'_', u'-').trimmed(); }
-bool isLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+std::vector<std::string> stdList(const QStringList& list) {
+  std::vector<std::string> out;
+  for (const QString& s : list) out.push_back(s.toStdString());
+  return out;
+}
 }  // namespace
 
-bool isEnglish(const QString& code) {
-  const QString language = normalised(code).section(u'-', 0, 0).toLower();
-  return language == u"en" || language == u"c" || language == u"posix";
-}
+bool isEnglish(const QString& code) { return isEnglish(code.toStdString()); }
 
 std::optional<QString> languageArgument(const QStringList& arguments) {
   std::optional<QString> value;
@@ -36,26 +36,7 @@ std::optional<QString> languageArgument(const QStringList& arguments) {
 }
 
 QString chooseLanguage(const QStringList& wanted, const QStringList& available) {
-  const auto have = [&available](const QString& code) { return available.contains(code); };
-  for (const QString& entry : wanted) {
-    const QString code = normalised(entry);
-    if (code.isEmpty()) continue;
-    if (isEnglish(code)) return {};
-    const QString language = code.section(u'-', 0, 0).toLower();
-    // A code names a language only in letters: nothing else may reach a file name.
-    const bool plain = std::all_of(code.begin(), code.end(), [](QChar c) { return isLetter(c) || c == u'-'; });
-    if (!plain) continue;
-    // "de-Latn-AT" tries de_AT, then de.
-    const QStringList parts = code.split(u'-', Qt::SkipEmptyParts);
-    if (parts.size() > 1 && have(language + u'_' + parts.last().toUpper())) return language + u'_' + parts.last().toUpper();
-    if (have(language)) return language;
-    // Another region's translation of the language, named in letters ("pt_BR").
-    for (const QString& other : available)
-      if (other.startsWith(language + u'_') && other.size() > language.size() + 1 &&
-          std::all_of(other.begin() + language.size() + 1, other.end(), isLetter))
-        return other;
-  }
-  return {};
+  return QString::fromStdString(chooseLanguage(stdList(wanted), stdList(available)));
 }
 
 QString languageFor(const QStringList& folders, const std::optional<QString>& asked) {
