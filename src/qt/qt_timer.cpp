@@ -6,13 +6,8 @@
 namespace sumdart {
 
 namespace {
-// Qt runs a 0 ms timer on every turn of the event loop; the program's timers
-// always wait at least a millisecond, as the virtual clock of the tests does.
-// A step faster than 30 a second (the dice flicker every 5 ms) shows nothing
-// more to the eye than 30 faces a second do, while each step costs a wake-up
-// and a repaint: it ticks every 33 ms instead. 1 ms means "at once" and stays.
-constexpr int kFrameMs = 33;
-int qtInterval(int ms) { return ms > 1 && ms < kFrameMs ? kFrameMs : std::max(ms, 1); }
+// Qt runs a 0 ms timer on every turn of the event loop; see wallClockInterval.
+int qtInterval(int ms) { return wallClockInterval(ms); }
 }  // namespace
 
 QtTimer::QtTimer() : timer_(new QTimer) {

@@ -29,6 +29,14 @@ class Timer {
   std::function<void()> tick_;
 };
 
+// The interval a timer on a real clock waits, for one the screens set to `ms`.
+// A step faster than 30 a second (the dice flicker every 5 ms) shows nothing
+// more to the eye than 30 faces a second do, while each step costs a wake-up
+// and a drawing: it ticks every 33 ms instead. 1 ms means "at once" and stays,
+// and every timer waits at least a millisecond, as the tests' virtual clock does.
+inline constexpr int kFrameMs = 33;
+constexpr int wallClockInterval(int ms) { return ms > 1 && ms < kFrameMs ? kFrameMs : (ms < 1 ? 1 : ms); }
+
 class TimerFactory {
  public:
   virtual ~TimerFactory() = default;

@@ -1,5 +1,6 @@
 // The generated pictures, sounds and rules document: present, loadable, and
-// the board picture fits the numbers the game lays over it.
+// the board picture fits the numbers the game lays over it; and the browser
+// edition's pictures and rules pages.
 #include "assetgen.h"
 #include "qt/wav_sound.h"
 
@@ -7,6 +8,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -158,6 +164,43 @@ TEST(Assets, RulesDocumentIsWellFormedRtfInEachLanguage) {
     EXPECT_TRUE(translated.contains(" = 8,5")) << name << " writes 8.5 with the language's decimal comma";
   }
   EXPECT_FALSE(sumdart::assetgen::writeTranslatedRules(folder.path(), {QStringLiteral("/nonexistent/sumdart_xx.qm")}, &error));
+}
+
+// The browser site: pictures.json lists every screen picture in English and
+// each language given, with files at 1x, 2x and 3x its size; a picture without
+// words keeps the English files. The icons are there, and each rules page is
+// in its language with its pictures beside it.
+TEST(Assets, WebSiteHasEachPictureAtThreeScalesInEachLanguageAndTranslatedRulesPages) {
+  QTemporaryDir site;
+  QString error;
+  const QString qm = QStringLiteral(SUMDART_QM_DIR "/sumdart_%1.qm");
+  ASSERT_TRUE(sumdart::assetgen::generateWeb(site.path(), {qm.arg("de"), qm.arg("fr")}, &error)) << error.toStdString();
+  const QJsonObject index = QJsonDocument::fromJson(contents(site.filePath("pictures.json"))).object();
+  EXPECT_EQ(index.size(), std::ssize(sumdart::assetgen::kScreenPictures));
+  for (const sumdart::Picture picture : sumdart::assetgen::kScreenPictures) {
+    const QJsonObject entry = index[QString::fromLatin1(sumdart::fileName(picture))].toObject();
+    const QSize size(entry["width"].toInt(), entry["height"].toInt());
+    const QJsonObject files = entry["files"].toObject();
+    EXPECT_EQ(files.keys(), QStringList({"de", "en", "fr"})) << sumdart::fileName(picture);
+    for (const QJsonValue& paths : files) {
+      ASSERT_EQ(paths.toArray().size(), 3);
+      for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(QImageReader(site.filePath(paths[i].toString())).size(), size * (i + 1)) << paths[i].toString().toStdString();
+    }
+  }
+  EXPECT_EQ(index["Images\\target2.bmp"]["files"]["de"], index["Images\\target2.bmp"]["files"]["en"]);
+  EXPECT_NE(index["Images\\start.jpg"]["files"]["de"], index["Images\\start.jpg"]["files"]["en"]);
+  for (const int icon : {48, 192, 512}) EXPECT_EQ(QImageReader(site.filePath(QString("icons/sumdart-%1.png").arg(icon))).size(), QSize(icon, icon));
+  for (const QString language : {"en", "de"}) {
+    const QString page = QString::fromUtf8(contents(site.filePath(language == "en" ? "rules/rules.html" : "rules/rules.de.html")));
+    EXPECT_TRUE(page.contains("<html lang=\"" + language + "\">")) << language.toStdString();
+    EXPECT_EQ(page.contains("The aim of the game"), language == "en");
+    EXPECT_EQ(page.contains(" = 8,5<"), language == "de") << "the language's decimal comma";
+    int pictures = 0;
+    for (const auto& src : QRegularExpression(R"re(<img src="([^"]+)")re").globalMatch(page))
+      pictures += !QImageReader(site.filePath("rules/" + src.captured(1))).size().isEmpty();
+    EXPECT_EQ(pictures, 2) << language.toStdString();
+  }
 }
 
 }  // namespace

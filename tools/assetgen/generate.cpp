@@ -22,6 +22,8 @@ QByteArray encode(const QImage& image, const char* format, int quality) {
   return bytes;
 }
 
+}  // namespace
+
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
   if (bytes.isEmpty()) {
     if (error) *error = QStringLiteral("nothing to write for %1").arg(path);
@@ -49,6 +51,8 @@ bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
   return true;
 }
 
+namespace {
+
 constexpr int kJpegQuality = 92;
 constexpr int kPrintJpegQuality = 88;
 
@@ -56,16 +60,9 @@ constexpr int kPrintJpegQuality = 88;
 QString relativePath(const char* name) { return QString::fromLatin1(name).replace(QLatin1Char('\\'), QLatin1Char('/')); }
 
 QImage drawn(Picture picture) {
-  switch (picture) {
-    case Picture::board: return boardPicture();
-    case Picture::logo: return logoPicture();
-    case Picture::title: return titlePicture();
-    case Picture::rulesStart: return startPicture();
-    case Picture::rulesBoard: return doublesPicture();
-    case Picture::icon: return iconPicture(256);
-    case Picture::smallIcon: return iconPicture(48);
-  }
-  return {};
+  if (picture == Picture::icon) return iconPicture(256);
+  if (picture == Picture::smallIcon) return iconPicture(48);
+  return screenPicture(picture, 1.0);
 }
 
 // A picture in the format its name ends with: .jpg as JPEG, .png (the icons,
@@ -78,6 +75,19 @@ QByteArray pictureFile(Picture picture) {
 }
 
 }  // namespace
+
+QImage screenPicture(Picture picture, double scale) {
+  switch (picture) {
+    case Picture::board: return boardPicture(scale);
+    case Picture::logo: return logoPicture(scale);
+    case Picture::title: return titlePicture(scale);
+    case Picture::rulesStart: return startPicture(scale);
+    case Picture::rulesBoard: return doublesPicture(scale);
+    case Picture::icon:
+    case Picture::smallIcon: break;
+  }
+  return {};
+}
 
 QStringList outputFiles() {
   QStringList files;
@@ -107,18 +117,24 @@ bool writeRulesDocument(const QString& path, QString* error, const QLocale& numb
   return writeFile(path, rules, error);
 }
 
+bool loadTranslation(QTranslator& translator, const QString& file, QString* error) {
+  const QString name = QFileInfo(file).completeBaseName();  // sumdart_de
+  if (!name.startsWith(QLatin1String("sumdart_")) || name.size() <= 8) {
+    if (error) *error = QStringLiteral("%1 is not named sumdart_LANGUAGE.qm").arg(file);
+    return false;
+  }
+  if (!translator.load(file)) {
+    if (error) *error = QStringLiteral("cannot load the translation %1").arg(file);
+    return false;
+  }
+  return true;
+}
+
 bool writeTranslatedRules(const QString& folder, const QStringList& translations, QString* error) {
   for (const QString& file : translations) {
     const QString name = QFileInfo(file).completeBaseName();  // sumdart_de
-    if (!name.startsWith(QLatin1String("sumdart_")) || name.size() <= 8) {
-      if (error) *error = QStringLiteral("%1 is not named sumdart_LANGUAGE.qm").arg(file);
-      return false;
-    }
     QTranslator translator;
-    if (!translator.load(file)) {
-      if (error) *error = QStringLiteral("cannot load the translation %1").arg(file);
-      return false;
-    }
+    if (!loadTranslation(translator, file, error)) return false;
     QCoreApplication::installTranslator(&translator);
     const std::string language = name.mid(8).toStdString();
     const bool written = writeRulesDocument(
