@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever Sumdart needs to build, test and run that
-# is not installed yet. Does nothing (and needs no network) when all is there.
+# Installs, with apt-get, whatever Sumdart needs that is not installed yet.
+# Does nothing (and needs no network) when all is there.
+#   deps.sh          everything: to build, test and run both editions
+#   deps.sh play     to build and run the desktop edition
+#   deps.sh web      to build the browser edition (scripts/web.sh)
 set -euo pipefail
 
-packages=(
+want=${1:-all}
+play=(
   # compiler and build tools
   build-essential cmake ninja-build pkg-config
   # Qt 6 Widgets (qt6-base-dev brings the GL and Vulkan headers its CMake
@@ -14,12 +18,20 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # sound: the desktop's sound server, reached through libpulse-simple
   libpulse0
+  # fonts the windows are laid out for
+  fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
+)
+# The browser edition: Emscripten (with Debian's Node.js), and the fonts cut
+# down to what the game's languages need.
+web=(emscripten nodejs python3 python3-fonttools python3-brotli)
+# Every test: the browser edition's in Debian's Chromium, driven through npm's
+# playwright-core.
+tests=(
+  chromium
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # start-up benchmark: a stopwatch that watches the X display
   libxcb1-dev
-  # fonts the windows are laid out for
-  fontconfig fonts-liberation fonts-dejavu-core fonts-dejavu-extra
   # end-to-end test: a virtual X display, clicks and screenshots
   xvfb xdotool imagemagick x11-utils
   # the screen reader test: Orca itself, speech-dispatcher (its text goes to a
@@ -32,6 +44,17 @@ packages=(
   # the Debian package: its run-time libraries found by dpkg-shlibdeps, and lintian
   dpkg-dev lintian
 )
+
+case $want in
+  all) packages=("${play[@]}" "${web[@]}" "${tests[@]}") ;;
+  play) packages=("${play[@]}") ;;
+  web) packages=("${play[@]}" "${web[@]}") ;;
+  *) echo "usage: $0 [play|web]" >&2; exit 2 ;;
+esac
+# npm comes with some Node.js builds and is Debian's own package with others.
+if [[ $want == all ]] && ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

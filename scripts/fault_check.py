@@ -18,8 +18,9 @@ stands for a line break. `target` is optional: the test program to try first.
 For every fault the tree is copied once into a private folder (so nothing in
 the checkout changes), the fault is planted there, everything is built, and the
 whole suite runs: first every unit test program (stopping at the first that
-fails), then, only when they all pass, the install check and the end-to-end
-run. The file is put back afterwards. A fault counts as caught when any test
+fails), then, only when they all pass, the browser edition's tests (the site
+built by scripts/web.sh from the planted tree, played in Chromium), the
+install check and the end-to-end run. The file is put back afterwards. A fault counts as caught when any test
 fails; the summary says how many were caught by the end-to-end run alone.
 
 With --matrix, every unit test program runs for every fault (none is skipped
@@ -103,7 +104,7 @@ def main():
     # A private copy of the checkout as it is now (uncommitted changes included).
     # Files are compared by content and copied with the time of copying, so a
     # file put back since an earlier run is always rebuilt.
-    subprocess.check_call(["rsync", "-rlpc", "--delete", "--exclude", "/build*", "--exclude", ".git",
+    subprocess.check_call(["rsync", "-rlpc", "--delete", "--exclude", "/build", "--exclude", "/build-*", "--exclude", ".git",
                            "--exclude", "/dist", top + "/", tree + "/"])
     if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
         # Quick to rebuild and to run: light optimisation, no debug information,
@@ -145,6 +146,15 @@ def main():
                     if not args.matrix:
                         break
                     failing += failed_cases(prog, report)
+            if by is None and not args.no_e2e:
+                if run(["bash", "scripts/web.sh", "--build-only", "--native", build], tree, 900, env) != 0:
+                    broken.append((n, f, "the browser edition does not build"))
+                    continue
+                web_env = dict(env, SUMDART_SITE=os.path.join(tree, "build-web", "site"),
+                               SUMDART_SOLVE=os.path.join(build, "bin", "sumdart-solve"))
+                if run(["node", "--test", "tests/web/"], tree, 600, web_env) != 0:
+                    by = "web"
+                    by_e2e.append((n, f))
             if by is None and not args.no_e2e:
                 if run(["ctest", "--test-dir", build, "-R", "^(install|e2e_game|orca_game)$"], build, 600, env) != 0:
                     by = "e2e"

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-bash scripts/deps.sh
+bash scripts/deps.sh play
 
 generator=()
 if command -v ninja >/dev/null 2>&1; then

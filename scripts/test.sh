@@ -4,12 +4,15 @@
 #   build-test/     warnings as errors, with the install check, the
 #                   end-to-end test of the installed program under Xvfb and
 #                   a game played by keys with the Orca screen reader
-#   build-asan/     the same suite under AddressSanitizer and
+#   build-web/      the browser edition (scripts/web.sh), played in Debian's
+#                   Chromium through playwright-core (tests/web)
+#   build-asan/     the same unit suite under AddressSanitizer and
 #                   UndefinedBehaviorSanitizer
 # then builds the Debian package from a Release build (build-release/) and
 # checks it, and finally runs the benchmarks briefly so they keep working: the judge, the
 # start-up time of a Release build (build-release/) against a bare Qt window,
-# and the processor time of the dice roll at zoom 1 and 2.
+# the processor time of the dice roll at zoom 1 and 2, and the browser
+# edition's bytes, start and roll on a processor slowed four times.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -66,6 +69,12 @@ phase "build-test: tests"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 phase_done
 
+phase "the browser edition: built into build-web/site and played in Chromium"
+bash scripts/web.sh --build-only --native build-test
+npm ci --no-audit --no-fund --loglevel=error
+SUMDART_SOLVE=build-test/bin/sumdart-solve node --test tests/web/
+phase_done
+
 phase "build-asan: configure and build (AddressSanitizer, UndefinedBehaviorSanitizer)"
 echo "ASAN_OPTIONS=$ASAN_OPTIONS"
 configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSUMDART_WERROR=ON -DSUMDART_SANITIZE=ON -DSUMDART_BENCH=OFF
@@ -87,6 +96,7 @@ if [[ -x build-test/bin/sumdart-bench ]]; then
 fi
 bash bench/startup.sh 5 build-release
 bash bench/roll.sh 2 build-release
+node bench/web.mjs 1
 phase_done
 
 echo
