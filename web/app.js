@@ -120,6 +120,7 @@ function makeWindow(id, form) {
   }
   el.append(client);
   el.addEventListener("pointerdown", () => raise(w), true);
+  el.addEventListener("focusin", (e) => { w.lastFocus = e.target; });
   stage.append(el);
   placeWindow(w);
   return w;
@@ -173,7 +174,11 @@ function closeWindow(id) {
   const hadFocus = w.el.contains(document.activeElement);
   w.el.remove();
   windows.delete(id);
-  if (hadFocus) frontWindow()?.el.focus?.();
+  // As a desktop does: the window now in front gets its focus back.
+  const front = frontWindow();
+  if (!hadFocus || !front) return;
+  if (front.lastFocus?.isConnected) front.lastFocus.focus({ preventScroll: true });
+  else tab(false, front);
 }
 
 function frontWindow() {
@@ -226,6 +231,7 @@ function makeControl(id, index, r) {
   }
   el.classList.add("ctl", r.kind);
   el.dataset.name = r.name;
+  el.dataset.id = `w${id}c${index}`;
   return el;
 }
 
@@ -328,21 +334,29 @@ function nameControl(el, r) {
   setAttribute(el, "role", r.announced ? "status" : null);
 }
 
-// A grid of labels as a screen reader reads it: the first row and column are headers.
+// A grid of labels as a screen reader reads it: the first row and column are
+// headers, and the cell the screen has picked (the record's value) is the
+// grid's active cell, told as the arrows move it.
 function fillTable(el, r) {
-  el.replaceChildren();
   const columns = Math.max(r.columns, 1);
-  for (let row = 0; row * columns < r.cells.length; ++row) {
-    const tr = el.insertRow();
-    for (let col = 0; col < columns; ++col) {
-      const text = r.cells[row * columns + col] ?? "";
-      const cell = document.createElement(row === 0 || col === 0 ? "th" : "td");
-      if (row === 0 && col > 0) cell.scope = "col";
-      if (col === 0 && row > 0) cell.scope = "row";
-      cell.textContent = text;
-      tr.append(cell);
+  const key = `${columns}\u001f${r.cells.join("\u001f")}`;
+  if (el.cellsKey !== key) {
+    el.cellsKey = key;
+    el.replaceChildren();
+    el.setAttribute("role", "grid");
+    el.tabIndex = -1;
+    for (let row = 0; row * columns < r.cells.length; ++row) {
+      const tr = el.insertRow();
+      for (let col = 0; col < columns; ++col) {
+        const cell = document.createElement(row === 0 || col === 0 ? "th" : "td");
+        cell.setAttribute("role", row === 0 ? "columnheader" : col === 0 ? "rowheader" : "gridcell");
+        cell.id = `${el.dataset.id}-${row * columns + col}`;
+        cell.textContent = r.cells[row * columns + col] ?? "";
+        tr.append(cell);
+      }
     }
   }
+  setAttribute(el, "aria-activedescendant", r.value > 0 && r.value < r.cells.length ? `${el.dataset.id}-${r.value}` : null);
 }
 
 // A caption a little too wide for its box is drawn smaller, down to three
@@ -441,8 +455,8 @@ function reachable(w, index) {
 }
 
 // Tab and Shift+Tab go round the window's controls in the game's own order.
-function tab(backwards) {
-  let [, w] = windowOf(document.activeElement);
+function tab(backwards, into) {
+  let [, w] = into ? [null, into] : windowOf(document.activeElement);
   if (!w) w = frontWindow();
   if (!w) return;
   const chain = w.chain.filter((i) => reachable(w, i));

@@ -165,6 +165,18 @@ test("with the network off after the first visit, a reload still plays", async (
   await assert.doesNotReject(page.getByRole("dialog", { name: "Sumdart: set up a game" }).waitFor());
 });
 
+test("the printable rules open in a new tab, in the player's language", async (t) => {
+  const page = await open(t, { query: "?lang=fr" });
+  await page.locator('[data-name="okButton"]').click();
+  await page.locator('[data-name="rulesButton"]').click();
+  for (let n = 0; n < 2; ++n) await page.locator('[data-name="nextPageButton"]').last().click();
+  const [rules] = await Promise.all([page.context().waitForEvent("page"), page.locator('[data-name="printButton"]').click()]);
+  await rules.waitForLoadState();
+  assert.match(rules.url(), /rules\/rules\.fr\.html$/);
+  assert.equal(await rules.evaluate(() => document.documentElement.lang), "fr");
+  assert.deepEqual(await rules.evaluate(() => [...document.images].filter((i) => !i.naturalWidth).map((i) => i.src)), []);
+});
+
 test("a German browser gets German, and ?lang= chooses for one visit", async (t) => {
   const german = await open(t, { locale: "de-DE" });
   assert.equal(await german.evaluate(() => document.documentElement.lang), "de");
