@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of judging a throw: every one of the 1296 ordered throws per iteration,
 // reported per throw by the items-processed rate and the per_throw counter.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sumdart-mapwait PROGRAM [ARGS...]: starts PROGRAM on the X display and prints
 // the milliseconds from just before its exec to the first window mapped on the
 // display, then ends it. Exit status 1 when no window is mapped within 20 s.

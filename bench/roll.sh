@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the dice roll costs, in a real window on a virtual X display:
 #   bench/roll.sh [SECONDS] [BUILD_DIR]
 # starts BUILD_DIR/bin/sumdart (default build-release) at zoom 1 and at zoom 2

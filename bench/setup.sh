@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the benchmarks: bench_setup NAME BUILD_DIR TOOL... checks that
 # BUILD_DIR/bin holds each TOOL, then loads the end-to-end driver with a
 # scratch folder `out` that goes, with the display, when the script ends.

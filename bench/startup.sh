@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the game against a bare Qt Widgets window, on a virtual X
 # display:
 #   bench/startup.sh [N] [BUILD_DIR]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition on a slow school Chromebook: Debian's Chromium with its
 // processor slowed 4 times (DevTools' Emulation.setCPUThrottlingRate). Reports
 // the bytes fetched before the title screen can be used and in all, the time

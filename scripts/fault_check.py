@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Planted-fault check: does the test suite notice a plausible fault in the code?
 
     scripts/fault_check.py FAULTS_FILE [FAULTS_FILE...] [--work DIR] [--only N]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Sumdart (Release, in build/) and starts it.
 # The program runs in build/bin, where the build puts its pictures (Images/),
 # sounds (wav/) and "Sumdart Rules.doc".

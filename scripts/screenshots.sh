@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots of the real program on a virtual X display:
 #   scripts/screenshots.sh [PROGRAM]   (default build/bin/sumdart)
 # It plays the end-to-end test's path (tests/e2e/run_e2e.sh) and keeps, cut to

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object every Qt test binary that compiles qt_app_env.cpp runs under, an event loop
 // that runs until a condition holds (never a sleep), and a file maker.

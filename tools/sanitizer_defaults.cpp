@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Default run-time options of AddressSanitizer and UndefinedBehaviorSanitizer,
 // linked into every program of a sanitized build (the build-time asset
 // generator and every test included), so a sanitized

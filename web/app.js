@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sumdart in the browser: starts the game compiled from the desktop's plain
 // code (sumdart.js, sumdart.wasm) and draws its windows as page elements.
 // The game sends batches of what changed (src/web/page_view.h); this script

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's small rules that need no game: the saved game in the browser's
 // storage, which picture scale to show, keys as the game sees them, and the
 // word for a window's close button. Tested with Node's test runner.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the whole site for play without the network: every file is cached at
 // the first visit, and each visit is served from the cache. VERSION and FILES
 // are filled in by scripts/web.sh; a new version of the site is a new VERSION,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the Sumdart board and the small props (dice, darts, tokens, lettering)
 // that the pictures share.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures: the board behind the numbers, the logo, the title
 // picture, the two pictures of the rules pages, the pictures of the printable
 // rules and the desktop icon.

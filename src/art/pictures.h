@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pictures, drawn in code. The asset generator writes them at their
 // own size; the game can draw them again finer when it is zoomed.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board: 85 numbers in rings round a centre, dartboard sector order.
 // Index 0 the centre 100; 1..4 the inner 50s; then singles, doubles, trebles and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board by keyboard: the picked cell, the digits typed to pick a number,
 // and the arrows that move round and across the rings.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer opponent: how long it thinks and which board cell it clicks,
 // from the judge's table of the numbers the throw makes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A throw of the four dice, shared by the game and the practice throw on the
 // rules page: how the dice are drawn, and how two timers reveal them (one rolls

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen by keyboard, and what a screen reader hears of it.
 #include "game/game_screen.h"
 #include "state/numbers.h"

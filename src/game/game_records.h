@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records of the game screen's controls: where each is, how it looks at
 // the start, and what it is called.

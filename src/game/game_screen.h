@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game screen: it presents a Match. Clicks and keys become moves of the
 // match; the screen then draws the match into its records, runs the timed chain

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen's timed chain: the dice reveal, the turn hand-over, the
 // clocks, the computer's move and the flashes that mark moves and the end.
 #include "game/game_screen.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game in progress, without screens: the players' targets and clocks, who
 // is still in the game, whose turn it is and how the game ended. The rules of a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved game, lastgame.inf: fifteen lines of decimal whole numbers, each
 // ended by CR LF, in this order: players, computer level, turn counter, the

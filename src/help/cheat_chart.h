@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cheat chart: a multiplication table of the products up to 100, beside the
 // game or a rules page. Its scroll bar pans the table sideways while the header

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three pages of rules, opened from the set-up screen. Each page is its own
 // window; the navigation buttons show the next page before the current one

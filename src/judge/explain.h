@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The explainer: for a throw of four dice, finds for each whole number 1..100 an
 // expression that makes it, working in exact fractions. It is independent of the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The number judge: once per throw, marks in `allowed` every whole number 1..100
 // that the four dice can make with + - x / and any bracketing, a value that is not

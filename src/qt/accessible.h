@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Screen readers learn of the program's own widgets through accessible
 // interfaces that a factory makes when Qt asks for one by class name. Each

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Gives a full-size window the game window's fixed size (kGameWidth x kGameHeight
 // twips, state/game_size.h) and centres it on its screen; on a smaller screen

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mark round the control that has the keyboard focus: a ring of yellow
 // inside black just outside the control, so one of the two stands out on any

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window of any screen: a thin drawing of its Form. It makes a widget for
 // every control record (labels and buttons, text boxes, tick boxes, option

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label drawn the way the game's screens want it: caption, text and back
 // colours, transparent or filled, a thin frame, greyed text when disabled, an

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's language: which of the translations beside the program to show,
 // and loading it for the game's own texts (translate() in the plain code) and

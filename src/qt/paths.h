@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the program's pictures, sounds and documents from the names the screens
 // use ("wav\\click1.wav", "Images\\target2.bmp", "images\\start.jpg"): backslashes

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop on Qt: the primary screen's size, the program's pictures (loaded
 // once and kept), and documents opened with the desktop's own application.

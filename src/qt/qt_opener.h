@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens a document with the desktop's application for it. Screens receive the
 // opener as a function, so tests can put their own in its place.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's timers: each one is backed by a repeating, precise QTimer on the
 // user-interface thread; an animation step ticks at most 30 times a second.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows of the screens that are up: one FormWindow for each screen shown,
 // made when the screen is first shown and sent away when it is closed. After

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A table for screen readers over a grid of labels that draw themselves: it
 // draws nothing and takes no clicks, so a mouse player sees only the labels.

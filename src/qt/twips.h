@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Layouts give positions and sizes in twips; Qt works in logical pixels. This is
 // the one place that converts: 15 twips to a logical pixel (1440 per inch at 96

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's sound: its short WAV files played one at a time, a new sound
 // cutting off the one playing. Playing happens on a thread of its own, so a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printable worksheet of `sumdart-solve --worksheet`: throws drawn the way
 // the game draws them, each shown as four dice faces with room to write, then

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The zoom of the windows, for projectors and small screens: the factor chosen
 // (on the command line for one run, or with Ctrl+Plus, Ctrl+Minus and Ctrl+0,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one owner of the screens: it creates each screen afresh when it is shown,
 // runs its opening, and destroys it when it is left. Plain C++: the windows that

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The set-up screen: the target, sound, clocks, backdrop and the number of
 // players. A player-count button stores the choices and opens the game (or, for

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The title screen: the program's first window and the one it comes back to.
 // OK sets up a new game, Restart Previous Game carries on with the saved one,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The random source: rnd() is uniform in [0, 1); randomize(seed) mixes the seed into
 // the generator's state instead of restarting it, so two reseeds with the same seed

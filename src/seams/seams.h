@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small seams the screens talk to the outside world through: the time of
 // day, sound, the desktop, the saved-game file, and the set of collaborators a

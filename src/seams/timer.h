@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A timer as the screens use it: an interval in milliseconds, started and stopped,
 // calling its tick while it runs. Starting a timer (also one that is running)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sounds, synthesised from sine partials, envelopes and filtered
 // noise. Every sound is repeatable: the noise comes from a fixed-seed generator.
 // Plain C++: the asset generator writes them as WAV files for the desktop, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's sounds, synthesised in code: the same samples for the desktop's
 // WAV files, written at build time, and for the browser, made in the page.

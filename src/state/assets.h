@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The catalogue of everything the game loads from beside the program, by role:
 // the sounds, the pictures and the printable rules, each with its file name as

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A screen as its behaviour sees it: the window's own properties and the list of
 // its controls, each a record (Ctl) with the handlers the window calls. The

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game window's client area, in twips: the largest window the program
 // shows (the game screen, the rules pages, the backdrop's test for a wide

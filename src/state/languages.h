@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which translation to show, from the languages a person's desktop or browser
 // asks for, most wanted first. Plain C++: the desktop and the browser choose alike.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number conversions shared by every screen: one rounding rule (an exact half
 // goes to the even neighbour), and the two ways the program reads text as a number.

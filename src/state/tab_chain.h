@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order Tab moves the keyboard focus through a screen's controls, for
 // every window that draws a Form: the desktop's and the browser's. Plain C++.

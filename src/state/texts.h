@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words a person reads or hears, in the player's language. The code holds
 // the English texts; translate() looks each one up in the translation chosen

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sumdart in the browser: the same screens as the desktop's, compiled with
 // Emscripten. This file connects them to the page (web/app.js): the seams are
 // the browser's clock, Web Audio, its storage and its tabs, and the windows are

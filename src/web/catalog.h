@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The translations of the browser edition. The build converts each
 // translations/sumdart_LANG.ts into a plain list of messages (web/tools/catalog.py),

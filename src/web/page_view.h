@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The browser's view of the screens: each screen shown is a window in the page,
 // drawn by the page's script from the records. After every event the view

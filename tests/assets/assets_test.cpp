@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated pictures, sounds and rules document: present, loadable, and
 // the board picture fits the numbers the game lays over it; and the browser
 // edition's pictures and rules pages.

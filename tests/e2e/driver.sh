@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program on a virtual X display. Sourced by the end-to-end
 # test (run_e2e.sh) and by scripts/screenshots.sh; the caller sets `out` (a
 # folder for logs and pictures) and then calls, in order:

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end test of the real program.
 #
 #   run_e2e.sh PATH/TO/sumdart OUTPUT_DIR

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer playing Red: the cell it chooses from the numbers the throw
 // makes, its thinking time, and its turns on the game screen.
 #include <set>

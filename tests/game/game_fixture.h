@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game screen running on virtual time, scripted dice and recorded sounds, with
 // the few moves a test needs: throw and reveal, click a board number, wait for

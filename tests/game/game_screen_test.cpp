@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen as a player sees it: the board as it opens, a move's score,
 // sound and flashes, illegal and refused clicks, the order of play in each
 // player's colours, and the end of the game by a finish or by the clocks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen by keyboard (digits and arrows over the board, T and C, keys
 // waiting while the game is busy) and what a screen reader hears of it.
 #include "game/board.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules without a screen: what a move does, whose turn it is, the clocks
 // and the end. (The saved file, written and read back, is the screens' tests' part.)
 #include <gtest/gtest.h>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into PREFIX and checks what lands there:
 #   check_install.sh BUILD_DIR PREFIX
 # (with BUILD_DIR "-", checks PREFIX as it is: an unpacked package's usr/):

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number judge (doubles) and the explainer (exact fractions) are written
 // apart; each checks the other over every throw. Every expression the explainer
 // or sumdart-solve prints is read back by a third evaluator written here, and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # The Orca screen reader on a private virtual desktop, and what it says.
 # Sourced by run_orca.sh:

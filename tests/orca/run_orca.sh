@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind child hears: the real Orca screen reader plays Sumdart by keys
 # alone and the test checks what Orca said, not what the accessibility tree
 # holds.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for libpulse-simple that the tests load through pulseSink(): it logs
 // every call, and fails writes or holds writes back as the test asks through
 // fake_pulse_script().

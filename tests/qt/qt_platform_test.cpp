@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt adapters on real folders, a real event loop and real (offscreen)
 // screens: finding the program's files, the desktop (pictures and documents),
 // the saved-game file, the timers, sound, twips and window fitting. Nothing

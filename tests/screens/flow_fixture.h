@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program without windows: the screens, the moves between them and the
 // game, on virtual time with scripted dice, a fake desktop and a saved game in

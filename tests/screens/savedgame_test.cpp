@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved game: its text, the all-or-nothing reader, and a game left with Exit
 // and carried on with Restart Previous Game.
 #include "flow_fixture.h"

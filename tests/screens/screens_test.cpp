@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title, set-up and opponent screens and the moves between them, without
 // windows: conversions and key filter, the player-count click, backdrop, sound,
 // the choice of opponent, and what closing each screen means.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test doubles of the seams: a desktop of chosen size whose pictures and
 // documents can be made to go missing, a saved-game file in memory, a sound

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Virtual time for tests: timers created here tick only when the clock
 // is advanced, in time order, one tick at a time, each re-armed from the virtual

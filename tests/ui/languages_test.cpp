@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in other languages: which translation the desktop's languages
 // choose, every window laid out in every language with no caption cut, a game
 // with its rules document in each language, and the translation files

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The .ts files hold exactly the texts of the code: lupdate run again over the
 # code (on copies) changes nothing. A text added to the code without lupdate,
 # or a .ts file edited by hand out of lupdate's form, fails here.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program drawn in its windows on the offscreen platform, with the
 // generated pictures; keys sent where a person's focus is.

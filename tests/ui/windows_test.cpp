@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows that draw the screens: what a screen reader hears, the focus and
 // Tab order, keys, clicks and double-clicks.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom, on an offscreen screen of 2048 x 1536: the factor chosen, kept and
 // capped to the screen; every window, control, font and picture at 1, 1.5 and
 // 2; the windows following a change at once; and a roll of the dice repainting

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition as a player meets it: build-web/site served on a local
 // port and played in Debian's Chromium through playwright-core, by mouse, by
 // keyboard alone and through what a screen reader gets. Which numbers a throw

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's own small rules (web/page.js), with Node's test runner.
 import { test } from "node:test";
 import assert from "node:assert/strict";

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition's own logic, natively: its translations give the texts
 // and plural forms Qt's .qm files give, and its view sends the page what
 // changed and takes only the events a person could make at that moment.

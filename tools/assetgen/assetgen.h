@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sumdart's asset generator: every picture, sound and the printable rules
 // document the game loads are drawn, synthesised and written here, at build
 // time; and, for the browser edition, its pictures, icons and rules pages.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sumdart-assets FOLDER [TRANSLATION.qm...]: writes the game's pictures, sounds
 // and rules document, and the rules document in each translation's language.
 // sumdart-assets --web SITE [TRANSLATION.qm...]: writes the browser edition's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printable rules, with a worked example and tips for the classroom,
 // written as RTF: word processors open it under the ".doc" name the game uses,
 // and it needs nothing but plain text to make. The content is rulesText's.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules as one HTML page, which the browser edition opens in a new tab:
 // the content of the printable rules (rulesText), styled to read on a screen
 // and to print on A4. It stands alone: no scripts, nothing from elsewhere but

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules document's content: the rules, a whole turn worked through and
 // tips for the classroom, in the language of the translation installed.
 #include "rulestext.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules document's content, once: its title and footer and its blocks
 // (headings, paragraphs, lists, tables, pictures) in reading order, in the
 // language of the translation installed. The RTF document (rulesdoc.cpp) and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sounds as WAV files: the samples come from the synthesiser the
 // browser edition runs too (src/sound).
 #include "assetgen.h"

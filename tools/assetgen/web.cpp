@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser edition's files: the screens' pictures at 1x, 2x and 3x with
 // pictures.json to find them by catalogue name and language, the web app's
 // icons, and the rules as an HTML page per language.

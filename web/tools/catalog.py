@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Converts a Qt translation (translations/sumdart_LANG.ts) into the plain list
 of messages the browser edition reads (src/web/catalog.h): each message as its
 context, source text and translation forms, separated by 0x1F, the messages by
