@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks of the code's shape that a newcomer can run:
 
     scripts/checks.py
@@ -9,7 +11,8 @@
 - no screen reaches into another screen's records;
 - no rule in src/game decides on a record's `enabled` or `visible`;
 - no include cycle between the folders of src/;
-- no function in src/ is longer than 60 lines.
+- no function in src/ is longer than 60 lines;
+- every source file starts with its SPDX licence and copyright lines.
 
 It also prints the share of test code against the program's code, every test
 language counted (blank lines and comments left out), which the project keeps
@@ -148,9 +151,25 @@ def test_share():
         print("note: test code is %.1f %% of the program's code, more than a third" % share)
 
 
+def licence_lines():
+    # Every source file names its licence and copyright in its first lines, as REUSE does.
+    listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=TOP, capture_output=True, text=True).stdout.split()
+    out = []
+    for name in listed:
+        source = re.search(r"\.(cpp|h|sh|py|js|mjs|css|html|cmake)$", name) or os.path.basename(name) == "CMakeLists.txt" \
+            or name in (".ci/run", "debian/rules")
+        path = os.path.join(TOP, name)
+        if not source or not os.path.isfile(path):
+            continue
+        head = "".join(read(path).splitlines(True)[:5])
+        if "SPDX-License-Identifier: GPL-3.0-or-later" not in head or "SPDX-FileCopyrightText:" not in head:
+            out.append("%s: no SPDX licence and copyright lines at the top" % name)
+    return out
+
+
 def main():
     breaches = []
-    for check in (members_outside_game, doubles_in_src, tools_in_src, screens_reaching_in, rules_on_records,
+    for check in (licence_lines, members_outside_game, doubles_in_src, tools_in_src, screens_reaching_in, rules_on_records,
                   include_cycles, long_functions):
         breaches += check()
     test_share()

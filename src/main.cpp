@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sumdart: the arithmetic darts game.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +21,7 @@
 #include "screens/screenflow.h"
 #include "state/assets.h"
 #include "state/game_settings.h"
+#include "state/licence.h"
 
 namespace {
 
@@ -124,10 +127,23 @@ void connectFlow(sumdart::ScreenFlow& flow) {
   };
 }
 
+// --version (or -v), before anything else: the version, the copyright and the licence.
+bool printVersion() {
+  for (const QString& a : QCoreApplication::arguments().mid(1)) {
+    if (a == QLatin1String("--")) return false;
+    if (a == QLatin1String("--version") || a == QLatin1String("-v")) {
+      std::printf("Sumdart %s\n%s", SUMDART_VERSION, sumdart::kLicenceNotice);
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (printVersion()) return 0;
   nameApplication();
   sumdart::Translation translation;
   const LanguageChoice language = loadLanguage(translation);

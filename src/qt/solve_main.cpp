@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sumdart-solve: lists every whole number 1..100 a throw of four dice makes, each
 // with an expression that makes it, for a teacher checking or preparing a round;
 // with --worksheet, writes a printable worksheet of throws and its answer key.
@@ -15,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/licence.h"
 #include "judge/explain.h"
 #include "judge/judge.h"
 #include "qt/language.h"
@@ -285,7 +288,7 @@ std::optional<int> helpOrVersion(int argc, char** argv) {
       return 0;
     }
     if (arg == "--version") {
-      std::printf("sumdart-solve %s\n", SUMDART_VERSION);
+      std::printf("sumdart-solve %s\n%s", SUMDART_VERSION, sumdart::kLicenceNotice);
       return 0;
     }
   }

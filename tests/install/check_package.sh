@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package against the install:
 #   check_package.sh PACKAGE.deb BUILD_DIR
 # BUILD_DIR is the build the package was made from; its `cmake --install` is
@@ -31,12 +33,13 @@ done
 ! grep -Eq -- '-dev( |,|$)' <<<"$depends" || fail "Depends names a development package: $depends"
 [[ $(dpkg-deb -f "$deb" Recommends) == "libpulse0, qt6-translations-l10n" ]] || fail "Recommends is not libpulse0 and Qt's translations"
 
-# The version inside is the one the programs print.
 version=$(dpkg-deb -f "$deb" Version)
-[[ $("$unpacked/usr/games/sumdart-solve" --version) == "sumdart-solve $version" ]] ||
-  fail "sumdart-solve --version does not say $version"
-[[ $(QT_QPA_PLATFORM=offscreen "$unpacked/usr/games/sumdart" --version 2>/dev/null) == "Sumdart $version" ]] ||
-  fail "sumdart --version does not say $version"
+# The version inside is the one the programs print, with their licence.
+for program in "sumdart-solve:sumdart-solve" "sumdart:Sumdart"; do
+  said=$(QT_QPA_PLATFORM=offscreen "$unpacked/usr/games/${program%%:*}" --version 2>/dev/null)
+  [[ $(head -1 <<<"$said") == "${program#*:} $version" ]] || fail "${program%%:*} --version does not say $version"
+  grep -q "GNU GPL version 3 or later" <<<"$said" || fail "${program%%:*} --version does not name its licence"
+done
 
 bash "$here/check_install.sh" - "$unpacked/usr" >/dev/null || fail "the unpacked package fails the install check"
 
