@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Sumdart's browser edition into build-web/site/ and serves it on
 # http://localhost:8080/ (Ctrl+C stops it).
 #
@@ -60,15 +62,15 @@ done
 QT_QPA_PLATFORM=offscreen "$native/bin/sumdart-assets" --web "$site" "${qm[@]}" >/dev/null
 
 # The fonts the windows are laid out for, cut down to the letters of the
-# languages the game speaks (Latin, Latin Extended-A, the arithmetic signs).
-letters="U+0020-007E,U+00A0-017F,U+2010-2027,U+2030-203A,U+2190-2193,U+2212,U+20AC"
-subset() {
-  /usr/bin/python3 -m fontTools.subset "$1" --unicodes="$letters" --flavor=woff2 --output-file="$site/fonts/$2" \
-    --layout-features='kern,liga' --no-hinting --desubroutinize
-}
-subset /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf sans.woff2
-subset /usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf sans-bold.woff2
-subset /usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf condensed-bold.woff2
+# languages the game speaks and renamed, as their licences ask of modified
+# copies; their licences go with them.
+/usr/bin/python3 web/tools/fonts.py /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf "$site/fonts/sans.woff2" "Sumdart Sans"
+/usr/bin/python3 web/tools/fonts.py /usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf "$site/fonts/sans-bold.woff2" "Sumdart Sans"
+/usr/bin/python3 web/tools/fonts.py /usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf "$site/fonts/condensed-bold.woff2" "Sumdart Condensed"
+cp /usr/share/doc/fonts-liberation/copyright "$site/fonts/LICENSE-sans.txt"
+cp /usr/share/doc/fonts-dejavu-extra/copyright "$site/fonts/LICENSE-condensed.txt"
+cp /usr/share/common-licenses/GPL-2 "$site/fonts/GPL-2.txt"
+cp LICENSE "$site/LICENSE.txt"
 
 printf '{"languages": [%s]}\n' "$(printf '"%s",' "${languages[@]}" | sed 's/,$//')" > "$site/site.json"
 
