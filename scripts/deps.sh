@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever Sumdart needs that is not installed yet.
 # Does nothing (and needs no network) when all is there.
 #   deps.sh          everything: to build, test and run both editions
 #   deps.sh play     to build and run the desktop edition
 #   deps.sh web      to build the browser edition (scripts/web.sh)
+#   deps.sh package  to build the Debian package (scripts/package.sh)
 set -euo pipefail
 
 want=${1:-all}
@@ -24,6 +27,8 @@ play=(
 # The browser edition: Emscripten (with Debian's Node.js), and the fonts cut
 # down to what the game's languages need.
 web=(emscripten nodejs python3 python3-fonttools python3-brotli)
+# The Debian package, built with debhelper, and lintian to check it.
+package=(debhelper dpkg-dev lintian)
 # Every test: the browser edition's in Debian's Chromium, driven through npm's
 # playwright-core.
 tests=(
@@ -41,15 +46,14 @@ tests=(
   poppler-utils
   # install test: the menu entry and its metadata
   desktop-file-utils appstream
-  # the Debian package: its run-time libraries found by dpkg-shlibdeps, and lintian
-  dpkg-dev lintian
 )
 
 case $want in
-  all) packages=("${play[@]}" "${web[@]}" "${tests[@]}") ;;
+  all) packages=("${play[@]}" "${web[@]}" "${package[@]}" "${tests[@]}") ;;
+  package) packages=("${play[@]}" "${package[@]}") ;;
   play) packages=("${play[@]}") ;;
   web) packages=("${play[@]}" "${web[@]}") ;;
-  *) echo "usage: $0 [play|web]" >&2; exit 2 ;;
+  *) echo "usage: $0 [play|web|package]" >&2; exit 2 ;;
 esac
 # npm comes with some Node.js builds and is Debian's own package with others.
 if [[ $want == all ]] && ! command -v npm >/dev/null 2>&1; then

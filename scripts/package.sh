@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
-# Builds the Debian package of Sumdart for this machine:
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package of Sumdart for this machine, as a distribution
+# does, from debian/ with dpkg-buildpackage and debhelper:
 #   bash scripts/package.sh
-# a Release build in build-release/ (reused when it is there; the programs go
-# to /usr/games), then CPack's DEB
-# generator, which writes one file, dist/sumdart_VERSION_ARCH.deb. Install it
-# with `apt-get install ./dist/sumdart_*.deb`.
+# The tree is copied to build-deb/sumdart-VERSION/ (so the checkout stays
+# clean), built there with dpkg-buildflags' hardening flags, and the package
+# is written to dist/sumdart_VERSION_ARCH.deb. Install it with
+# `apt-get install ./dist/sumdart_*.deb`. The build folder is
+# build-deb/sumdart-VERSION/obj-ARCH (see the test command's package check).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-bash scripts/deps.sh
-jobs=$(nproc 2>/dev/null || echo 2)
-generator=()
-if [[ ! -f build-release/CMakeCache.txt ]] && command -v ninja >/dev/null 2>&1; then generator=(-G Ninja); fi
-# Debian keeps games in /usr/games.
-cmake -S . -B build-release "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DSUMDART_TESTS=OFF -DSUMDART_BENCH=ON \
-  -DCMAKE_INSTALL_BINDIR=games >/dev/null
-cmake --build build-release -j "$jobs"
-rm -rf dist
-mkdir -p dist
-(cd build-release && cpack -G DEB -B "$PWD/../dist" >/dev/null)
-rm -rf dist/_CPack_Packages
+bash scripts/deps.sh package
+version=$(dpkg-parsechangelog -S Version)
+work=build-deb/sumdart-$version
+rm -rf build-deb dist
+mkdir -p "$work" dist
+# What git knows of, as a fresh clone would have it.
+git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work"
+(cd "$work" && dpkg-buildpackage -b -us -uc -j"$(nproc 2>/dev/null || echo 2)" >../build.log 2>&1) ||
+  { tail -40 build-deb/build.log; exit 1; }
+! grep -n 'warning:' build-deb/build.log || { echo "package: the build warns" >&2; exit 1; }
+cp build-deb/sumdart_"$version"_*.deb dist/
 ls dist/*.deb

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the code's shape (scripts/checks.py), then
 # builds and runs every test twice:
 #   build-test/     warnings as errors, with the install check, the
@@ -8,9 +10,10 @@
 #                   Chromium through playwright-core (tests/web)
 #   build-asan/     the same unit suite under AddressSanitizer and
 #                   UndefinedBehaviorSanitizer
-# then builds the Debian package from a Release build (build-release/) and
-# checks it, and finally runs the benchmarks briefly so they keep working: the judge, the
-# start-up time of a Release build (build-release/) against a bare Qt window,
+# then builds the Debian package as a distribution does (dpkg-buildpackage,
+# in build-deb/) and checks it, and finally runs the benchmarks briefly so they
+# keep working: the judge, the start-up time of the package's build against a
+# bare Qt window,
 # the processor time of the dice roll at zoom 1 and 2, and the browser
 # edition's bytes, start and roll on a processor slowed four times.
 set -euo pipefail
@@ -85,17 +88,18 @@ phase "build-asan: tests"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
 phase_done
 
-phase "the Debian package, from a Release build (build-release/)"
-bash scripts/package.sh
-bash tests/install/check_package.sh dist/sumdart_*.deb build-release
+phase "the Debian package, built by dpkg-buildpackage in build-deb/ (with the benchmarks' programs)"
+SUMDART_BENCH=ON bash scripts/package.sh
+release=$(echo build-deb/sumdart-*/obj-*)
+bash tests/install/check_package.sh dist/sumdart_*.deb "$release"
 phase_done
 
 phase "benchmarks (brief run)"
 if [[ -x build-test/bin/sumdart-bench ]]; then
   build-test/bin/sumdart-bench --benchmark_min_time=0.05
 fi
-bash bench/startup.sh 5 build-release
-bash bench/roll.sh 2 build-release
+bash bench/startup.sh 5 "$release"
+bash bench/roll.sh 2 "$release"
 node bench/web.mjs 1
 phase_done
 
