@@ -22,11 +22,17 @@ for dir in one second-build-folder; do
   dpkg-deb -x "$work/$dir"/sumdart_"$version"_*.deb "$work/$dir/files"
   dpkg-deb -e "$work/$dir"/sumdart_"$version"_*.deb "$work/$dir/files/DEBIAN"
 done
-if diff -r "$work/one/files" "$work/second-build-folder/files"; then
-  echo "reproducible: $(find "$work/one/files" -type f | wc -l) files the same in both packages"
-  cmp -s "$work"/one/sumdart_"$version"_*.deb "$work/second-build-folder"/sumdart_"$version"_*.deb &&
-    echo "reproducible: and the two .deb files are the same bytes"
-else
+if ! diff -r "$work/one/files" "$work/second-build-folder/files"; then
   echo "reproducible: FAILED: the packages differ" >&2
+  exit 1
+fi
+echo "reproducible: $(find "$work/one/files" -type f | wc -l) files the same in both packages"
+# The archives themselves: the files' times, owners and order too.
+listing() { dpkg-deb --fsys-tarfile "$1" | tar tv --full-time; }
+if cmp -s "$work"/one/sumdart_"$version"_*.deb "$work/second-build-folder"/sumdart_"$version"_*.deb; then
+  echo "reproducible: and the two .deb files are the same bytes"
+else
+  diff <(listing "$work"/one/sumdart_"$version"_*.deb) <(listing "$work/second-build-folder"/sumdart_"$version"_*.deb) >&2 || true
+  echo "reproducible: FAILED: the .deb files differ as archives" >&2
   exit 1
 fi

@@ -6,7 +6,7 @@
 // makes one element per control record, with the role and name a screen
 // reader needs, and sends clicks, keys and edits back to the same handlers the
 // desktop's windows call.
-import { savedGameStore, pictureFactor, keyCode, closeWord } from "./page.js";
+import { savedGameStore, pageTimers, pictureFactor, keyCode, closeWord } from "./page.js";
 
 const TWIPS = 15;                          // twips to a CSS pixel
 const GAME = { width: 800, height: 600 };  // the game window, the page's screen
@@ -526,18 +526,12 @@ function resize() {
 // ---- The page's side of the seams --------------------------------------------
 
 const store = savedGameStore(window.localStorage);
-const timers = new Map();
+const timers = pageTimers((id) => game._web_timer(id));
 
 const page = {
   draw,
-  arm(id, ms) {
-    clearTimeout(timers.get(id));
-    timers.set(id, setTimeout(() => { timers.delete(id); game._web_timer(id); }, ms));
-  },
-  disarm(id) {
-    clearTimeout(timers.get(id));
-    timers.delete(id);
-  },
+  arm: timers.arm,
+  disarm: timers.disarm,
   play,
   open(name) {
     // "Sumdart Rules.de.doc" is rules/rules.de.html.

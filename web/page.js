@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's small rules that need no game: the saved game in the browser's
-// storage, which picture scale to show, keys as the game sees them, and the
+// storage, the timers, which picture scale to show, keys as the game sees them, and the
 // word for a window's close button. Tested with Node's test runner.
 
 const SAVED_GAME = "sumdart.lastgame";
@@ -28,6 +28,25 @@ export function savedGameStore(storage) {
       }
     },
   };
+}
+
+// The game's timers on the browser's clock, by number: arming one that is
+// waiting replaces its wait, as starting a running timer starts its
+// countdown afresh; `due(id)` runs when its time has come.
+export function pageTimers(due, clock = globalThis) {
+  const waiting = new Map();
+  const disarm = (id) => {
+    clock.clearTimeout(waiting.get(id));
+    waiting.delete(id);
+  };
+  const arm = (id, ms) => {
+    disarm(id);
+    waiting.set(id, clock.setTimeout(() => {
+      waiting.delete(id);
+      due(id);
+    }, ms));
+  };
+  return { arm, disarm };
 }
 
 // The picture files are drawn at 1, 2 and 3 times their size: the smallest

@@ -3,12 +3,14 @@
 // Keeps the whole site for play without the network: every file is cached at
 // the first visit, and each visit is served from the cache. VERSION and FILES
 // are filled in by scripts/web.sh; a new version of the site is a new VERSION,
-// which replaces the cache at the next visit.
+// fetched in the background and used from the next visit on.
 const VERSION = "sumdart-@VERSION@";
 const FILES = @FILES@;
 
+// A new version waits until no page of the old one is open (a game in play
+// is never reloaded under a child), and then serves the next visit.
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(VERSION).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(VERSION).then((cache) => cache.addAll(FILES)));
 });
 
 self.addEventListener("activate", (event) => {

@@ -3,7 +3,7 @@
 // The page's own small rules (web/page.js), with Node's test runner.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { savedGameStore, pictureFactor, keyCode, closeWord } from "../../web/page.js";
+import { savedGameStore, pageTimers, pictureFactor, keyCode, closeWord } from "../../web/page.js";
 
 // Storage as browsers give it: working, full, blocked, or handing back
 // something other than was written.
@@ -26,6 +26,30 @@ test("the saved game: kept and read back; broken storage is no saved game and no
     assert.equal(store.save(game), false, JSON.stringify(broken));
     assert.notEqual(store.load(), game);
   }
+});
+
+test("a timer armed again waits afresh, once; a disarmed one never fires", () => {
+  let now = 0;
+  const pending = new Map();
+  let next = 1;
+  const clock = {
+    setTimeout: (f, ms) => (pending.set(next, [now + ms, f]), next++),
+    clearTimeout: (h) => pending.delete(h),
+  };
+  const advance = (ms) => {
+    now += ms;
+    for (const [h, [at, f]] of [...pending].sort((a, b) => a[1][0] - b[1][0]))
+      if (at <= now && pending.delete(h)) f();
+  };
+  const fired = [];
+  const timers = pageTimers((id) => fired.push([id, now]), clock);
+  timers.arm(1, 100);
+  advance(60);
+  timers.arm(1, 100);
+  timers.arm(2, 50);
+  timers.disarm(2);
+  advance(200);
+  assert.deepEqual(fired, [[1, 260]]);
 });
 
 test("the picture scale is the finest the screen needs, at most 3", () => {
