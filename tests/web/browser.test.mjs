@@ -110,6 +110,19 @@ test("a mouse game: a number the dice make scores, one they cannot is an illegal
   await page.reload();
   await page.getByRole("button", { name: "Restart Previous Game" }).click();
   await assert.doesNotReject(page.getByText(`Blue: ${501 - scored}`).waitFor());
+
+  // The same game as a desktop's lastgame.inf, dropped on another browser's page.
+  const saved = await page.evaluate(() => localStorage.getItem("sumdart.lastgame"));
+  assert.match(saved, /^(-?\d+\r\n){15}$/);
+  const other = await open(t);
+  await other.evaluate((text) => {
+    const files = new DataTransfer();
+    files.items.add(new File([text], "lastgame.inf"));
+    document.body.dispatchEvent(new DragEvent("drop", { dataTransfer: files, bubbles: true, cancelable: true }));
+  }, saved);
+  await other.waitForFunction(() => localStorage.getItem("sumdart.lastgame"));
+  await other.getByRole("button", { name: "Restart Previous Game" }).click();
+  await assert.doesNotReject(other.getByText(`Blue: ${501 - scored}`).waitFor());
 });
 
 test("a whole game by keyboard alone, to a small target, ends with the winner", async (t) => {
