@@ -7,7 +7,8 @@
 #                   end-to-end test of the installed program under Xvfb and
 #                   a game played by keys with the Orca screen reader
 #   build-web/      the browser edition (scripts/web.sh), played in Debian's
-#                   Chromium through playwright-core (tests/web)
+#                   Chromium through playwright-core (tests/web), and heard
+#                   by Orca in Chromium
 #   build-asan/     the same unit suite under AddressSanitizer and
 #                   UndefinedBehaviorSanitizer
 # then builds the Debian package as a distribution does (dpkg-buildpackage,
@@ -76,6 +77,8 @@ phase "the browser edition: built into build-web/site and played in Chromium"
 bash scripts/web.sh --build-only --native build-test
 npm ci --no-audit --no-fund --loglevel=error
 SUMDART_SOLVE=build-test/bin/sumdart-solve node --test tests/web/
+# The site heard by Orca in Chromium, played by keys (77: a tool is missing).
+bash tests/orca/run_orca_web.sh build-web/site build-web/orca || (($? == 77))
 phase_done
 
 phase "build-asan: configure and build (AddressSanitizer, UndefinedBehaviorSanitizer)"

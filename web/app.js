@@ -6,7 +6,7 @@
 // makes one element per control record, with the role and name a screen
 // reader needs, and sends clicks, keys and edits back to the same handlers the
 // desktop's windows call.
-import { savedGameStore, pageTimers, pictureFactor, keyCode, closeWord } from "./page.js";
+import { savedGameStore, pageTimers, pictureFactor, keyCode, pageWord } from "./page.js";
 
 const TWIPS = 15;                          // twips to a CSS pixel
 const GAME = { width: 800, height: 600 };  // the game window, the page's screen
@@ -109,8 +109,15 @@ function makeWindow(id, form) {
     el.setAttribute("aria-hidden", "true");
     document.body.style.background = form.back;
   } else {
-    el.setAttribute("role", "dialog");
+    // A window takes the game's own keys (T, C, S, digits, arrows): the
+    // application role has a screen reader pass them on instead of using them
+    // to move through the page (Orca in browse mode takes T for "next table").
+    // A screen reader names an application only as the focus enters it, so a
+    // window that opens also says its title.
+    el.setAttribute("role", "application");
+    el.setAttribute("aria-roledescription", pageWord("window", language));
     el.setAttribute("aria-label", form.spokenTitle.trim() || "Sumdart");
+    if (windows.size) say([form.spokenTitle.trim() || "Sumdart"]);
   }
   if (form.titleBar) el.append(titleBar(id, w));
   client.style.backgroundColor = form.back;
@@ -138,7 +145,7 @@ function titleBar(id, w) {
   close.type = "button";
   close.className = "close";
   close.textContent = "\u00d7";
-  close.setAttribute("aria-label", closeWord(language));
+  close.setAttribute("aria-label", pageWord("close", language));
   close.tabIndex = -1;
   close.addEventListener("click", () => game._web_close(id));
   bar.append(title, close);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's small rules that need no game: the saved game in the browser's
 // storage, the timers, which picture scale to show, keys as the game sees them, and the
-// word for a window's close button. Tested with Node's test runner.
+// page's own few words. Tested with Node's test runner.
 
 const SAVED_GAME = "sumdart.lastgame";
 
@@ -68,8 +68,12 @@ export function keyCode(e) {
   return null;
 }
 
-// The close button's name in the languages of the site; English otherwise.
-const CLOSE = { de: "Schließen", es: "Cerrar", fr: "Fermer", it: "Chiudi", nl: "Sluiten", pl: "Zamknij", pt_BR: "Fechar" };
-export function closeWord(language) {
-  return CLOSE[language] || "Close";
+// The page's own few words, in the languages of the site (English otherwise):
+// a window's close button, and what a screen reader calls a window.
+const WORDS = {
+  close: { de: "Schließen", es: "Cerrar", fr: "Fermer", it: "Chiudi", nl: "Sluiten", pl: "Zamknij", pt_BR: "Fechar", en: "Close" },
+  window: { de: "Fenster", es: "ventana", fr: "fenêtre", it: "finestra", nl: "venster", pl: "okno", pt_BR: "janela", en: "window" },
+};
+export function pageWord(word, language) {
+  return WORDS[word][language] || WORDS[word].en;
 }

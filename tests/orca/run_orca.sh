@@ -30,33 +30,6 @@ orca_start_env "$out"
 work=$out/work
 mkdir -p "$work"
 
-say() { echo "orca: $*"; }
-fail() {
-  echo "orca: FAILED: $*" >&2
-  echo "orca: everything Orca said:" >&2
-  orca_said_since 0 | sed 's/^/    /' >&2
-  exit 1
-}
-# key KEYS... REGEX WHAT / typed TEXT REGEX WHAT / heard REGEX WHAT: presses
-# the keys, types the text or does nothing (for what comes by itself: a
-# hand-over, the winner), then waits until Orca has said something matching
-# REGEX since; `mark` is where that began.
-key() { after "${*: -1}" "${*: -2:1}" orca_key "${@:1:$#-2}"; }
-typed() { after "$3" "$2" orca_type "$1"; }
-heard() { after "$2" "$1" true; }
-after() {  # after WHAT REGEX COMMAND...
-  local what=$1 regex=$2
-  shift 2
-  mark=$(orca_mark)
-  "$@"
-  orca_wait_said "$mark" "$regex" 20 >/dev/null || fail "after $*: $what was not heard"
-  said "$mark" "$what"
-}
-said() {  # what each key made Orca say
-  orca_wait_quiet 400 10 || true
-  echo "orca: [$2] $(orca_said_since "$1" | tr '\n' '|')"
-}
-
 # The numbers from 1 to 100 the dice make, and the numbers on the board.
 makes() { "$solver" "$@" | awk '$2 == "=" || $2 == "≈" { print $1 }'; }
 on_board() { printf '%s\n' {1..20} {22..40..2} {21..60..3} {24..80..4} 50 100; }

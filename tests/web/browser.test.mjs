@@ -56,7 +56,7 @@ async function open(t, { locale = "en-GB", query = "" } = {}) {
     await context.close();
   });
   await page.goto(base + query);
-  await page.getByRole("dialog").first().waitFor();
+  await page.getByRole("application").first().waitFor();
   return page;
 }
 
@@ -93,7 +93,7 @@ test("a mouse game: a number the dice make scores, one they cannot is an illegal
   await page.getByRole("button", { name: "New Game" }).focus();
   await page.keyboard.press("Enter");
   await assert.doesNotReject(heard(page, "Red to Play"));
-  assert.equal(await page.getByRole("dialog", { name: "Sumdart game" }).count(), 1);
+  assert.equal(await page.getByRole("application", { name: "Sumdart game" }).count(), 1);
   assert.equal(await page.getByText(`Blue: ${501 - scored}`).count(), 1);
 
   const red = made(await throwDice(page, () => throwButton.click()));
@@ -164,12 +164,12 @@ test("a whole game by keyboard alone, to a small target, ends with the winner", 
 test("a screen reader gets every control with its role and name", async (t) => {
   const page = await open(t);
   await page.getByRole("button", { name: "OK" }).click();
-  const setup = await page.getByRole("dialog", { name: "Sumdart: set up a game" }).ariaSnapshot();
+  const setup = await page.getByRole("application", { name: "Sumdart: set up a game" }).ariaSnapshot();
   for (const line of ['textbox "Target": "501"', 'img "The Sumdart logo"', 'checkbox "Play Sound" [checked]',
     'textbox "Set Total Time Allowed": "300"', 'button "The Rules"', 'button "2 players": "2"', 'button "Exit"'])
     assert.ok(setup.includes(line), `${line} in\n${setup}`);
   await page.getByRole("button", { name: "4 players" }).click();
-  const game = await page.getByRole("dialog", { name: "Sumdart game" }).ariaSnapshot();
+  const game = await page.getByRole("application", { name: "Sumdart game" }).ariaSnapshot();
   for (const line of ["status: Blue to Play", 'button "Throw Dice"', 'button "Cheat Chart"', 'button "100, double 50, centre": "100"'])
     assert.ok(game.includes(line), `${line} in\n${game}`);
   assert.equal(await page.getByRole("button", { name: /^\d+, / }).count(), 85);
@@ -189,7 +189,7 @@ test("with the network off after the first visit, the page still loads and plays
   // A class's bookmark with its language in the address loads too.
   await page.goto(base + "?lang=de");
   await page.locator('[data-name="okButton"]').click();
-  await assert.doesNotReject(page.getByRole("dialog", { name: "Sumdart: ein Spiel vorbereiten" }).waitFor());
+  await assert.doesNotReject(page.getByRole("application", { name: "Sumdart: ein Spiel vorbereiten" }).waitFor());
 });
 
 test("the printable rules open in a new tab, in the player's language", async (t) => {
@@ -217,6 +217,6 @@ test("a German browser gets German, and ?lang= chooses for one visit", async (t)
   assert.match(await german.locator('[data-name="pagePicture"]').evaluate((e) => e.style.backgroundImage), /start\.de(@\dx)?\.jpg/);
   const polish = await german.context().newPage();
   await polish.goto(base + "?lang=pl");
-  await polish.getByRole("dialog").waitFor();
+  await polish.getByRole("application").waitFor();
   assert.equal(await polish.evaluate(() => document.documentElement.lang), "pl");
 });

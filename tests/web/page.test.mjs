@@ -3,7 +3,7 @@
 // The page's own small rules (web/page.js), with Node's test runner.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { savedGameStore, pageTimers, pictureFactor, keyCode, closeWord } from "../../web/page.js";
+import { savedGameStore, pageTimers, pictureFactor, keyCode, pageWord } from "../../web/page.js";
 
 // Storage as browsers give it: working, full, blocked, or handing back
 // something other than was written.
@@ -62,5 +62,6 @@ test("keys reach the game as the desktop's do; shortcuts and other keys do not",
     [{ key: "t" }, 0, 116], [{ key: "7" }, 0, 55], [{ key: "t", ctrlKey: true }, null], [{ key: "é" }, null], [{ key: "F5" }, null]];
   for (const [event, code, ch] of cases)
     assert.deepEqual(keyCode(event), code === null ? null : { code, ch }, event.key);
-  assert.deepEqual([closeWord("de"), closeWord("pt_BR"), closeWord("sv"), closeWord("")], ["Schließen", "Fechar", "Close", "Close"]);
+  assert.deepEqual([pageWord("close", "de"), pageWord("window", "pt_BR"), pageWord("close", "sv"), pageWord("window", "")],
+    ["Schließen", "janela", "Close", "window"]);
 });
