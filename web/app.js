@@ -368,13 +368,18 @@ function fillTable(el, r) {
   setAttribute(el, "aria-activedescendant", r.value > 0 && r.value < r.cells.length ? `${el.dataset.id}-${r.value}` : null);
 }
 
-// A caption a little too wide for its box is drawn smaller, down to three
-// quarters of its size, rather than cut off (a long word of another language).
+// A caption a little too wide for its box is drawn slightly condensed, and one
+// still too wide a little smaller too, down to three quarters of its size,
+// rather than cut off (a long word of another language: "Czerwony" beside the
+// red score), as the desktop's labels do.
 function fitCaption(el, r) {
   if (r.autosize || !r.caption || el.hidden || r.kind === "text" || r.kind === "table") return;
-  for (const scale of [1, 0.96, 0.92, 0.88, 0.84, 0.8, 0.76]) {
-    setStyle(el, "fontSize", `${r.points * scale}pt`);
-    if (el.scrollWidth <= el.clientWidth + 1 && el.scrollHeight <= el.clientHeight + 2) return;
+  for (const scale of [1, 0.92, 0.84, 0.76]) {
+    for (const squeeze of [0, 0.02, 0.04, 0.06]) {
+      setStyle(el, "fontSize", `${r.points * scale}pt`);
+      setStyle(el, "letterSpacing", squeeze ? `-${squeeze}em` : "normal");
+      if (el.scrollWidth <= el.clientWidth + 1 && el.scrollHeight <= el.clientHeight + 2) return;
+    }
   }
 }
 
@@ -400,7 +405,7 @@ function applyRecord(id, w, index, r) {
   if (!same || (before.caption !== r.caption && !fits)) {
     if (!r.autosize) setStyle(el, "fontSize", `${r.points}pt`);
     fitCaption(el, r);
-    el.fitWhole = el.drawn.fontSize === `${r.points}pt`;
+    el.fitWhole = el.drawn.fontSize === `${r.points}pt` && el.drawn.letterSpacing === "normal";
   }
   if (r.autosize) setStyle(el, "fontSize", `${r.points}pt`);
   return before;
@@ -581,7 +586,9 @@ async function start() {
   document.documentElement.lang = (language || "en").replace("_", "-");
   const messages = language ? await fetch(`lang/${language}.txt`).then((r) => (r.ok ? r.text() : "")) : "";
   pictures = await pictureList;
-  await document.fonts.ready;
+  // The captions are fitted to their boxes with the fonts they are drawn in:
+  // those are loaded first (a font is otherwise fetched only once text uses it).
+  await Promise.all(["12pt SumdartSans", "bold 12pt SumdartSans", "bold 12pt SumdartCondensed"].map((f) => document.fonts.load(f)));
   resize();
   game.ccall("web_start", null, ["string", "string"], [language, messages]);
   // The title screen's first frame, for bench/web.mjs.

@@ -220,3 +220,38 @@ test("a German browser gets German, and ?lang= chooses for one visit", async (t)
   await polish.getByRole("application").waitFor();
   assert.equal(await polish.evaluate(() => document.documentElement.lang), "pl");
 });
+
+test("every caption fits its box, in every language, on every screen", async (t) => {
+  const page = await open(t);
+  const misfits = [];
+  const check = async (language, screen) => {
+    const found = await page.evaluate(() => [...document.querySelectorAll(".ctl")]
+      .filter((e) => e.offsetParent && e.textContent.trim() && !e.matches("table, input"))
+      .filter((e) => e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 2)
+      .map((e) => e.dataset.name));
+    misfits.push(...found.map((name) => `${language} ${screen}: ${name}`));
+  };
+  for (const language of ["en", ...JSON.parse(await (await fetch(base + "site.json")).text()).languages]) {
+    await page.goto(`${base}?lang=${language}`);
+    await page.locator('[data-name="okButton"]').click();
+    await check(language, "set-up");
+    await page.locator('[data-name="playerCountButtons(0)"]').click();
+    await check(language, "opponent");
+    await page.locator('[data-name="exitButton"]').last().click();
+    await page.locator('[data-name="playerCountButtons(3)"]').click();
+    await page.locator('[data-name="throwButton"]').waitFor();
+    await check(language, "game");
+    await page.keyboard.press("c");
+    await page.locator('[data-name="table"]').waitFor({ state: "attached" });
+    await check(language, "chart");
+    for (const [n, button] of [[1, "nextPageButton"], [2, "nextPageButton"], [3, "printButton"]]) {
+      await page.goto(`${base}?lang=${language}`);
+      await page.locator('[data-name="okButton"]').click();
+      await page.locator('[data-name="rulesButton"]').click();
+      for (let k = 1; k < n; ++k) await page.locator('[data-name="nextPageButton"]').last().click();
+      await page.locator(`[data-name="${button}"]`).last().waitFor();
+      await check(language, `rules page ${n}`);
+    }
+  }
+  assert.deepEqual(misfits, []);
+});
