@@ -2,18 +2,26 @@
 # SPDX-FileCopyrightText: 2026 Sumdart developers <sumdart@users.noreply.github.com>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package twice, in two folders of different names, and
-# checks that the two packages hold the same files byte for byte, as Debian's
-# reproducible-builds checks do:
-#   bash scripts/reproducible.sh
-# About twice as long as scripts/package.sh; the test command checks the
-# generated files the same way (tests/install/reproducible.sh) but not this.
+# checks that the two packages hold the same files byte for byte and are the
+# same archive, as Debian's reproducible-builds checks do:
+#   bash scripts/reproducible.sh [PACKAGE.deb]
+# Given a package already built (the test command gives it scripts/package.sh's),
+# it builds only once more and compares with that one.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bash scripts/deps.sh package
 version=$(dpkg-parsechangelog -S Version)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for dir in one second-build-folder; do
+builds=(one second-build-folder)
+if (($#)); then
+  mkdir -p "$work/one"
+  cp "$1" "$work/one/"
+  dpkg-deb -x "$1" "$work/one/files"
+  dpkg-deb -e "$1" "$work/one/files/DEBIAN"
+  builds=(second-build-folder)
+fi
+for dir in "${builds[@]}"; do
   mkdir -p "$work/$dir/sumdart-$version"
   git ls-files -z --cached --others --exclude-standard | xargs -0 cp --parents -t "$work/$dir/sumdart-$version"
   echo "==> building in $work/$dir"

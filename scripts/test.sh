@@ -95,6 +95,8 @@ phase "the Debian package, built by dpkg-buildpackage in build-deb/ (with the be
 SUMDART_BENCH=ON bash scripts/package.sh
 release=$(echo build-deb/sumdart-*/obj-*)
 bash tests/install/check_package.sh dist/sumdart_*.deb "$release"
+# Built once more in another folder, the package is the same bytes.
+bash scripts/reproducible.sh dist/sumdart_*.deb
 phase_done
 
 phase "benchmarks (brief run)"
